@@ -1,0 +1,48 @@
+# Two commands for a newcomer: `make run` and `make check`.
+BUILD_ROOT ?= build
+PREFIX ?= /usr/local
+JOBS ?= $(shell nproc)
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+CONFIGURE = cmake -S . -G "Unix Makefiles" $(LAUNCHER) -Wno-dev
+
+.PHONY: deps run check check-build check-sanitize bench install clean
+
+deps:
+	@scripts/install-deps
+
+run: deps
+	@$(CONFIGURE) -B $(BUILD_ROOT)/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD_ROOT)/release -j $(JOBS) --target tallyx tallyx-cli
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  exec $(BUILD_ROOT)/release/app/tallyx; \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): starting the console calculator instead."; \
+	  exec $(BUILD_ROOT)/release/app/tallyx-cli; \
+	fi
+
+# Warnings are errors; every test runs, then the core's tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+check: deps check-build check-sanitize
+
+check-build:
+	@$(CONFIGURE) -B $(BUILD_ROOT)/check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYX_WERROR=ON >/dev/null
+	@cmake --build $(BUILD_ROOT)/check -j $(JOBS)
+	@cd $(BUILD_ROOT)/check && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+check-sanitize:
+	@$(CONFIGURE) -B $(BUILD_ROOT)/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYX_WERROR=ON -DTALLYX_SANITIZE=ON -DTALLYX_BUILD_GUI=OFF >/dev/null
+	@cmake --build $(BUILD_ROOT)/sanitize -j $(JOBS)
+	@cd $(BUILD_ROOT)/sanitize && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@$(CONFIGURE) -B $(BUILD_ROOT)/bench -DCMAKE_BUILD_TYPE=Release -DTALLYX_BUILD_BENCH=ON >/dev/null
+	@cmake --build $(BUILD_ROOT)/bench -j $(JOBS)
+	@cmake --build $(BUILD_ROOT)/bench --target run_benchmarks
+
+install: deps
+	@$(CONFIGURE) -B $(BUILD_ROOT)/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@cmake --build $(BUILD_ROOT)/release -j $(JOBS)
+	@cmake --install $(BUILD_ROOT)/release
+
+clean:
+	rm -rf $(BUILD_ROOT)
