@@ -206,8 +206,13 @@ RegistryData FileRegistry::LoadFromDisk(FileIdentity& identity, bool lockHeld)
 
 void FileRegistry::SetAside()
 {
-    const std::filesystem::path aside = storePath_.string() + ".corrupt-" + Timestamp();
+    // Never over an earlier copy: two set-asides may share a timestamp.
+    const std::string stem = storePath_.string() + ".corrupt-" + Timestamp();
+    std::filesystem::path aside = stem;
     std::error_code error;
+    for (int copy = 2; std::filesystem::exists(aside, error); ++copy) {
+        aside = stem + "-" + std::to_string(copy);
+    }
     std::filesystem::rename(storePath_, aside, error);
     std::fprintf(stderr, "tallyx: the settings store %s could not be read; it was set aside as %s and the defaults apply\n",
                  storePath_.c_str(), aside.c_str());
