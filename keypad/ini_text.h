@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "keypad/color.h"
+#include "platform/color.h"
 #include "platform/status.h"
 
 namespace tallyx {

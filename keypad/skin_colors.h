@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "keypad/color.h"
+#include "platform/color.h"
 
 namespace tallyx {
 

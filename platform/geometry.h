@@ -3,22 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/color.h"
+
 namespace tallyx {
 
 // Screen geometry in pixels, in the platform's conventions: a rectangle's
-// right and bottom edges lie just outside it, and colours are 0x00BBGGRR.
-using Colour = std::uint32_t;
+// right and bottom edges lie just outside it.
 
-constexpr Colour MakeColour(int red, int green, int blue)
-{
-    return static_cast<Colour>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
-}
-constexpr int RedOf(Colour colour) { return colour & 0xFF; }
-constexpr int GreenOf(Colour colour) { return (colour >> 8) & 0xFF; }
-constexpr int BlueOf(Colour colour) { return (colour >> 16) & 0xFF; }
-
-// Off-screen images treat this colour as see-through when blitted.
-constexpr Colour kTransparentColour = 0xF800F8;
+// Off-screen images treat this color as see-through when blitted.
+constexpr Color kTransparentColor = 0xF800F8;
 
 struct Point {
     int x = 0;

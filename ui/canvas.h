@@ -31,24 +31,24 @@ enum TextAlign : unsigned {
 
 class Image;
 
-// Everything the windows draw with. Colours are 0x00BBGGRR.
+// Everything the windows draw with. Colors are 0x00BBGGRR.
 class Canvas {
 public:
     virtual ~Canvas() = default;
 
-    virtual void FillRect(const Rect& rect, Colour colour) = 0;
-    virtual void FrameRect(const Rect& rect, Colour colour, int width = 1) = 0;
-    // From top colour at the top edge to bottom colour at the bottom edge.
-    virtual void FillVerticalGradient(const Rect& rect, Colour top, Colour bottom) = 0;
-    virtual void FillRoundRect(const Rect& rect, int radius, Colour fill) = 0;
-    virtual void FrameRoundRect(const Rect& rect, int radius, Colour colour, int width = 1) = 0;
-    virtual void FillPolygon(std::span<const Point> points, Colour fill) = 0;
-    virtual void DrawLine(Point from, Point to, Colour colour, int width = 1) = 0;
-    virtual void DrawDashedLine(Point from, Point to, Colour colour) = 0;
-    virtual void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Colour colour,
+    virtual void FillRect(const Rect& rect, Color color) = 0;
+    virtual void FrameRect(const Rect& rect, Color color, int width = 1) = 0;
+    // From top color at the top edge to bottom color at the bottom edge.
+    virtual void FillVerticalGradient(const Rect& rect, Color top, Color bottom) = 0;
+    virtual void FillRoundRect(const Rect& rect, int radius, Color fill) = 0;
+    virtual void FrameRoundRect(const Rect& rect, int radius, Color color, int width = 1) = 0;
+    virtual void FillPolygon(std::span<const Point> points, Color fill) = 0;
+    virtual void DrawLine(Point from, Point to, Color color, int width = 1) = 0;
+    virtual void DrawDashedLine(Point from, Point to, Color color) = 0;
+    virtual void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Color color,
                           unsigned align) = 0;
     virtual Size MeasureText(std::wstring_view text, const FontSpec& font) = 0;
-    // Copies part of an image; with transparent set, kTransparentColour pixels are skipped.
+    // Copies part of an image; with transparent set, kTransparentColor pixels are skipped.
     virtual void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) = 0;
     // Later drawing stays inside rect (and inside any earlier clip).
     virtual void SetClip(const Rect& rect) = 0;
@@ -60,7 +60,7 @@ public:
     virtual ~Image() = default;
     virtual Size Dimensions() const = 0;
     virtual Canvas& Paint() = 0;
-    virtual Colour PixelAt(Point point) const = 0;
+    virtual Color PixelAt(Point point) const = 0;
     // Writes the image as PNG; false when it cannot.
     virtual bool SavePng(const std::string& path) const = 0;
 };

@@ -18,9 +18,9 @@ int ToQtAlignment(unsigned align)
 
 }  // namespace
 
-QColor ToQColor(Colour colour)
+QColor ToQColor(Color color)
 {
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
 QRect ToQRect(const Rect& rect)
@@ -37,25 +37,25 @@ QFont ToQFont(const FontSpec& font)
     return qtFont;
 }
 
-void QtCanvas::FillRect(const Rect& rect, Colour colour)
+void QtCanvas::FillRect(const Rect& rect, Color color)
 {
-    painter_.fillRect(ToQRect(rect), ToQColor(colour));
+    painter_.fillRect(ToQRect(rect), ToQColor(color));
 }
 
-void QtCanvas::FrameRect(const Rect& rect, Colour colour, int width)
+void QtCanvas::FrameRect(const Rect& rect, Color color, int width)
 {
     for (int ring = 0; ring < width; ++ring) {
         const Rect inner = rect.Inflated(-ring, -ring);
         if (inner.IsEmpty()) break;
-        const QColor qtColour = ToQColor(colour);
-        painter_.fillRect(QRect(inner.left, inner.top, inner.Width(), 1), qtColour);
-        painter_.fillRect(QRect(inner.left, inner.bottom - 1, inner.Width(), 1), qtColour);
-        painter_.fillRect(QRect(inner.left, inner.top, 1, inner.Height()), qtColour);
-        painter_.fillRect(QRect(inner.right - 1, inner.top, 1, inner.Height()), qtColour);
+        const QColor qtColor = ToQColor(color);
+        painter_.fillRect(QRect(inner.left, inner.top, inner.Width(), 1), qtColor);
+        painter_.fillRect(QRect(inner.left, inner.bottom - 1, inner.Width(), 1), qtColor);
+        painter_.fillRect(QRect(inner.left, inner.top, 1, inner.Height()), qtColor);
+        painter_.fillRect(QRect(inner.right - 1, inner.top, 1, inner.Height()), qtColor);
     }
 }
 
-void QtCanvas::FillVerticalGradient(const Rect& rect, Colour top, Colour bottom)
+void QtCanvas::FillVerticalGradient(const Rect& rect, Color top, Color bottom)
 {
     QLinearGradient gradient(rect.left, rect.top, rect.left, rect.bottom);
     gradient.setColorAt(0, ToQColor(top));
@@ -63,7 +63,7 @@ void QtCanvas::FillVerticalGradient(const Rect& rect, Colour top, Colour bottom)
     painter_.fillRect(ToQRect(rect), gradient);
 }
 
-void QtCanvas::FillRoundRect(const Rect& rect, int radius, Colour fill)
+void QtCanvas::FillRoundRect(const Rect& rect, int radius, Color fill)
 {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing);
@@ -73,11 +73,11 @@ void QtCanvas::FillRoundRect(const Rect& rect, int radius, Colour fill)
     painter_.restore();
 }
 
-void QtCanvas::FrameRoundRect(const Rect& rect, int radius, Colour colour, int width)
+void QtCanvas::FrameRoundRect(const Rect& rect, int radius, Color color, int width)
 {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing);
-    painter_.setPen(QPen(ToQColor(colour), width));
+    painter_.setPen(QPen(ToQColor(color), width));
     painter_.setBrush(Qt::NoBrush);
     const qreal inset = width / 2.0;
     painter_.drawRoundedRect(QRectF(rect.left + inset, rect.top + inset, rect.Width() - width, rect.Height() - width),
@@ -85,7 +85,7 @@ void QtCanvas::FrameRoundRect(const Rect& rect, int radius, Colour colour, int w
     painter_.restore();
 }
 
-void QtCanvas::FillPolygon(std::span<const Point> points, Colour fill)
+void QtCanvas::FillPolygon(std::span<const Point> points, Color fill)
 {
     QPolygon polygon;
     for (const Point& point : points) polygon << QPoint(point.x, point.y);
@@ -97,23 +97,23 @@ void QtCanvas::FillPolygon(std::span<const Point> points, Colour fill)
     painter_.restore();
 }
 
-void QtCanvas::DrawLine(Point from, Point to, Colour colour, int width)
+void QtCanvas::DrawLine(Point from, Point to, Color color, int width)
 {
     painter_.save();
-    painter_.setPen(QPen(ToQColor(colour), width));
+    painter_.setPen(QPen(ToQColor(color), width));
     painter_.drawLine(from.x, from.y, to.x, to.y);
     painter_.restore();
 }
 
-void QtCanvas::DrawDashedLine(Point from, Point to, Colour colour)
+void QtCanvas::DrawDashedLine(Point from, Point to, Color color)
 {
     painter_.save();
-    painter_.setPen(QPen(ToQColor(colour), 1, Qt::DashLine));
+    painter_.setPen(QPen(ToQColor(color), 1, Qt::DashLine));
     painter_.drawLine(from.x, from.y, to.x, to.y);
     painter_.restore();
 }
 
-void QtCanvas::DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Colour colour, unsigned align)
+void QtCanvas::DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Color color, unsigned align)
 {
     const QFont qtFont = ToQFont(font);
     QString content = QString::fromStdWString(std::wstring(text));
@@ -122,7 +122,7 @@ void QtCanvas::DrawText(std::wstring_view text, const Rect& rect, const FontSpec
     }
     painter_.save();
     painter_.setFont(qtFont);
-    painter_.setPen(ToQColor(colour));
+    painter_.setPen(ToQColor(color));
     painter_.drawText(ToQRect(rect), ToQtAlignment(align), content);
     painter_.restore();
 }
@@ -161,11 +161,11 @@ Canvas& QtImage::Paint()
     return *canvas_;
 }
 
-Colour QtImage::PixelAt(Point point) const
+Color QtImage::PixelAt(Point point) const
 {
     if (!image_.rect().contains(point.x, point.y)) return 0;
     const QRgb pixel = image_.pixel(point.x, point.y);
-    return MakeColour(qRed(pixel), qGreen(pixel), qBlue(pixel));
+    return MakeColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
 bool QtImage::SavePng(const std::string& path) const
@@ -177,7 +177,7 @@ const QImage& QtImage::TransparentPixels() const
 {
     if (!transparent_) {
         QImage copy = image_.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = qRgb(RedOf(kTransparentColour), GreenOf(kTransparentColour), BlueOf(kTransparentColour));
+        const QRgb key = qRgb(RedOf(kTransparentColor), GreenOf(kTransparentColor), BlueOf(kTransparentColor));
         for (int y = 0; y < copy.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
             for (int x = 0; x < copy.width(); ++x) {

@@ -8,7 +8,7 @@
 
 namespace tallyx {
 
-QColor ToQColor(Colour colour);
+QColor ToQColor(Color color);
 QRect ToQRect(const Rect& rect);
 QFont ToQFont(const FontSpec& font);
 
@@ -17,15 +17,15 @@ class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter) : painter_(painter) {}
 
-    void FillRect(const Rect& rect, Colour colour) override;
-    void FrameRect(const Rect& rect, Colour colour, int width) override;
-    void FillVerticalGradient(const Rect& rect, Colour top, Colour bottom) override;
-    void FillRoundRect(const Rect& rect, int radius, Colour fill) override;
-    void FrameRoundRect(const Rect& rect, int radius, Colour colour, int width) override;
-    void FillPolygon(std::span<const Point> points, Colour fill) override;
-    void DrawLine(Point from, Point to, Colour colour, int width) override;
-    void DrawDashedLine(Point from, Point to, Colour colour) override;
-    void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Colour colour,
+    void FillRect(const Rect& rect, Color color) override;
+    void FrameRect(const Rect& rect, Color color, int width) override;
+    void FillVerticalGradient(const Rect& rect, Color top, Color bottom) override;
+    void FillRoundRect(const Rect& rect, int radius, Color fill) override;
+    void FrameRoundRect(const Rect& rect, int radius, Color color, int width) override;
+    void FillPolygon(std::span<const Point> points, Color fill) override;
+    void DrawLine(Point from, Point to, Color color, int width) override;
+    void DrawDashedLine(Point from, Point to, Color color) override;
+    void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Color color,
                   unsigned align) override;
     Size MeasureText(std::wstring_view text, const FontSpec& font) override;
     void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) override;
@@ -43,11 +43,11 @@ public:
 
     Size Dimensions() const override { return {image_.width(), image_.height()}; }
     Canvas& Paint() override;
-    Colour PixelAt(Point point) const override;
+    Color PixelAt(Point point) const override;
     bool SavePng(const std::string& path) const override;
 
     const QImage& Pixels() const { return image_; }
-    // The image with kTransparentColour pixels made see-through.
+    // The image with kTransparentColor pixels made see-through.
     const QImage& TransparentPixels() const;
 
 private:

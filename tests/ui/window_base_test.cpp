@@ -25,13 +25,13 @@ struct Received {
     bool operator==(const Received&) const = default;
 };
 
-// Records what reaches each operation; paints its client area one colour.
+// Records what reaches each operation; paints its client area one color.
 class RecordingWindow : public WindowBase {
 public:
     std::vector<Received> received;
     std::vector<Point> penDowns;
     std::vector<Rect> drawClips;
-    Colour fill = MakeColour(10, 200, 30);
+    Color fill = MakeColor(10, 200, 30);
     int created = 0;
     int destroyed = 0;
 
@@ -185,7 +185,7 @@ TEST(WindowBaseTest, PaintsOnlyTheInvalidatedBoxFromTheOffscreenImage)
 
     HostOf(window).ClearInvalidationLog();
     window.drawClips.clear();
-    window.fill = MakeColour(250, 10, 10);
+    window.fill = MakeColor(250, 10, 10);
     const Rect box = Rect::FromSize(10, 10, 20, 20);
     window.Window()->Invalidate(box);
     window.Window()->Update();
