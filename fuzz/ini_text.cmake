@@ -1,0 +1,1 @@
+tallyx_fuzz_target(ini_text ini_text.cpp corpus/ini_text)

@@ -1,0 +1,245 @@
+// The layouts and skins that ship: every layout builds with every skin, every
+// name it places is a key of the skin, and every caption is readable.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "keypad/ini_text.h"
+#include "keypad/keypad_layouts.h"
+#include "keypad/layout_listing.h"
+#include "keypad/shift_keys.h"
+#include "keypad/skin_catalogue.h"
+#include "platform/memory_registry.h"
+#include "platform/services.h"
+#include "platform/wide_text.h"
+
+namespace tallyx {
+namespace {
+
+constexpr double kMinimumContrast = 4.5;
+
+class BuiltInKeypadsTest : public testing::Test {
+protected:
+    BuiltInKeypadsTest() : scoped_(Services()) {}
+
+    PlatformServices Services()
+    {
+        PlatformServices services = Platform();
+        services.registry = &registry_;
+        return services;
+    }
+
+    MemoryRegistry registry_;
+    ScopedPlatform scoped_;
+};
+
+std::vector<std::wstring> Captions(const std::vector<ButtonDef>& buttons)
+{
+    std::vector<std::wstring> captions;
+    for (const ButtonDef& button : buttons) {
+        captions.push_back(std::wstring(button.caption) + (*button.raisedCaption ? L"^" : L"") + button.raisedCaption);
+    }
+    return captions;
+}
+
+std::vector<std::wstring> Column(const std::vector<ButtonDef>& buttons, std::size_t columns, std::size_t column)
+{
+    std::vector<std::wstring> captions;
+    for (std::size_t index = column; index < buttons.size(); index += columns) {
+        captions.push_back(buttons[index].caption);
+    }
+    return captions;
+}
+
+TEST_F(BuiltInKeypadsTest, EveryLayoutBuildsWithEverySkinAndFillsItsGrid)
+{
+    for (std::int32_t skin = 0; skin < kBuiltInSkinCount; ++skin) {
+        KeypadLayouts layouts;
+        ASSERT_EQ(layouts.SetSkin(skin, true), StatusOk);
+        for (std::int32_t index = 0; index < kLayoutCount; ++index) {
+            ASSERT_EQ(layouts.SetCurrentLayout(index), StatusOk) << "skin " << skin << " layout " << index;
+            const LayoutDef& layout = *layouts.CurrentLayout();
+            const auto mainPositions = static_cast<std::size_t>(layout.mainRows * layout.mainColumns);
+            const auto alternatePositions = static_cast<std::size_t>(layout.alternateRows * layout.alternateColumns);
+            EXPECT_EQ(layout.mainButtons.size(), mainPositions) << "layout " << index;
+            EXPECT_EQ(layout.alternateButtons.size(), alternatePositions) << "layout " << index;
+            for (const auto* list : {&layout.secondButtons, &layout.hyperbolicButtons, &layout.hyperbolicSecondButtons}) {
+                EXPECT_TRUE(list->empty() || list->size() == alternatePositions) << "layout " << index;
+            }
+        }
+    }
+}
+
+TEST_F(BuiltInKeypadsTest, EveryNameInALayoutIsAKeyOfEverySkin)
+{
+    for (std::int32_t skinIndex = 0; skinIndex < kBuiltInSkinCount; ++skinIndex) {
+        IniText skin;
+        ASSERT_EQ(LoadSkin(skin, skinIndex), StatusOk);
+        for (std::int32_t index = 0; index < kLayoutCount; ++index) {
+            IniText layout;
+            ASSERT_EQ(layout.LoadFromResource(LayoutTextName(index)), StatusOk);
+            for (const IniSection& section : layout.Sections()) {
+                if (section.name == L"Init") {
+                    continue;
+                }
+                for (const IniEntry& entry : section.entries) {
+                    EXPECT_NE(skin.FindSection(entry.value), nullptr)
+                        << "layout " << index << " [" << NarrowUtf8(section.name) << "] " << NarrowUtf8(entry.value);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(BuiltInKeypadsTest, EverySkinHasTheSameVocabulary)
+{
+    IniText first;
+    ASSERT_EQ(LoadSkin(first, 0), StatusOk);
+    EXPECT_EQ(first.Sections().size(), 145u + 2u);
+    for (std::int32_t skinIndex = 1; skinIndex < kBuiltInSkinCount; ++skinIndex) {
+        IniText skin;
+        ASSERT_EQ(LoadSkin(skin, skinIndex), StatusOk);
+        ASSERT_EQ(skin.Sections().size(), first.Sections().size());
+        for (std::size_t index = 2; index < first.Sections().size(); ++index) {
+            const IniSection& expected = first.Sections()[index];
+            const IniSection& actual = skin.Sections()[index];
+            EXPECT_EQ(actual.name, expected.name);
+            ASSERT_EQ(actual.entries.size(), expected.entries.size());
+            for (std::size_t entry = 0; entry < expected.entries.size(); ++entry) {
+                EXPECT_EQ(actual.entries[entry].value, expected.entries[entry].value) << NarrowUtf8(actual.name);
+            }
+        }
+    }
+}
+
+double RelativeLuminance(Color color)
+{
+    const auto channel = [](std::uint32_t value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(RedOf(color)) + 0.7152 * channel(GreenOf(color)) + 0.0722 * channel(BlueOf(color));
+}
+
+double Contrast(Color first, Color second)
+{
+    const double a = RelativeLuminance(first);
+    const double b = RelativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+TEST(ContrastTest, MatchesTheKnownExtremes)
+{
+    EXPECT_NEAR(Contrast(MakeColor(0, 0, 0), MakeColor(255, 255, 255)), 21.0, 1e-9);
+    EXPECT_NEAR(Contrast(MakeColor(119, 119, 119), MakeColor(255, 255, 255)), 4.48, 0.01);
+}
+
+TEST_F(BuiltInKeypadsTest, EveryCaptionIsReadableOnItsFaces)
+{
+    for (std::int32_t skinIndex = 0; skinIndex < kBuiltInSkinCount; ++skinIndex) {
+        IniText skin;
+        ASSERT_EQ(LoadSkin(skin, skinIndex), StatusOk);
+        const SkinColors colors = ReadSkinColors(skin);
+        for (std::size_t set = 0; set < colors.sets.size(); ++set) {
+            const ColorSet& colorSet = colors.sets[set];
+            // Set 0 takes its raised caption from a key no built-in skin gives.
+            const std::vector<Color> captions =
+                set == 0 ? std::vector<Color>{colorSet.text1, colors.topText}
+                         : std::vector<Color>{colorSet.text1, colorSet.text2};
+            for (const Color caption : captions) {
+                for (const Color face : {colorSet.color1, colorSet.color2, colorSet.hiLite1, colorSet.hiLite2}) {
+                    EXPECT_GE(Contrast(caption, face), kMinimumContrast)
+                        << NarrowUtf8(SkinOptionsName(skinIndex)) << " set " << set;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(BuiltInKeypadsTest, SkinsHaveTheirFaceStyles)
+{
+    const std::int32_t expected[kBuiltInSkinCount] = {11, 9, 11, 11, 3};
+    for (std::int32_t skinIndex = 0; skinIndex < kBuiltInSkinCount; ++skinIndex) {
+        IniText skin;
+        ASSERT_EQ(LoadSkin(skin, skinIndex), StatusOk);
+        EXPECT_EQ(ReadSkinColors(skin).faceStyle, expected[skinIndex]);
+    }
+}
+
+TEST_F(BuiltInKeypadsTest, FinancialInRpnEntryHasTheRpnKeys)
+{
+    registry_.WriteDword(kTallyxKey, L"CalcMode", 4);
+    KeypadLayouts layouts;
+    ASSERT_EQ(layouts.SetCurrentLayout(LayoutFinancial), StatusOk);
+    const LayoutDef& layout = *layouts.CurrentLayout();
+    const std::vector<std::wstring> main = Captions(layout.mainButtons);
+    EXPECT_EQ(std::vector<std::wstring>(main.begin(), main.begin() + 5),
+              (std::vector<std::wstring>{L"MS", L"X<>Y", L"Roll", L"EEX", L"CHS"}));
+    EXPECT_EQ(main[23], L"Enter");
+    EXPECT_EQ(layout.alternateButtons[4].caption, std::wstring(L"CLX"));
+    EXPECT_EQ(layout.secondButtons[4].caption, std::wstring(L"CE"));
+}
+
+TEST_F(BuiltInKeypadsTest, ScientificIsNeverRewrittenForRpn)
+{
+    registry_.WriteDword(kTallyxKey, L"CalcMode", 4);
+    KeypadLayouts layouts;
+    ASSERT_EQ(layouts.SetCurrentLayout(LayoutScientific), StatusOk);
+    const std::vector<std::wstring> main = Captions(layouts.CurrentLayout()->mainButtons);
+    EXPECT_EQ(main[1], L" ( ");
+    EXPECT_EQ(main[23], L"=");
+    EXPECT_EQ(LayoutIndexForEntry(LayoutScientific, true), LayoutScientificRpn);
+    EXPECT_EQ(LayoutIndexForEntry(LayoutScientificRpn, false), LayoutScientific);
+    EXPECT_EQ(LayoutIndexForEntry(LayoutFinancial, true), LayoutFinancial);
+}
+
+TEST_F(BuiltInKeypadsTest, StandardWithAdvancedMemoryReadsStoRclM1M2)
+{
+    registry_.WriteDword(kTallyxKey, L"AdvMem", 1);
+    KeypadLayouts layouts;
+    ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
+    const LayoutDef& layout = *layouts.CurrentLayout();
+    EXPECT_EQ(Column(layout.mainButtons, static_cast<std::size_t>(layout.mainColumns), 0),
+              (std::vector<std::wstring>{L"STO", L"RCL", L"M1", L"M2"}));
+    EXPECT_EQ(layout.mainButtons[0].type, ButtonTypeShift);
+    EXPECT_EQ(layout.mainButtons[0].id, 4);
+}
+
+TEST_F(BuiltInKeypadsTest, ScientificShowsTheKeySetOfTheShiftState)
+{
+    KeypadLayouts layouts;
+    ASSERT_EQ(layouts.SetCurrentLayout(LayoutScientific), StatusOk);
+    const LayoutDef& layout = *layouts.CurrentLayout();
+    const auto trigonometry = [&](std::int32_t state) {
+        const std::vector<std::wstring> captions = Captions(layout.AlternateButtonsFor(state));
+        return std::vector<std::wstring>(captions.begin() + 7, captions.begin() + 10);
+    };
+    std::int32_t state = ShiftStateNone;
+    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"sin", L"cos", L"tan"}));
+    state = ShiftStateAfterKey(state, layout.alternateButtons[0].id);  // 2ndF
+    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"asin", L"acos", L"atan"}));
+    state = ShiftStateAfterKey(state, layout.alternateButtons[6].id);  // Hyp
+    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"asnh", L"acsh", L"atnh"}));
+    state = ShiftStateAfterKey(state, layout.alternateButtons[0].id);  // 2ndF again
+    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"sinh", L"cosh", L"tanh"}));
+}
+
+TEST_F(BuiltInKeypadsTest, TheListingShowsEveryAreaAndTheColours)
+{
+    KeypadLayouts layouts;
+    ASSERT_EQ(layouts.SetCurrentLayout(LayoutScientific), StatusOk);
+    const std::wstring listing = LayoutListing(*layouts.CurrentLayout(), layouts.Colors());
+    for (const wchar_t* line : {L"hyp2nd 8 2 10 1 \"asnh\"\n", L"hyp2nd 9 2 9 1 \"acsh\"\n",
+                                L"hyp2nd 10 2 11 1 \"atnh\"\n", L"main 1 4 0 2 \"MS\"\n", L"alt 17 1 4 1 \"x^y\"\n",
+                                L"2nd 11 2 27 1 \"10^x\"\n", L"hyp 8 2 7 1 \"sinh\"\n", L"face-style 11\n",
+                                L"set0-text2 0,0,1\n", L"set6-text1 255,255,255\n"}) {
+        EXPECT_NE(listing.find(line), std::wstring::npos) << NarrowUtf8(line);
+    }
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), L'\n'), 25 + 4 * 18 + 2 + 5 + 7 * 6);
+}
+
+}  // namespace
+}  // namespace tallyx
