@@ -1,0 +1,10 @@
+#include "engine/regional_settings.h"
+
+namespace tallyx {
+
+RegionalSettings ReadProcessRegionalSettings()
+{
+    return {};
+}
+
+}  // namespace tallyx
