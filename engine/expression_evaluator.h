@@ -78,10 +78,9 @@ private:
     enum class Outcome { Number, SyntaxError };
 
     Outcome Calculate(std::wstring_view text, int inputBase);
-    std::wstring_view PrepareText(std::wstring_view text, int inputBase);
-    bool ConvertToPostfix();
+    bool PrepareText(std::wstring_view text, int inputBase, std::wstring_view& prepared);
     bool RunPostfix();
-    void WriteResultText(Outcome outcome, int outputBase, std::wstring& resultText);
+    ShortText ResultChars(int outputBase);
 
     int angleUnit_ = AngleUnitDeg;
     int base_ = 10;
@@ -101,6 +100,7 @@ private:
     std::array<wchar_t, kTextCapacity> rewritten_{};
     std::array<wchar_t, kTextCapacity> converted_{};
     std::array<char, kTextCapacity> scan_{};
+    std::array<wchar_t, 2 * kMaxAngleText> angleText_{};
 };
 
 // The process-wide evaluator, created on first use.
