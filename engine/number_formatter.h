@@ -69,6 +69,8 @@ public:
 
 private:
     DisplayText FormatInNotation(std::wstring_view text, int notation, bool regional, int width) const;
+    // Normal, Fixed, Scientific or Engineering, then the cleanup of the digits.
+    std::wstring ApplyNotation(const std::wstring& text, int notation, int width) const;
 
     RegionalSettings regional_;
     int notation_ = NotationNormal;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallyx {
@@ -13,16 +14,18 @@ struct RegionalSettings {
 
     std::wstring decimalSeparator = L".";
     std::wstring thousandsSeparator = L",";
-    // Digits per group from the decimal point leftwards; the last size repeats.
+    // Digits per group from the decimal point leftwards; the last size
+    // repeats; empty means no grouping.
     std::vector<int> grouping = {3};
-    std::wstring currencySymbol = L"$";
-    bool leadingZero = true;
-    int positiveCurrencyOrder = 0;  // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
-    int negativeCurrencyOrder = 0;  // 0 "($1)", 1 "-$1", ... as the platform numbers them
 };
 
-// The separators of the process locale (the environment's LC_* settings),
-// read without leaving the process locale changed.
+// The conventions of the user's environment (its LC_* settings), read
+// without leaving the process locale changed.
 RegionalSettings ReadProcessRegionalSettings();
+
+// A number text with "." written as the user's decimal separator and, when
+// group is set, its whole digits grouped, provided the grouped text still
+// has at most width characters.
+std::wstring RegionalNumber(std::wstring_view text, const RegionalSettings& settings, bool group, int width);
 
 }  // namespace tallyx
