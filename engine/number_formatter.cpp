@@ -198,6 +198,7 @@ DisplayText NumberFormatter::Format(std::wstring_view rawText, const DisplayRequ
 
 DisplayText NumberFormatter::FormatInNotation(std::wstring_view text, int notation, bool regional, int width) const
 {
+    if (const ErrorCaption* error = FindErrorWord(text)) return Plain(error->caption);
     if (notation == NotationFractions) {
         if (const auto fraction = FormatFraction(text)) return {fraction->whole, fraction->numerator, fraction->denominator, true};
     } else if (notation == NotationDms) {
@@ -205,8 +206,6 @@ DisplayText NumberFormatter::FormatInNotation(std::wstring_view text, int notati
     } else if (notation == NotationBinaryDec) {
         if (const auto groups = FormatBinaryDec(text)) return Plain(*groups);
     }
-    if (const ErrorCaption* error = FindErrorWord(text)) return Plain(error->caption);
-
     std::wstring shown(text);
     if (shown.find(L'.') == std::wstring::npos) shown += L'.';
     DisplayText parts = SplitParts(ApplyNotation(shown, notation, width), width);
