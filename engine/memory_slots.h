@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tallyx {
+
+class ExpressionEvaluator;
+
+// The ten memories: slot 0 is the plain memory of the M keys, 1..9 are
+// reached with STO and RCL. Each holds its value as decimal text, whatever
+// base the calculator shows, so it survives base changes and restarts.
+class MemorySlots {
+public:
+    static constexpr int kSlots = 10;
+
+    explicit MemorySlots(ExpressionEvaluator& evaluator) : evaluator_(evaluator) {}
+
+    // Stores a display text of the current base; an empty display stores 0.
+    void Store(int slot, std::wstring_view display);
+    // The slot written in the current base, "0" when empty.
+    std::wstring Recall(int slot);
+    void Add(int slot, std::wstring_view display);
+    void Subtract(int slot, std::wstring_view display);
+    void Clear(int slot) { Slot(slot).clear(); }
+
+    // The stored decimal text, as saved at exit.
+    const std::wstring& Text(int slot) const { return slots_[static_cast<std::size_t>(slot)]; }
+    // Restores a saved text, held to the slot length.
+    void SetText(int slot, std::wstring_view text);
+    // A slot is in use unless it is empty or "0".
+    bool IsUsed(int slot) const;
+
+    static bool IsSlot(int slot) { return slot >= 0 && slot < kSlots; }
+
+private:
+    std::wstring& Slot(int slot) { return slots_[static_cast<std::size_t>(slot)]; }
+    // Evaluates text from one base into another, with BCD groups left aside.
+    std::wstring Convert(std::wstring_view text, int inputBase, int outputBase);
+    void Combine(int slot, std::wstring_view display, std::wstring_view operatorText);
+
+    ExpressionEvaluator& evaluator_;
+    std::array<std::wstring, kSlots> slots_;
+};
+
+}  // namespace tallyx
