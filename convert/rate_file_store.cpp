@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "convert/rate_archive.h"
+#include "convert/rate_text.h"
+#include "keypad/ini_text.h"
 #include "platform/services.h"
 
 namespace tallyx {
@@ -33,6 +35,15 @@ Status WriteWhole(const std::filesystem::path& path, std::string_view bytes)
     std::error_code error;
     std::filesystem::rename(partial, path, error);
     return error ? StatusFail : StatusOk;
+}
+
+// A download counts only when it reads back as a rate archive with currencies.
+bool HoldsRates(const std::filesystem::path& archive)
+{
+    std::string text;
+    IniText rates;
+    return ReadRateArchive(archive, text) == StatusOk && rates.LoadFromText(text) == StatusOk &&
+           !ReadRateText(rates).entries.empty();
 }
 
 }  // namespace
@@ -68,9 +79,8 @@ Status SeedRateFile()
 
 Status InstallDownload()
 {
-    std::string text;
     std::error_code error;
-    if (ReadRateArchive(DownloadPath(), text) != StatusOk) {
+    if (!HoldsRates(DownloadPath())) {
         std::filesystem::remove(DownloadPath(), error);
         return StatusFail;
     }

@@ -25,7 +25,7 @@ std::filesystem::path DownloadPath();
 Status SeedRateFile();
 
 // Moves a finished download over the rate file, but only when it is a rate
-// archive that reads back; otherwise the rate file stays byte for byte as it
+// archive that reads back and lists at least one currency; otherwise the rate file stays byte for byte as it
 // was. The download is gone afterwards either way.
 Status InstallDownload();
 

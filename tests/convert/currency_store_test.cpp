@@ -73,6 +73,8 @@ const BadDownloadCase kBadDownloads[] = {
     {"HtmlPage", [](const std::filesystem::path& download) { TemporaryProgramFolder::Write(download, "<html/>"); }},
     {"WrongPassword",
      [](const std::filesystem::path& download) { WriteRateArchive(download, kRateText, {.password = "guess"}); }},
+    {"NoRateText",
+     [](const std::filesystem::path& download) { WriteRateArchive(download, "<html>Rates moved</html>"); }},
     {"Truncated",
      [](const std::filesystem::path& download) {
          WriteRateArchive(download, kRateText);
