@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace tallyx {
+
+// A converted amount as number text with 16 significant digits: "." as the
+// decimal point, no grouping, an exponent as "e", a sign and three digits.
+std::wstring CurrencyNumberText(double value);
+
+}  // namespace tallyx

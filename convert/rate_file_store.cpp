@@ -1,0 +1,91 @@
+#include "convert/rate_file_store.h"
+
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "convert/rate_archive.h"
+#include "convert/rate_text.h"
+#include "keypad/ini_text.h"
+#include "platform/services.h"
+
+namespace tallyx {
+namespace {
+
+std::filesystem::path ProgramFile(std::string_view name)
+{
+    return Platform().paths->ProgramDataFolder() / name;
+}
+
+// Written beside the rate file and renamed over it, so that no reader ever
+// sees half a file.
+Status WriteWhole(const std::filesystem::path& path, std::string_view bytes)
+{
+    std::filesystem::path partial = path;
+    partial += ".partial";
+    {
+        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!file.flush()) {
+            std::error_code ignored;
+            std::filesystem::remove(partial, ignored);
+            return StatusFail;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, path, error);
+    return error ? StatusFail : StatusOk;
+}
+
+// A download counts only when it reads back as a rate archive with currencies.
+bool HoldsRates(const std::filesystem::path& archive)
+{
+    std::string text;
+    IniText rates;
+    return ReadRateArchive(archive, text) == StatusOk && rates.LoadFromText(text) == StatusOk &&
+           !ReadRateText(rates).entries.empty();
+}
+
+}  // namespace
+
+std::filesystem::path RateFilePath()
+{
+    return ProgramFile(kRateFileName);
+}
+
+std::filesystem::path RateTextPath()
+{
+    return ProgramFile(kRateTextFileName);
+}
+
+std::filesystem::path DownloadPath()
+{
+    return ProgramFile(kDownloadFileName);
+}
+
+Status SeedRateFile()
+{
+    std::error_code error;
+    if (std::filesystem::exists(RateFilePath(), error)) {
+        return StatusOk;
+    }
+    const auto shipped = Platform().resources->Find(kShippedRatesType, kShippedRatesName);
+    if (!shipped) {
+        return StatusInvalidArgument;
+    }
+    std::filesystem::create_directories(Platform().paths->ProgramDataFolder(), error);
+    return WriteWhole(RateFilePath(), *shipped);
+}
+
+Status InstallDownload()
+{
+    std::error_code error;
+    if (!HoldsRates(DownloadPath())) {
+        std::filesystem::remove(DownloadPath(), error);
+        return StatusFail;
+    }
+    std::filesystem::rename(DownloadPath(), RateFilePath(), error);
+    return error ? StatusFail : StatusOk;
+}
+
+}  // namespace tallyx

@@ -1,0 +1,49 @@
+#include "convert/rate_time_text.h"
+
+#include <ctime>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+
+namespace tallyx {
+namespace {
+
+constexpr const wchar_t* kShortDate = L"%x";
+constexpr const wchar_t* kTwelveHourTime = L" %I:%M %p";
+constexpr const wchar_t* kTwentyFourHourTime = L" %H:%M";
+constexpr const wchar_t* kDesignator = L"%p";
+
+std::locale UserLocale(const std::string& name)
+{
+    try {
+        return std::locale(name.c_str());
+    } catch (const std::runtime_error&) {
+        return std::locale::classic();
+    }
+}
+
+std::wstring Format(const std::tm& moment, const std::locale& locale, const wchar_t* picture)
+{
+    std::wostringstream text;
+    text.imbue(locale);
+    text << std::put_time(&moment, picture);
+    return text.str();
+}
+
+}  // namespace
+
+RateTimeText FormatRateTime(std::int64_t utc, const std::string& localeName)
+{
+    const std::time_t seconds = static_cast<std::time_t>(utc);
+    std::tm moment{};
+    if (!localtime_r(&seconds, &moment)) {
+        moment = std::tm{};
+    }
+    const std::locale locale = UserLocale(localeName);
+    const bool twelveHourClock = !Format(moment, locale, kDesignator).empty();
+    return {Format(moment, locale, kShortDate),
+            Format(moment, locale, twelveHourClock ? kTwelveHourTime : kTwentyFourHourTime)};
+}
+
+}  // namespace tallyx

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tallyx {
+
+// When the rates are from, in the user's formats: the short date, and the
+// time as " hh:mm" with the AM/PM designator, or on the 24-hour clock in a
+// locale that has no designators.
+struct RateTimeText {
+    std::wstring date;
+    std::wstring time;
+};
+
+// utc is seconds since 1970 UTC, shown in local time. localeName is a locale
+// as the C++ library names it; empty means the user's environment, and a
+// name the system does not know falls back to the classic "C" formats.
+RateTimeText FormatRateTime(std::int64_t utc, const std::string& localeName = "");
+
+}  // namespace tallyx

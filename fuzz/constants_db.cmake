@@ -1,0 +1,1 @@
+tallyx_fuzz_target(constants_db constants_db.cpp corpus/constants_db)

@@ -1,0 +1,231 @@
+#include "convert/http_client.h"
+
+#include <numeric>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/convert/local_http_server.h"
+#include "tests/convert/recording_sink.h"
+#include "tests/convert/temporary_program_folder.h"
+
+namespace tallyx {
+namespace {
+
+using ::testing::ElementsAreArray;
+using testing::LocalHttpServer;
+using testing::RecordingSink;
+using testing::Reply;
+using testing::TemporaryProgramFolder;
+
+constexpr auto kShortWait = std::chrono::milliseconds(5000);
+
+HttpTimeouts QuickTimeouts()
+{
+    HttpTimeouts timeouts;
+    timeouts.connect = std::chrono::milliseconds(2000);
+    timeouts.receive = std::chrono::milliseconds(1000);
+    return timeouts;
+}
+
+std::string Body(std::size_t size)
+{
+    std::string body(size, '\0');
+    std::iota(body.begin(), body.end(), 'A');
+    return body;
+}
+
+struct TransferCase {
+    const char* name;
+    Reply reply;
+    std::vector<std::uint32_t> codes;  // runs of 8 folded
+    bool fileWritten;
+};
+
+void PrintTo(const TransferCase& transfer, std::ostream* out)
+{
+    *out << transfer.name;
+}
+
+class HttpClientTransferTest : public ::testing::TestWithParam<TransferCase> {};
+
+TEST_P(HttpClientTransferTest, PostsTheCodesOfTheOutcome)
+{
+    const TransferCase& transfer = GetParam();
+    TemporaryProgramFolder folder;
+    LocalHttpServer server(transfer.reply);
+    RecordingSink sink;
+    HttpClient client;
+    client.SetTimeouts(QuickTimeouts());
+    ASSERT_EQ(client.Configure(&sink, kRateUpdateMessage, false), StatusOk);
+    const auto target = folder.Folder() / "currency2.ini";
+
+    ASSERT_TRUE(client.Download(server.Url(), target));
+
+    EXPECT_THAT(sink.Codes(), ElementsAreArray(transfer.codes));
+    for (const auto& message : sink.Messages()) {
+        EXPECT_EQ(message.message, kRateUpdateMessage);
+    }
+    EXPECT_EQ(std::filesystem::exists(target), transfer.fileWritten);
+    EXPECT_FALSE(client.Busy());
+}
+
+const TransferCase kTransfers[] = {
+    {"Success", {.body = Body(3000)}, {0, 7, 8, 9}, true},
+    {"EmptyBody", {.body = ""}, {0, 7, 9}, true},
+    {"NotFound", {.status = "404 Not Found", .body = "<html>missing</html>"}, {0, 6}, false},
+    {"ServerError", {.status = "500 Internal Server Error", .body = "oops"}, {0, 6}, false},
+    {"TruncatedBody", {.body = Body(1500), .declaredLength = 4000}, {0, 7, 8, 6}, true},
+    {"StallBeforeReply", {.stallBeforeReply = true}, {0, 6}, false},
+    {"StallInsideBody", {.body = Body(100), .declaredLength = 200, .stallAfterBody = true}, {0, 7, 8, 6}, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Replies, HttpClientTransferTest, ::testing::ValuesIn(kTransfers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HttpClientTest, WritesTheBodyInBlocksOfAtMost1024Bytes)
+{
+    TemporaryProgramFolder folder;
+    const std::string body = Body(5000);
+    LocalHttpServer server({.body = body});
+    RecordingSink sink;
+    HttpClient client;
+    client.Configure(&sink, kRateUpdateMessage, false);
+    const auto target = folder.Folder() / "currency2.ini";
+
+    ASSERT_TRUE(client.Download(server.Url(), target));
+
+    std::size_t total = 0;
+    for (const auto& message : sink.Messages()) {
+        if (message.first == TransferBlockWritten) {
+            EXPECT_GT(message.second, 0u);
+            EXPECT_LE(message.second, kTransferBlockSize);
+            total += message.second;
+        }
+    }
+    EXPECT_EQ(total, body.size());
+    EXPECT_EQ(TemporaryProgramFolder::Read(target), body);
+}
+
+TEST(HttpClientTest, RefusedConnectionFailsTheRequestAfterOneRetry)
+{
+    TemporaryProgramFolder folder;
+    RecordingSink sink;
+    HttpClient client;
+    client.Configure(&sink, kRateUpdateMessage, false);
+
+    ASSERT_TRUE(client.Download(LocalHttpServer::RefusingUrl(), folder.Folder() / "currency2.ini"));
+
+    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 6u}));
+}
+
+TEST(HttpClientTest, UrlsWithoutSchemeOrWithFinalSlashAreFetched)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer server({.body = "rates"});
+    const std::wstring url = server.Url(L"/currency.ini");
+    for (const std::wstring& written : {url.substr(std::wstring(L"http://").size()), url + L"/"}) {
+        RecordingSink sink;
+        HttpClient client;
+        client.Configure(&sink, kRateUpdateMessage, false);
+        ASSERT_TRUE(client.Download(written, folder.Folder() / "currency2.ini"));
+        EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 8u, 9u}));
+    }
+}
+
+TEST(HttpClientTest, UnwritableTargetReportsTheWriteFailure)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer server({.body = "rates"});
+    RecordingSink sink;
+    HttpClient client;
+    client.Configure(&sink, kRateUpdateMessage, false);
+
+    ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "missing" / "currency2.ini"));
+
+    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 10u}));
+}
+
+TEST(HttpClientTest, EmptyUrlFailsTheRequestAtOnce)
+{
+    TemporaryProgramFolder folder;
+    RecordingSink sink;
+    HttpClient client;
+    client.Configure(&sink, kRateUpdateMessage, false);
+
+    ASSERT_TRUE(client.Download(L"", folder.Folder() / "currency2.ini"));
+
+    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 6u}));
+}
+
+TEST(HttpClientTest, DownloadWithoutConfigureIsRefused)
+{
+    TemporaryProgramFolder folder;
+    HttpClient client;
+    EXPECT_FALSE(client.Download(L"http://127.0.0.1/", folder.Folder() / "currency2.ini"));
+}
+
+TEST(HttpClientTest, SecondDownloadWhileOneRunsIsRefused)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer server({.stallBeforeReply = true});
+    RecordingSink sink;
+    HttpClient client;
+    client.Configure(&sink, kRateUpdateMessage, true);
+
+    ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "currency2.ini"));
+    EXPECT_TRUE(client.Busy());
+    EXPECT_FALSE(client.Download(server.Url(), folder.Folder() / "other.ini"));
+    EXPECT_EQ(client.Configure(&sink, kRateUpdateMessage, true), StatusFail);
+    EXPECT_TRUE(sink.WaitForCode(TransferThreadStarted, kShortWait));
+}
+
+TEST(HttpClientTest, DestroyingTheClientEndsARunningTransferQuietly)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer server({.body = Body(100), .declaredLength = 5000, .stallAfterBody = true});
+    RecordingSink sink;
+    {
+        HttpClient client;
+        client.Configure(&sink, kRateUpdateMessage, true);
+        ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "currency2.ini"));
+        ASSERT_TRUE(sink.WaitForCode(TransferBlockWritten, kShortWait));
+    }
+    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 8u}));
+}
+
+TEST(HttpClientTest, NoOpenRequestInTimeReportsNoConnection)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer server({.stallBeforeReply = true});
+    RecordingSink sink;
+    HttpClient client;
+    HttpTimeouts timeouts = QuickTimeouts();
+    timeouts.untilOpen = std::chrono::milliseconds(100);
+    client.SetTimeouts(timeouts);
+    client.Configure(&sink, kRateUpdateMessage, false);
+
+    ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "currency2.ini"));
+
+    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 2u, 6u}));
+}
+
+TEST(HttpClientTest, UnfinishedTransferInTimeIsStoppedAndReported)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer server({.body = Body(100), .declaredLength = 5000, .stallAfterBody = true});
+    RecordingSink sink;
+    HttpClient client;
+    HttpTimeouts timeouts = QuickTimeouts();
+    timeouts.receive = std::chrono::milliseconds(10000);
+    timeouts.untilFinished = std::chrono::milliseconds(300);
+    client.SetTimeouts(timeouts);
+    client.Configure(&sink, kRateUpdateMessage, false);
+
+    ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "currency2.ini"));
+
+    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 8u, 3u}));
+}
+
+}  // namespace
+}  // namespace tallyx

@@ -1,0 +1,82 @@
+#include "convert/unit_result_text.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "convert/result_text_part.h"
+
+namespace tallyx {
+namespace {
+
+struct NumberCase {
+    double value;
+    const wchar_t* text;
+};
+
+const NumberCase kNumberCases[] = {
+    {0.0, L"0"},
+    {-0.0, L"0"},
+    {212.0, L"212"},
+    {-273.15, L"-273.15"},
+    {328.0839895, L"328.0839895"},
+    {0.25, L"0.25"},
+    {0.1, L"0.1"},
+    {0.05, L"0.05"},
+    {0.000015, L"0.000015"},
+    {0.09999999999999, L"0.1"},
+    {2.5e-7, L"2.5e-007"},
+    {1e-20, L"1.e-020"},
+    {1.23456789012e-5, L"1.23456789012e-005"},
+    {123456789012.0, L"123456789012"},
+    {999999999999.4, L"999999999999"},
+    {999999999999.5, L"1.e+012"},
+    {1.5e15, L"1.5e+015"},
+    {1234567890123.0, L"1.23456789012e+012"},
+    {1.0 / 3.0, L"0.333333333333"},
+    {2.0 / 3.0, L"0.666666666667"},
+    {-1e308 * 10.0, L"infinity"},
+    {1.7976931348623157e308, L"1.79769313486e+308"},
+    {4.9e-324, L"4.94065645841e-324"},
+    {std::numeric_limits<double>::infinity(), L"infinity"},
+    {std::numeric_limits<double>::quiet_NaN(), L"imaginary"},
+};
+
+TEST(UnitResultTextTest, WritesTwelveSignificantDigitsInTheCalculatorsForm)
+{
+    for (const NumberCase& number : kNumberCases) {
+        EXPECT_EQ(UnitResultText(number.value), number.text) << number.value;
+    }
+}
+
+struct PartCase {
+    const wchar_t* text;
+    const wchar_t* significand;
+    const wchar_t* exponent;
+};
+
+const PartCase kPartCases[] = {
+    {L"1.23456789012e+015", L"1.234567890", L"015"},
+    {L"2.5e-007", L"2.5", L"-007"},
+    {L"-1.5e+100", L"-1.5", L"100"},
+    {L"1.e+020", L"1", L"020"},
+    {L"-1.2345678e-005", L"-1.2345678", L"-005"},
+    {L"12345.678901", L"12345.678901", L""},
+    {L"0", L"0", L""},
+    {L"", L"", L""},
+    {L"infinity", L"infinity", L""},
+    {L"e+5", L"e+5", L""},
+};
+
+TEST(ResultTextPartTest, SplitsSignificandFromExponent)
+{
+    for (const PartCase& split : kPartCases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(split.text)));
+        EXPECT_EQ(ResultTextPart(split.text, ResultPart::Whole), split.text);
+        EXPECT_EQ(ResultTextPart(split.text, ResultPart::Significand), split.significand);
+        EXPECT_EQ(ResultTextPart(split.text, ResultPart::Exponent), split.exponent);
+    }
+}
+
+}  // namespace
+}  // namespace tallyx

@@ -1,0 +1,346 @@
+#include "convert/unit_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "platform/resources.h"
+#include "platform/services.h"
+
+namespace tallyx {
+namespace {
+
+// Selects a category and unit pair by their names, as a user of the panel would.
+class UnitTableTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(table_.Load()); }
+
+    std::uint32_t UnitNamed(const std::wstring& name) const
+    {
+        for (std::uint32_t unit = 0; unit < table_.GetUnitCount(); ++unit) {
+            if (table_.GetUnitName(unit) == name) {
+                return unit;
+            }
+        }
+        ADD_FAILURE() << "no unit named " << testing::PrintToString(name);
+        return 0;
+    }
+
+    void Choose(std::uint32_t category, const std::wstring& from, const std::wstring& to)
+    {
+        ASSERT_TRUE(table_.SelectCategory(category));
+        ASSERT_TRUE(table_.SetFromUnit(UnitNamed(from)));
+        ASSERT_TRUE(table_.SetToUnit(UnitNamed(to)));
+    }
+
+    UnitTable table_;
+};
+
+constexpr std::uint32_t kAngle = 1;
+constexpr std::uint32_t kArea = 2;
+constexpr std::uint32_t kCooking = 3;
+constexpr std::uint32_t kDataStorage = 4;
+constexpr std::uint32_t kFuelEconomy = 8;
+constexpr std::uint32_t kLength = 9;
+constexpr std::uint32_t kTemperature = 13;
+constexpr std::uint32_t kTime = 14;
+constexpr std::uint32_t kWeight = 17;
+
+struct CategoryCase {
+    const wchar_t* name;
+    std::uint32_t units;
+};
+
+const CategoryCase kCategories[] = {
+    {L"Acceleration", 6}, {L"Angle", 9},         {L"Area", 13},     {L"Cooking", 15},       {L"Data Storage", 17},
+    {L"Density", 9},      {L"Energy", 13},       {L"Force", 12},    {L"Fuel Economy", 12},  {L"Length", 14},
+    {L"Power", 17},       {L"Pressure", 21},     {L"Speed", 12},    {L"Temperature", 5},    {L"Time", 13},
+    {L"Torque", 8},       {L"Volume", 21},       {L"Weight (Mass)", 12},
+};
+
+TEST_F(UnitTableTest, CategoriesStandInAlphabeticalOrderWithTheirUnits)
+{
+    ASSERT_EQ(table_.GetCategoryCount(), std::size(kCategories));
+    std::uint32_t total = 0;
+    for (std::uint32_t index = 0; index < table_.GetCategoryCount(); ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(table_.GetCategoryName(index), kCategories[index].name);
+        ASSERT_TRUE(table_.SelectCategory(index));
+        EXPECT_EQ(table_.GetUnitCount(), kCategories[index].units);
+        total += table_.GetUnitCount();
+    }
+    EXPECT_EQ(total, 229u);
+}
+
+TEST_F(UnitTableTest, EveryUnitHasANameAndAnAbbreviationOfItsOwn)
+{
+    for (std::uint32_t category = 0; category < table_.GetCategoryCount(); ++category) {
+        ASSERT_TRUE(table_.SelectCategory(category));
+        for (std::uint32_t unit = 0; unit < table_.GetUnitCount(); ++unit) {
+            SCOPED_TRACE(testing::Message() << "category " << category << " unit " << unit);
+            EXPECT_FALSE(table_.GetUnitName(unit).empty());
+            EXPECT_FALSE(table_.GetUnitAbbreviation(unit).empty());
+            for (std::uint32_t other = 0; other < unit; ++other) {
+                EXPECT_NE(table_.GetUnitName(unit), table_.GetUnitName(other));
+                EXPECT_NE(table_.GetUnitAbbreviation(unit), table_.GetUnitAbbreviation(other));
+            }
+        }
+    }
+}
+
+TEST_F(UnitTableTest, NamesComeFromTheStringTablesAndFixedTexts)
+{
+    MemoryResources resources;
+    resources.AddString(417, L"Beschleunigung");
+    resources.AddString(407, L"Fläche");
+    resources.AddString(1019, L"Morgen");
+    ScopedPlatform platform({Platform().registry, Platform().clock, Platform().paths, Platform().clipboard,
+                             Platform().notifier, &resources});
+    UnitTable table;
+    ASSERT_TRUE(table.Load());
+    EXPECT_EQ(table.GetCategoryName(0), L"Beschleunigung");
+    EXPECT_EQ(table.GetUnitName(1), L"Gravity");  // Acceleration's units have no entries
+    ASSERT_TRUE(table.SelectCategory(kArea));
+    EXPECT_EQ(table.GetCategoryName(kArea), L"Fläche");
+    EXPECT_EQ(table.GetUnitName(0), L"Morgen");
+    EXPECT_EQ(table.GetUnitName(10), L"Square miles (survey)");
+    EXPECT_EQ(table.GetUnitAbbreviation(1), L"");
+
+    resources.AddString(417, L"Acceleration");
+    EXPECT_TRUE(table.Load());
+    EXPECT_EQ(table.GetCategoryName(0), L"Beschleunigung");  // loads once
+}
+
+TEST_F(UnitTableTest, StartsOnTheFirstCategoryWithItsFirstTwoUnits)
+{
+    EXPECT_EQ(table_.GetCategory(), 0u);
+    EXPECT_EQ(table_.GetFromAbbreviation(), L"m/s²");
+    EXPECT_EQ(table_.GetToAbbreviation(), L"g");
+    for (std::uint32_t category = 0; category < table_.GetCategoryCount(); ++category) {
+        ASSERT_TRUE(table_.SelectCategory(category));
+        EXPECT_EQ(table_.GetFromUnit(), 0u);
+        EXPECT_EQ(table_.GetToUnit(), 1u);
+    }
+}
+
+TEST_F(UnitTableTest, SelectionsOutsideTheCatalogueAreRefusedAndChangeNothing)
+{
+    ASSERT_TRUE(table_.SelectCategory(kTemperature));
+    EXPECT_FALSE(table_.SelectCategory(18));
+    EXPECT_FALSE(table_.SelectCategory(0xFFFFFFFF));
+    EXPECT_EQ(table_.GetCategory(), kTemperature);
+    EXPECT_EQ(table_.GetCategoryName(18), L"");
+
+    EXPECT_FALSE(table_.SetFromUnit(5));
+    EXPECT_FALSE(table_.SetToUnit(256));
+    EXPECT_EQ(table_.GetFromUnit(), 0u);
+    EXPECT_EQ(table_.GetToUnit(), 1u);
+    EXPECT_EQ(table_.GetUnitName(5), L"");
+    EXPECT_EQ(table_.GetUnitAbbreviation(5), L"");
+}
+
+TEST_F(UnitTableTest, EachCategoryKeepsItsOwnPairAndSwapsIt)
+{
+    Choose(kLength, L"Meters", L"Feet");
+    Choose(kWeight, L"Pounds", L"Kilograms");
+    table_.SwapUnits();
+    EXPECT_EQ(table_.GetFromAbbreviation(), L"kg");
+    EXPECT_EQ(table_.GetToAbbreviation(), L"lb");
+    ASSERT_TRUE(table_.SelectCategory(kLength));
+    EXPECT_EQ(table_.GetFromAbbreviation(), L"m");
+    EXPECT_EQ(table_.GetToAbbreviation(), L"ft");
+}
+
+struct KnownConversion {
+    std::uint32_t category;
+    double value;
+    const wchar_t* from;
+    const wchar_t* to;
+    double expected;
+};
+
+// Published definitions: the international inch, foot, mile and pound, the
+// US and imperial gallons, standard gravity, the thermochemical calorie, the
+// troy pound of twelve troy ounces, the torr of 1/760 atmosphere.
+const KnownConversion kKnownConversions[] = {
+    {kLength, 1.0, L"Inches", L"Meters", 0.0254},
+    {kLength, 1.0, L"Feet", L"Meters", 0.3048},
+    {kLength, 1.0, L"Miles", L"Meters", 1609.344},
+    {kLength, 1.0, L"Nautical miles", L"Meters", 1852.0},
+    {kLength, 100.0, L"Meters", L"Feet", 328.0839895013123},
+    {kLength, 1.0, L"Leagues (nautical)", L"Nautical miles", 3.0},
+    {kWeight, 1.0, L"Pounds", L"Kilograms", 0.45359237},
+    {kWeight, 1.0, L"Stones", L"Pounds", 14.0},
+    {kWeight, 1.0, L"Ounces (troy)", L"Grams", 31.1034768},
+    {kWeight, 1.0, L"Troy pounds", L"Ounces (troy)", 12.0},
+    {kWeight, 1.0, L"Hundredweights (UK long)", L"Pounds", 112.0},
+    {16, 1.0, L"Gallons (UK)", L"Liters", 4.54609},
+    {16, 1.0, L"Cubic feet", L"Cubic inches", 1728.0},
+    {kCooking, 1.0, L"Cups (US)", L"Milliliters", 236.5882365},
+    {kCooking, 1.0, L"Centiliters", L"Milliliters", 10.0},
+    {kArea, 1.0, L"Acres", L"Square feet", 43560.0},
+    {kArea, 1.0, L"Hectares", L"Square meters", 10000.0},
+    {kArea, 1.0, L"Square miles", L"Acres", 640.0},
+    {kDataStorage, 1.0, L"kilobyte", L"byte", 1024.0},
+    {kDataStorage, 1.0, L"exabyte", L"kilobyte", 1125899906842624.0},
+    {kDataStorage, 1.0, L"byte", L"bit", 8.0},
+    {kDataStorage, 1.0, L"Word", L"bit", 16.0},
+    {kDataStorage, 1.0, L"Dword", L"byte", 4.0},
+    {kDataStorage, 1.0, L"Qword", L"Word", 4.0},
+    {kAngle, 1.0, L"Circles", L"Degrees", 360.0},
+    {kAngle, 90.0, L"Degrees", L"Radians", 1.5707963267948966},
+    {kAngle, 1.0, L"Degrees", L"Seconds", 3600.0},
+    {kTime, 1.0, L"Days", L"Work Weeks (40 hours)", 0.6},
+    {kTime, 1.0, L"Years", L"Days", 365.24219878},
+    {kTime, 1.0, L"Years", L"Months", 12.0},
+    {kTime, 1.0, L"Hours", L"Seconds", 3600.0},
+    {0, 1.0, L"Gravity", L"Meters per second²", 9.80665},
+    {6, 1.0, L"Calories", L"Joules", 4.184},
+    {6, 1.0, L"Kilowatt hours", L"Joules", 3600000.0},
+    {7, 1.0, L"Pound force", L"Newtons", 4.4482216152605},
+    {11, 1.0, L"Atmospheres", L"Pascals", 101325.0},
+    {11, 1.0, L"Atmospheres", L"Torrs", 760.0},
+    {11, 1.0, L"Pounds force per in²", L"Pascals", 6894.757293168361},
+    {11, 1.0, L"Bars", L"Pascals", 100000.0},
+    {12, 36.0, L"Kilometers per hour", L"Meters per second", 10.0},
+    {12, 1.0, L"Knots", L"Kilometers per hour", 1.852},
+    {10, 1.0, L"Horse Power (metric)", L"Watts", 735.49875},
+    {15, 1.0, L"Foot·Pound", L"Newton·Meter", 1.3558179483314004},
+    {5, 1.0, L"Grams per cm³", L"Kilograms per m³", 1000.0},
+    {kFuelEconomy, 10.0, L"Kilometers per liter", L"Liters per 100 km", 10.0},
+    {kFuelEconomy, 10.0, L"Liters per 100 km", L"Gallons per 100 miles", 4.25143707430272},
+    {kFuelEconomy, 1.0, L"Gallons per 100 miles", L"Miles per gallon", 100.0},
+    {kFuelEconomy, 50.0, L"Miles per gallon", L"Liters per 100 km", 4.704291666},
+    {kFuelEconomy, 20.0, L"Kilometers per liter", L"Kilometers per gallon", 75.70823568},
+    {kTemperature, 100.0, L"Celsius", L"Fahrenheit", 212.0},
+    {kTemperature, -300.0, L"Celsius", L"Kelvin", 0.0},
+    {kTemperature, -10.0, L"Kelvin", L"Celsius", -273.15},
+    {kTemperature, 0.0, L"Réaumur", L"Kelvin", 273.15},
+    {kTemperature, 80.0, L"Réaumur", L"Kelvin", 373.15},
+    {kTemperature, 32.0, L"Fahrenheit", L"Celsius", 0.0},
+    {kTemperature, 212.0, L"Fahrenheit", L"Réaumur", 80.0},
+    {kTemperature, 491.67, L"Rankine", L"Celsius", 0.0},
+    {kTemperature, -500.0, L"Fahrenheit", L"Rankine", 0.0},
+    {kTemperature, -300.0, L"Réaumur", L"Réaumur", -218.52},
+};
+
+TEST_F(UnitTableTest, KnownConversionsMatchPublishedDefinitions)
+{
+    for (const KnownConversion& known : kKnownConversions) {
+        SCOPED_TRACE(testing::Message() << known.value << " " << testing::PrintToString(std::wstring(known.from))
+                                        << " to " << testing::PrintToString(std::wstring(known.to)));
+        Choose(known.category, known.from, known.to);
+        EXPECT_NEAR(table_.ConvertValue(known.value), known.expected, 1e-9 * std::max(1.0, std::fabs(known.expected)));
+    }
+}
+
+TEST_F(UnitTableTest, ZeroFuelEconomyStaysZeroInEveryPair)
+{
+    ASSERT_TRUE(table_.SelectCategory(kFuelEconomy));
+    for (std::uint32_t from = 0; from < table_.GetUnitCount(); ++from) {
+        for (std::uint32_t to = 0; to < table_.GetUnitCount(); ++to) {
+            ASSERT_TRUE(table_.SetFromUnit(from));
+            ASSERT_TRUE(table_.SetToUnit(to));
+            EXPECT_EQ(table_.ConvertValue(0.0), 0.0) << from << " to " << to;
+        }
+    }
+}
+
+// Values to carry there and back: temperatures stay above every scale's
+// absolute zero, the others span many magnitudes.
+std::vector<double> RoundTripValues(std::uint32_t category)
+{
+    if (category == kTemperature) {
+        return {0.5, 36.6, 300.0, 1000.0};
+    }
+    return {-3.5, 1e-7, 0.25, 1.0, 12.5, 7e12};
+}
+
+TEST_F(UnitTableTest, EveryUnitConvertsToEveryOtherAndBack)
+{
+    for (std::uint32_t category = 0; category < table_.GetCategoryCount(); ++category) {
+        ASSERT_TRUE(table_.SelectCategory(category));
+        for (std::uint32_t from = 0; from < table_.GetUnitCount(); ++from) {
+            for (std::uint32_t to = 0; to < table_.GetUnitCount(); ++to) {
+                for (const double value : RoundTripValues(category)) {
+                    ASSERT_TRUE(table_.SetFromUnit(from));
+                    ASSERT_TRUE(table_.SetToUnit(to));
+                    const double there = table_.ConvertValue(value);
+                    table_.SwapUnits();
+                    const double back = table_.ConvertValue(there);
+                    EXPECT_NEAR(back, value, 1e-9 * std::max(1.0, std::fabs(value)))
+                        << "category " << category << " units " << from << " and " << to;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(UnitTableTest, ConvertingToTheSameUnitGivesTheValueBack)
+{
+    for (std::uint32_t category = 0; category < table_.GetCategoryCount(); ++category) {
+        ASSERT_TRUE(table_.SelectCategory(category));
+        for (std::uint32_t unit = 0; unit < table_.GetUnitCount(); ++unit) {
+            ASSERT_TRUE(table_.SetFromUnit(unit));
+            ASSERT_TRUE(table_.SetToUnit(unit));
+            EXPECT_DOUBLE_EQ(table_.ConvertValue(42.5), 42.5) << "category " << category << " unit " << unit;
+        }
+    }
+}
+
+struct TextConversion {
+    std::uint32_t category;
+    const wchar_t* from;
+    const wchar_t* to;
+    const wchar_t* input;
+    const wchar_t* whole;
+    const wchar_t* significand;
+    const wchar_t* exponent;
+};
+
+const TextConversion kTextConversions[] = {
+    {kTemperature, L"Celsius", L"Fahrenheit", L"100", L"212", L"212", L""},
+    {kLength, L"Meters", L"Nanometers", L"1234567.89012", L"1.23456789012e+015", L"1.234567890", L"015"},
+    {kLength, L"Meters", L"Kilometers", L"0.00025", L"2.5e-007", L"2.5", L"-007"},
+    {kLength, L"Meters", L"Nanometers", L"-1e20", L"-1.e+029", L"-1", L"029"},
+    {kLength, L"Meters", L"Kilometers", L"  15e-3xyz", L"0.000015", L"0.000015", L""},
+    {kLength, L"Meters", L"Centimeters", L"abc", L"0", L"0", L""},
+    {kDataStorage, L"exabyte", L"bit", L"1e300", L"infinity", L"infinity", L""},
+};
+
+TEST_F(UnitTableTest, ConvertGivesTheResultTextWholeOrInParts)
+{
+    const ResultPart parts[] = {ResultPart::Whole, ResultPart::Significand, ResultPart::Exponent};
+    for (const TextConversion& conversion : kTextConversions) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(conversion.input)));
+        Choose(conversion.category, conversion.from, conversion.to);
+        const wchar_t* expected[] = {conversion.whole, conversion.significand, conversion.exponent};
+        for (std::size_t part = 0; part < std::size(parts); ++part) {
+            std::wstring out = L"stale";
+            ASSERT_TRUE(table_.Convert(conversion.input, out, parts[part]));
+            EXPECT_EQ(out, expected[part]);
+            EXPECT_EQ(table_.ResultText(), conversion.whole);
+        }
+    }
+}
+
+TEST_F(UnitTableTest, AnUnknownPartIsRefusedButTheResultIsStillMade)
+{
+    Choose(kLength, L"Kilometers", L"Meters");
+    std::wstring out = L"untouched";
+    EXPECT_FALSE(table_.Convert(L"2", out, static_cast<ResultPart>(3)));
+    EXPECT_EQ(out, L"untouched");
+    EXPECT_EQ(table_.ResultText(), L"2000");
+}
+
+TEST(SharedUnitTableTest, IsOneLoadedCatalogue)
+{
+    EXPECT_EQ(&SharedUnitTable(), &SharedUnitTable());
+    EXPECT_EQ(SharedUnitTable().GetCategoryName(17), L"Weight (Mass)");
+}
+
+}  // namespace
+}  // namespace tallyx
