@@ -1,0 +1,44 @@
+#include "worksheets/worksheet_catalog.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/wide_text.h"
+
+namespace tallyx {
+namespace {
+
+template <typename Sheet>
+std::unique_ptr<Worksheet> Create(const WorksheetOptions& options)
+{
+    return std::make_unique<Sheet>(options);
+}
+
+const std::array kCatalog = {
+    WorksheetEntry{L"lease", 13, [](const WorksheetOptions&) -> std::unique_ptr<Worksheet> {
+                       return std::make_unique<Worksheet>();
+                   }, false},
+};
+
+}  // namespace
+
+std::span<const WorksheetEntry> WorksheetCatalog()
+{
+    return kCatalog;
+}
+
+const WorksheetEntry* FindWorksheet(std::wstring_view consoleName)
+{
+    const auto entry = std::find_if(kCatalog.begin(), kCatalog.end(),
+                                    [&](const WorksheetEntry& candidate) { return EqualNoCase(candidate.consoleName, consoleName); });
+    return entry == kCatalog.end() ? nullptr : &*entry;
+}
+
+const WorksheetEntry* FindWorksheetForButton(int buttonId)
+{
+    const auto entry = std::find_if(kCatalog.begin(), kCatalog.end(),
+                                    [&](const WorksheetEntry& candidate) { return candidate.buttonId == buttonId; });
+    return entry == kCatalog.end() ? nullptr : &*entry;
+}
+
+}  // namespace tallyx
