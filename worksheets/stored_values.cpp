@@ -71,6 +71,16 @@ void StoredValues::Double(std::wstring_view name, double& field)
     }
 }
 
+void StoredValues::Double(std::wstring_view name, double current, const DoubleSetter& accept)
+{
+    double stored = current;
+    if (direction_ == Direction::Write) {
+        WriteStoredDouble(key_, name, current);
+    } else if (ReadStoredDouble(key_, name, stored)) {
+        accept(stored);
+    }
+}
+
 void StoredValues::Integer(std::wstring_view name, std::int32_t& field)
 {
     if (direction_ == Direction::Read) {

@@ -29,10 +29,13 @@ class StoredValues {
 public:
     enum class Direction { Read, Write };
     using IntegerSetter = std::function<void(std::int32_t)>;
+    using DoubleSetter = std::function<void(double)>;
 
     StoredValues(std::wstring_view key, Direction direction) : key_(key), direction_(direction) {}
 
     void Double(std::wstring_view name, double& field);
+    // A double that comes back through the model's setter.
+    void Double(std::wstring_view name, double current, const DoubleSetter& accept);
     void Integer(std::wstring_view name, std::int32_t& field);
     // An integer that comes back through the model's validating setter.
     void Integer(std::wstring_view name, std::int32_t current, const IntegerSetter& accept);

@@ -147,6 +147,17 @@ void Worksheet::BuildCells()
     HighlightFirstCell();
 }
 
+void Worksheet::CommitCell()
+{
+    const int cell = HighlightedCell();
+    if (cell == WorksheetNavigation::kNoHighlight || cell >= static_cast<int>(cells_.size()) ||
+        cells_[cell].ReadOnly()) {
+        return;
+    }
+    const std::wstring& text = cells_[cell].Text();
+    CommitRow(cell, ParseDouble(text), ParseLong(text));
+}
+
 void Worksheet::Calculate()
 {
     host_->FlashHighlight();
@@ -155,6 +166,43 @@ void Worksheet::Calculate()
 void Worksheet::SetTitle(std::wstring_view title)
 {
     title_ = title;
+}
+
+void Worksheet::BuildCellsFrom(std::span<const CellRow> rows, std::wstring_view title)
+{
+    cells_.clear();
+    for (const CellRow& row : rows) {
+        cells_.emplace_back(std::wstring(row.label), row.format, row.readOnly);
+    }
+    SetTitle(title);
+    WriteCells();
+    HighlightFirstCell();
+}
+
+std::wstring Worksheet::ModelText(int cell) const
+{
+    return cells_[cell].Text();
+}
+
+void Worksheet::WriteCell(int cell)
+{
+    if (cell >= 0 && cell < static_cast<int>(cells_.size())) {
+        cells_[cell].SetText(ModelText(cell));
+    }
+}
+
+void Worksheet::WriteCells()
+{
+    for (int cell = 0; cell < static_cast<int>(cells_.size()); ++cell) {
+        WriteCell(cell);
+    }
+}
+
+void Worksheet::ShowSolvedCell(int cell)
+{
+    WriteCell(cell);
+    ShowCell(cell);
+    host_->InvalidateList();
 }
 
 void Worksheet::SetCellText(int cell, std::wstring_view text)
@@ -176,6 +224,11 @@ void Worksheet::HighlightFirstCell()
     navigation_.HighlightFirstCell();
     ShowCell(0);
     host_->InvalidateList();
+}
+
+void Worksheet::HighlightLastCell()
+{
+    navigation_.HighlightLastCell(static_cast<int>(cells_.size()));
 }
 
 }  // namespace tallyx

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/status.h"
 #include "worksheets/worksheet_cell.h"
 #include "worksheets/worksheet_host.h"
 #include "worksheets/worksheet_navigation.h"
@@ -16,6 +20,13 @@ enum WorksheetKey : int {
     WorksheetKeyUp = 38,
     WorksheetKeyDown = 40,
     WorksheetKeyF1 = 112,
+};
+
+// One row of a worksheet's cell table, as the worksheet declares it.
+struct CellRow {
+    std::wstring_view label;
+    CellFormat format;
+    bool readOnly;
 };
 
 // What the window does after a worksheet took a key or button.
@@ -58,12 +69,16 @@ public:
     bool TapCell(int cell);
 
     virtual void BuildCells();
-    virtual void CommitCell() {}
+    // Parses the highlighted input cell into the model (see CommitRow).
+    virtual void CommitCell();
     virtual void Calculate();
     virtual void Reset() {}
     virtual void ShowGraph(int) {}
     virtual void OpenData() {}
     virtual void SaveData() {}
+    // Reads the data file that OpenData would have chosen; a worksheet that
+    // keeps no data answers StatusInvalidArgument.
+    virtual Status ReadDataFile(const std::filesystem::path&) { return StatusInvalidArgument; }
     // Lines a worksheet reports beside its cells (the results list of the
     // regressions); empty for the others.
     virtual std::vector<ResultRow> ResultRows() const { return {}; }
@@ -71,6 +86,17 @@ public:
 protected:
     WorksheetHost& Host() { return *host_; }
     void SetTitle(std::wstring_view title);
+    // Creates the cells of the table, titles the sheet, writes every cell from
+    // the model and highlights the first cell.
+    void BuildCellsFrom(std::span<const CellRow> rows, std::wstring_view title);
+    // The text of a cell as the model has it; unchanged for a sheet without a model.
+    virtual std::wstring ModelText(int cell) const;
+    // A committed input cell's text, parsed as a double and as an integer.
+    virtual void CommitRow(int, double, std::int32_t) {}
+    void WriteCell(int cell);
+    void WriteCells();
+    // After a solve: the cell is rewritten and shown in the display.
+    void ShowSolvedCell(int cell);
     std::vector<WorksheetCell>& MutableCells() { return cells_; }
     WorksheetNavigation& MutableNavigation() { return navigation_; }
     void SetCellText(int cell, std::wstring_view text);
@@ -78,6 +104,8 @@ protected:
     void ShowCell(int cell);
     // The highlight goes to the first cell, whose text goes to the display.
     void HighlightFirstCell();
+    // The highlight goes to the last cell, scrolling as little as needed.
+    void HighlightLastCell();
 
 private:
     static WorksheetHost idleHost_;
