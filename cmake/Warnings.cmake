@@ -17,3 +17,12 @@ function(tallyx_test name)
   tallyx_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# A GoogleTest executable of the desktop program: runs under a Qt application
+# on the offscreen platform, with Qt windows.
+function(tallyx_gui_test name)
+  add_executable(${name} ${ARGN} ${CMAKE_SOURCE_DIR}/tests/ui/gui_test_main.cpp)
+  target_link_libraries(${name} PRIVATE tallyx_ui GTest::gtest GTest::gmock)
+  tallyx_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

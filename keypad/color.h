@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tallyx {
+
+// A colour as 0x00BBGGRR: red in the low byte, then green, then blue, the
+// layout the skin texts and stored settings use.
+using Color = std::uint32_t;
+
+constexpr Color MakeColor(std::uint32_t red, std::uint32_t green, std::uint32_t blue)
+{
+    return (red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16;
+}
+
+constexpr std::uint32_t RedOf(Color color) { return color & 0xFF; }
+constexpr std::uint32_t GreenOf(Color color) { return (color >> 8) & 0xFF; }
+constexpr std::uint32_t BlueOf(Color color) { return (color >> 16) & 0xFF; }
+
+// What the keypad reads for a colour the skin does not give: red 0, green 0, blue 1.
+constexpr Color kMissingSkinColor = 0x10000;
+
+}  // namespace tallyx

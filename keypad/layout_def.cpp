@@ -1,0 +1,21 @@
+#include "keypad/layout_def.h"
+
+#include "keypad/shift_keys.h"
+
+namespace tallyx {
+
+const std::vector<ButtonDef>& LayoutDef::AlternateButtonsFor(std::int32_t shiftState) const
+{
+    switch (shiftState) {
+    case ShiftStateSecond:
+        return secondButtons;
+    case ShiftStateHyperbolic:
+        return hyperbolicButtons;
+    case ShiftStateHyperbolicSecond:
+        return hyperbolicSecondButtons;
+    default:
+        return alternateButtons;
+    }
+}
+
+}  // namespace tallyx

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <optional>
+
+#include "ui/canvas.h"
+
+namespace tallyx {
+
+QColor ToQColor(Colour colour);
+QRect ToQRect(const Rect& rect);
+QFont ToQFont(const FontSpec& font);
+
+// Drawing through a QPainter.
+class QtCanvas : public Canvas {
+public:
+    explicit QtCanvas(QPainter& painter) : painter_(painter) {}
+
+    void FillRect(const Rect& rect, Colour colour) override;
+    void FrameRect(const Rect& rect, Colour colour, int width) override;
+    void FillVerticalGradient(const Rect& rect, Colour top, Colour bottom) override;
+    void FillRoundRect(const Rect& rect, int radius, Colour fill) override;
+    void FrameRoundRect(const Rect& rect, int radius, Colour colour, int width) override;
+    void FillPolygon(std::span<const Point> points, Colour fill) override;
+    void DrawLine(Point from, Point to, Colour colour, int width) override;
+    void DrawDashedLine(Point from, Point to, Colour colour) override;
+    void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Colour colour,
+                  unsigned align) override;
+    Size MeasureText(std::wstring_view text, const FontSpec& font) override;
+    void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) override;
+    void SetClip(const Rect& rect) override;
+
+private:
+    QPainter& painter_;
+};
+
+// An off-screen image held as a QImage.
+class QtImage : public Image {
+public:
+    QtImage(int width, int height);
+    explicit QtImage(QImage image);
+
+    Size Dimensions() const override { return {image_.width(), image_.height()}; }
+    Canvas& Paint() override;
+    Colour PixelAt(Point point) const override;
+    bool SavePng(const std::string& path) const override;
+
+    const QImage& Pixels() const { return image_; }
+    // The image with kTransparentColour pixels made see-through.
+    const QImage& TransparentPixels() const;
+
+private:
+    QImage image_;
+    std::optional<QPainter> painter_;
+    std::optional<QtCanvas> canvas_;
+    mutable std::optional<QImage> transparent_;
+};
+
+}  // namespace tallyx

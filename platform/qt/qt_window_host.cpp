@@ -1,0 +1,370 @@
+#include "platform/qt/qt_window_host.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <array>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/window_messages.h"
+
+namespace tallyx {
+namespace {
+
+// A posted window message travelling through Qt's event queue, which keeps
+// the order and may be fed from any thread.
+class PostedMessageEvent : public QEvent {
+public:
+    static QEvent::Type EventType()
+    {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+    PostedMessageEvent(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+        : QEvent(EventType()), message(message), first(first), second(second)
+    {
+    }
+    const std::uint32_t message;
+    const std::uintptr_t first;
+    const std::intptr_t second;
+};
+
+struct KeyMapping {
+    int qtKey;
+    std::uint32_t virtualKey;
+};
+
+constexpr std::array<KeyMapping, 19> kKeyMappings = {{
+    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Return, VK_RETURN},  {Qt::Key_Enter, VK_RETURN},  {Qt::Key_Escape, VK_ESCAPE},
+    {Qt::Key_Space, VK_SPACE},    {Qt::Key_PageUp, VK_PRIOR},  {Qt::Key_PageDown, VK_NEXT},
+    {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
+    {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Delete, VK_DELETE},  {Qt::Key_Shift, VK_SHIFT},   {Qt::Key_Control, VK_CONTROL},
+    {Qt::Key_F1, VK_F1},
+}};
+
+std::uint32_t ToVirtualKey(int qtKey)
+{
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
+        return static_cast<std::uint32_t>(qtKey);
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+        return VK_F1 + static_cast<std::uint32_t>(qtKey - Qt::Key_F1);
+    }
+    for (const KeyMapping& mapping : kKeyMappings) {
+        if (mapping.qtKey == qtKey) return mapping.virtualKey;
+    }
+    return 0;
+}
+
+std::intptr_t PointOf(const QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    return MakePointParameter(point.x(), point.y());
+}
+
+}  // namespace
+
+HostWidget::HostWidget(QtWindowHost* host, QWidget* parent) : QWidget(parent), host_(host)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+long HostWidget::Send(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (!host_ || host_->Destroyed()) return WindowBase::kNotHandled;
+    return host_->Owner().WindowProcedure(message, first, second);
+}
+
+bool HostWidget::event(QEvent* event)
+{
+    if (event->type() == PostedMessageEvent::EventType()) {
+        const auto* posted = static_cast<PostedMessageEvent*>(event);
+        Send(posted->message, posted->first, posted->second);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void HostWidget::paintEvent(QPaintEvent* event)
+{
+    if (backing_.size() != size()) {
+        backing_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        backing_.fill(Qt::black);
+    }
+    const QRect clip = event->rect();
+    if (host_ && !host_->Destroyed()) {
+        host_->ForgetPendingRegion();
+        QPainter painter(&backing_);
+        QtCanvas canvas(painter);
+        host_->Owner().Paint(canvas, Rect::FromSize(clip.x(), clip.y(), clip.width(), clip.height()));
+    }
+    QPainter screen(this);
+    screen.drawImage(clip, backing_, clip);
+}
+
+void HostWidget::resizeEvent(QResizeEvent* event)
+{
+    Send(WM_SIZE, 0, MakePointParameter(event->size().width(), event->size().height()));
+}
+
+void HostWidget::moveEvent(QMoveEvent* event)
+{
+    Send(WM_MOVE, 0, MakePointParameter(event->pos().x(), event->pos().y()));
+}
+
+void HostWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        Send(WM_LBUTTONDOWN, 1, PointOf(event));
+    } else if (event->button() == Qt::RightButton) {
+        Send(WM_RBUTTONDOWN, 2, PointOf(event));
+    }
+}
+
+void HostWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    Send(WM_MOUSEMOVE, (event->buttons() & Qt::LeftButton) ? 1 : 0, PointOf(event));
+}
+
+void HostWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        Send(WM_LBUTTONUP, 0, PointOf(event));
+    } else if (event->button() == Qt::RightButton) {
+        Send(WM_RBUTTONUP, 0, PointOf(event));
+    }
+}
+
+void HostWidget::keyPressEvent(QKeyEvent* event)
+{
+    const std::uint32_t virtualKey = ToVirtualKey(event->key());
+    if (virtualKey) {
+        Send(WM_KEYDOWN, virtualKey, event->isAutoRepeat() ? 0x40000000 : 0);
+    }
+    for (const QChar character : event->text()) {
+        Send(WM_CHAR, character.unicode(), 0);
+    }
+}
+
+void HostWidget::keyReleaseEvent(QKeyEvent* event)
+{
+    const std::uint32_t virtualKey = ToVirtualKey(event->key());
+    if (virtualKey && !event->isAutoRepeat()) {
+        Send(WM_KEYUP, virtualKey, 0);
+    }
+}
+
+void HostWidget::timerEvent(QTimerEvent* event)
+{
+    if (host_) {
+        Send(WM_TIMER, host_->TimerIdFor(event->timerId()), 0);
+    }
+}
+
+void HostWidget::closeEvent(QCloseEvent* event)
+{
+    // The object decides: the main window quits, a dialog ends.
+    event->ignore();
+    Send(WM_CLOSE, 0, 0);
+}
+
+void HostWidget::focusInEvent(QFocusEvent*)
+{
+    Send(WM_SETFOCUS, 0, 0);
+}
+
+void HostWidget::focusOutEvent(QFocusEvent*)
+{
+    Send(WM_KILLFOCUS, 0, 0);
+}
+
+void HostWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        Send(WM_ACTIVATE, isActiveWindow() ? 1 : 0, 0);
+    }
+    QWidget::changeEvent(event);
+}
+
+bool HostWidget::focusNextPrevChild(bool)
+{
+    // Tab is a key of the worksheets, not a focus move.
+    return false;
+}
+
+QtWindowHost::QtWindowHost(WindowBase& owner, QWidget* parent, const std::wstring& title, const Rect& frame, bool)
+    : owner_(owner), widget_(new HostWidget(this, parent))
+{
+    widget_->setWindowTitle(QString::fromStdWString(title));
+    const Rect placed = frame.IsEmpty() && parent ? Rect{0, 0, parent->width(), parent->height()} : frame;
+    widget_->setGeometry(placed.left, placed.top, std::max(1, placed.Width()), std::max(1, placed.Height()));
+}
+
+QtWindowHost::~QtWindowHost()
+{
+    if (widget_) {
+        widget_->Detach();
+        widget_->hide();
+        widget_->deleteLater();
+    }
+}
+
+Rect QtWindowHost::ClientRect() const
+{
+    return widget_ ? Rect{0, 0, widget_->width(), widget_->height()} : Rect{};
+}
+
+void QtWindowHost::Show()
+{
+    if (!widget_) return;
+    widget_->show();
+    widget_->raise();
+    widget_->setFocus();
+}
+
+void QtWindowHost::SetTitle(const std::wstring& title)
+{
+    if (widget_) widget_->setWindowTitle(QString::fromStdWString(title));
+}
+
+void QtWindowHost::Resize(int width, int height)
+{
+    if (widget_) widget_->resize(width, height);
+}
+
+void QtWindowHost::Invalidate(const Rect& rect)
+{
+    invalidations_.push_back(rect);
+    pendingRegion_ += ToQRect(rect);
+    if (widget_) widget_->update(ToQRect(rect));
+}
+
+void QtWindowHost::InvalidateAll()
+{
+    Invalidate(ClientRect());
+}
+
+void QtWindowHost::Update()
+{
+    if (widget_ && !pendingRegion_.isEmpty()) widget_->repaint(pendingRegion_);
+}
+
+void QtWindowHost::PostMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (widget_) QCoreApplication::postEvent(widget_.data(), new PostedMessageEvent(message, first, second));
+}
+
+void QtWindowHost::SetTimer(std::uintptr_t id, int milliseconds)
+{
+    KillTimer(id);
+    if (widget_) timers_[id] = widget_->startTimer(milliseconds);
+}
+
+void QtWindowHost::KillTimer(std::uintptr_t id)
+{
+    const auto timer = timers_.find(id);
+    if (timer == timers_.end()) return;
+    if (widget_) widget_->killTimer(timer->second);
+    timers_.erase(timer);
+}
+
+std::uintptr_t QtWindowHost::TimerIdFor(int qtTimer) const
+{
+    for (const auto& [id, timer] : timers_) {
+        if (timer == qtTimer) return id;
+    }
+    return 0;
+}
+
+void QtWindowHost::SetCapture()
+{
+    if (widget_ && !hasCapture_) {
+        widget_->grabMouse();
+        hasCapture_ = true;
+    }
+}
+
+void QtWindowHost::ReleaseCapture()
+{
+    if (widget_ && hasCapture_) {
+        widget_->releaseMouse();
+        hasCapture_ = false;
+    }
+}
+
+void QtWindowHost::BringToFront()
+{
+    if (!widget_) return;
+    QWidget* window = widget_->window();
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtWindowHost::Destroy()
+{
+    if (destroyed_) return;
+    for (const auto& timer : timers_) {
+        if (widget_) widget_->killTimer(timer.second);
+    }
+    timers_.clear();
+    ReleaseCapture();
+    owner_.WindowProcedure(WM_DESTROY, 0, 0);
+    destroyed_ = true;
+    if (modalLoop_) modalLoop_->exit();
+    if (widget_) widget_->hide();
+}
+
+std::unique_ptr<Image> QtWindowHost::CreateImage(int width, int height) const
+{
+    return std::make_unique<QtImage>(width, height);
+}
+
+void QtWindowHost::EndModal(long result)
+{
+    modalResult_ = result;
+    if (modalLoop_) modalLoop_->exit();
+}
+
+std::unique_ptr<Image> QtWindowHost::Grab()
+{
+    if (!widget_) return std::make_unique<QtImage>(1, 1);
+    return std::make_unique<QtImage>(widget_->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+long QtWindowHost::RunModalLoop()
+{
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    modalResult_ = 0;
+    if (!destroyed_) loop.exec();
+    modalLoop_ = nullptr;
+    return modalResult_;
+}
+
+std::unique_ptr<WindowHost> QtWindowFactory::CreateWindow(WindowBase& owner, WindowHost* parent,
+                                                          const std::wstring& title, const Rect& frame, bool modal)
+{
+    QWidget* parentWidget = parent ? static_cast<QtWindowHost*>(parent)->Widget() : nullptr;
+    return std::make_unique<QtWindowHost>(owner, parentWidget, title, frame, modal);
+}
+
+long QtWindowFactory::RunModal(WindowHost& host)
+{
+    return static_cast<QtWindowHost&>(host).RunModalLoop();
+}
+
+void QtWindowFactory::Quit(int status)
+{
+    QCoreApplication::exit(status);
+}
+
+}  // namespace tallyx

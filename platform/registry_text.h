@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/registry_data.h"
+
+namespace tallyx {
+
+// The registry export text the settings store is kept in: a "REGEDIT4"
+// header, one "[HKEY_CURRENT_USER\...]" section per key and one line per value:
+//   "CalcType"=dword:00000000
+//   "Memory0"="12.5"               (with \\ and \" escapes)
+//   "WSTVM_PVal"=hex:00,00,6a,f8,40
+// Text is UTF-8. Strings holding control characters are written as hex(1):
+// (their UTF-16LE bytes), so every value survives a round trip.
+std::string FormatRegistryText(const RegistryData& data);
+
+// Nothing when the text is not such an export; a store that cannot be read
+// must never be half-applied.
+std::optional<RegistryData> ParseRegistryText(std::string_view text);
+
+}  // namespace tallyx

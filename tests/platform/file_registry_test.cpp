@@ -1,0 +1,230 @@
+#include "platform/file_registry.h"
+
+#include <algorithm>
+#include <array>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/registry_text.h"
+
+namespace tallyx {
+namespace {
+
+constexpr std::wstring_view kKey = L"SOFTWARE\\Vexa\\Tallyx";
+
+class FileRegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/tallyx-registry-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string StoreText() const
+    {
+        std::ifstream file(folder_ / "registry.reg", std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    }
+    void WriteStoreText(const std::string& text) const
+    {
+        std::filesystem::create_directories(folder_);
+        std::ofstream(folder_ / "registry.reg", std::ios::binary) << text;
+    }
+    std::size_t CorruptCopies() const
+    {
+        std::size_t count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+            count += entry.path().filename().string().starts_with("registry.reg.corrupt-");
+        }
+        return count;
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(FileRegistryTest, EveryTypeRoundTripsThroughTheFile)
+{
+    const std::array<std::uint8_t, 8> bytes = {0, 0, 0, 0, 0, 0x6A, 0xF8, 0x40};
+    const std::wstring awkward = L"12.5 \"q\" \\ °′″ 𝜋 tab\tline\nend";
+    {
+        FileRegistry registry(folder_);
+        ASSERT_EQ(registry.WriteDword(kKey, L"CalcType", 0xDEADBEEF), StatusOk);
+        ASSERT_EQ(registry.WriteString(kKey, L"Memory0", awkward), StatusOk);
+        ASSERT_EQ(registry.WriteString(kKey, L"Memory1", L""), StatusOk);
+        ASSERT_EQ(registry.WriteBinary(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets", L"WSTVM_PVal", bytes), StatusOk);
+    }
+    FileRegistry reopened(folder_);
+    std::uint32_t number = 0;
+    std::wstring text;
+    std::array<std::uint8_t, 8> read{};
+    EXPECT_EQ(reopened.ReadDword(kKey, L"calctype", number), StatusOk);
+    EXPECT_EQ(number, 0xDEADBEEFu);
+    EXPECT_EQ(reopened.ReadString(kKey, L"Memory0", text), StatusOk);
+    EXPECT_EQ(text, awkward);
+    EXPECT_EQ(reopened.ReadString(kKey, L"Memory1", text), StatusOk);
+    EXPECT_EQ(text, L"");
+    EXPECT_EQ(reopened.ReadBinary(L"software\\vexa\\tallyx\\worksheets", L"WSTVM_PVal", read), StatusOk);
+    EXPECT_EQ(read, bytes);
+    EXPECT_EQ(reopened.ReadDword(kKey, L"Memory0", number), StatusInvalidArgument);
+}
+
+TEST_F(FileRegistryTest, StoreIsAReadableRegistryExport)
+{
+    FileRegistry registry(folder_);
+    registry.WriteDword(kKey, L"CalcType", 0);
+    registry.WriteString(kKey, L"Memory0", L"12.5");
+    const std::array<std::uint8_t, 2> bytes = {0xAB, 0x01};
+    registry.WriteBinary(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets", L"WSTVM_PVal", bytes);
+    EXPECT_EQ(StoreText(),
+              "REGEDIT4\n\n"
+              "[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n"
+              "\"CalcType\"=dword:00000000\n"
+              "\"Memory0\"=\"12.5\"\n\n"
+              "[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx\\Worksheets]\n"
+              "\"WSTVM_PVal\"=hex:ab,01\n");
+}
+
+TEST_F(FileRegistryTest, HandEditedStoreIsRead)
+{
+    WriteStoreText("\xEF\xBB\xBFREGEDIT4\r\n; edited by hand\r\n\r\n"
+                   "[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\r\n"
+                   "\"Skin\"=dword:00000003\r\n"
+                   "\"Blob\"=hex:01,02,\\\r\n  03\r\n");
+    FileRegistry registry(folder_);
+    std::uint32_t skin = 0;
+    std::array<std::uint8_t, 3> blob{};
+    EXPECT_EQ(registry.ReadDword(kKey, L"Skin", skin), StatusOk);
+    EXPECT_EQ(skin, 3u);
+    EXPECT_EQ(registry.ReadBinary(kKey, L"Blob", blob), StatusOk);
+    EXPECT_EQ(blob, (std::array<std::uint8_t, 3>{1, 2, 3}));
+}
+
+TEST_F(FileRegistryTest, DeleteKeyTreeRemovesSubKeysFromTheFile)
+{
+    FileRegistry registry(folder_);
+    registry.WriteDword(L"SOFTWARE\\Vexa\\Tallyx\\Constants", L"CConst0", 1);
+    registry.WriteDword(L"SOFTWARE\\Vexa\\Tallyx\\Constants\\Deep", L"Value", 2);
+    registry.WriteDword(kKey, L"Keep", 3);
+    EXPECT_EQ(registry.DeleteKeyTree(L"SOFTWARE\\Vexa\\Tallyx\\Constants"), StatusOk);
+    EXPECT_EQ(registry.DeleteKeyTree(L"SOFTWARE\\Vexa\\Tallyx\\Constants"), StatusInvalidArgument);
+    FileRegistry reopened(folder_);
+    std::uint32_t number = 0;
+    EXPECT_NE(reopened.ReadDword(L"SOFTWARE\\Vexa\\Tallyx\\Constants\\Deep", L"Value", number), StatusOk);
+    EXPECT_EQ(reopened.ReadDword(kKey, L"Keep", number), StatusOk);
+    EXPECT_EQ(StoreText().find("Constants"), std::string::npos);
+}
+
+TEST_F(FileRegistryTest, UnreadableStoresAreSetAsideAndDefaultsApply)
+{
+    std::mt19937 random(12345);
+    std::string noise(4096, '\0');
+    for (char& byte : noise) byte = static_cast<char>(random());
+    const std::string stores[] = {
+        noise,
+        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n",
+        "REGEDIT4\n\"Orphan\"=dword:00000001\n",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n\"CalcType\"=dword:12\n",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n\"Blob\"=hex:0g\n",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n\"Memory0\"=\"unterminated\n",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n\"Text\"=hex(1):41\n",
+        "not a registry file",
+    };
+    for (std::size_t i = 0; i < std::size(stores); ++i) {
+        WriteStoreText(stores[i]);
+        FileRegistry registry(folder_);
+        std::uint32_t number = 42;
+        EXPECT_EQ(registry.ReadDword(kKey, L"CalcType", number), StatusInvalidArgument) << i;
+        EXPECT_EQ(number, 42u);
+        EXPECT_EQ(CorruptCopies(), i + 1) << i;
+        EXPECT_EQ(registry.WriteDword(kKey, L"CalcType", 7), StatusOk);
+        EXPECT_EQ(registry.ReadDword(kKey, L"CalcType", number), StatusOk);
+        EXPECT_EQ(number, 7u);
+        std::filesystem::remove(folder_ / "registry.reg");
+    }
+}
+
+TEST_F(FileRegistryTest, TwoProcessesKeepEachOthersValues)
+{
+    constexpr int kWritesEach = 40;
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = fork();
+        ASSERT_GE(children[child], 0);
+        if (children[child] == 0) {
+            FileRegistry registry(folder_);
+            for (int i = 0; i < kWritesEach; ++i) {
+                registry.WriteDword(kKey, (child ? L"Left" : L"Right") + std::to_wstring(i), static_cast<std::uint32_t>(i));
+            }
+            std::_Exit(0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    FileRegistry registry(folder_);
+    for (int i = 0; i < kWritesEach; ++i) {
+        std::uint32_t number = 0;
+        EXPECT_EQ(registry.ReadDword(kKey, L"Left" + std::to_wstring(i), number), StatusOk) << i;
+        EXPECT_EQ(registry.ReadDword(kKey, L"Right" + std::to_wstring(i), number), StatusOk) << i;
+    }
+}
+
+// A writer killed at any moment leaves a store that loads, with every value
+// whole: its old content or its new one, never a mix, and never older than
+// what an earlier load saw.
+TEST_F(FileRegistryTest, KilledWriterNeverTearsTheStore)
+{
+    constexpr int kKills = 200;
+    constexpr int kValues = 8;
+    constexpr std::size_t kTextLength = 64;
+    std::mt19937 random(2026);
+    std::array<std::uint32_t, kValues> seen{};
+    for (int attempt = 0; attempt < kKills; ++attempt) {
+        const std::uint32_t firstRound = *std::max_element(seen.begin(), seen.end()) + 1;
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FileRegistry registry(folder_);
+            for (std::uint32_t round = firstRound;; ++round) {
+                for (int value = 0; value < kValues; ++value) {
+                    registry.WriteString(kKey, L"Text" + std::to_wstring(value),
+                                         std::wstring(kTextLength, static_cast<wchar_t>(L'a' + round % 26)));
+                    registry.WriteDword(kKey, L"Round" + std::to_wstring(value), round);
+                }
+            }
+        }
+        usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(random));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        FileRegistry registry(folder_);
+        for (int value = 0; value < kValues; ++value) {
+            std::uint32_t round = 0;
+            std::wstring text;
+            if (registry.ReadDword(kKey, L"Round" + std::to_wstring(value), round) == StatusOk) {
+                EXPECT_GE(round, seen[value]) << "after kill " << attempt;
+                seen[value] = round;
+                ASSERT_EQ(registry.ReadString(kKey, L"Text" + std::to_wstring(value), text), StatusOk);
+            }
+            if (registry.ReadString(kKey, L"Text" + std::to_wstring(value), text) == StatusOk) {
+                ASSERT_EQ(text.size(), kTextLength) << "after kill " << attempt;
+                EXPECT_EQ(text.find_first_not_of(text[0]), std::wstring::npos) << "after kill " << attempt;
+            }
+        }
+        ASSERT_EQ(CorruptCopies(), 0u) << "after kill " << attempt;
+    }
+}
+
+}  // namespace
+}  // namespace tallyx

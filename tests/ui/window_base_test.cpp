@@ -1,0 +1,210 @@
+#include "ui/window_base.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_window_host.h"
+#include "platform/window_messages.h"
+
+namespace tallyx {
+namespace {
+
+struct Received {
+    std::uint32_t message;
+    std::uintptr_t first;
+    std::intptr_t second;
+    bool operator==(const Received&) const = default;
+};
+
+// Records what reaches each operation; paints its client area one colour.
+class RecordingWindow : public WindowBase {
+public:
+    std::vector<Received> received;
+    std::vector<Point> penDowns;
+    std::vector<Rect> drawClips;
+    Colour fill = MakeColour(10, 200, 30);
+    int created = 0;
+    int destroyed = 0;
+
+    std::vector<std::uint32_t> Messages(std::uint32_t message) const
+    {
+        std::vector<std::uint32_t> found;
+        for (const auto& entry : received) {
+            if (entry.message == message) found.push_back(static_cast<std::uint32_t>(entry.first));
+        }
+        return found;
+    }
+
+protected:
+    long OnCreate(std::uintptr_t, std::intptr_t) override
+    {
+        ++created;
+        return 1;
+    }
+    long OnDestroy(std::uintptr_t, std::intptr_t) override
+    {
+        ++destroyed;
+        return 1;
+    }
+    long Draw(Canvas& canvas, const Rect& clip) override
+    {
+        drawClips.push_back(clip);
+        canvas.FillRect(Window()->ClientRect(), fill);
+        return 1;
+    }
+    long OnPenDown(Point point) override
+    {
+        penDowns.push_back(point);
+        return 1;
+    }
+    long OnKeyDown(std::uintptr_t first, std::intptr_t second) override { return Record(WM_KEYDOWN, first, second); }
+    long OnChar(std::uintptr_t first, std::intptr_t second) override { return Record(WM_CHAR, first, second); }
+    long OnTimer(std::uintptr_t first, std::intptr_t second) override { return Record(WM_TIMER, first, second); }
+    long OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override
+    {
+        if (message == WM_USER + 1) {
+            Window()->EndModal(static_cast<long>(first));
+        }
+        return Record(message, first, second);
+    }
+    long DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override
+    {
+        received.push_back({message | 0x80000000u, first, second});
+        return 0;
+    }
+
+private:
+    long Record(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+    {
+        received.push_back({message, first, second});
+        return 1;
+    }
+};
+
+QtWindowHost& HostOf(const WindowBase& window)
+{
+    return *static_cast<QtWindowHost*>(window.Window());
+}
+
+void ProcessEventsUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+TEST(WindowBaseTest, CreateBindsAndDestroyForgets)
+{
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create(L"Tallyx", nullptr, Rect::FromSize(0, 0, 240, 320)));
+    EXPECT_EQ(window.created, 1);
+    EXPECT_TRUE(window.IsMainWindow());
+    EXPECT_EQ(window.Window()->ClientRect(), Rect::FromSize(0, 0, 240, 320));
+    window.Window()->Destroy();
+    EXPECT_EQ(window.destroyed, 1);
+    EXPECT_EQ(window.Window(), nullptr);
+    EXPECT_EQ(window.WindowProcedure(WM_KEYDOWN, VK_LEFT, 0), WindowBase::kNotHandled);
+}
+
+TEST(WindowBaseTest, PostedMessagesArriveInOrderFromAnyThread)
+{
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 100, 100)));
+    constexpr int kCount = 200;
+    std::thread worker([&] {
+        for (int i = 0; i < kCount; ++i) window.Window()->PostMessage(WM_USER + 200, static_cast<std::uintptr_t>(i), 0);
+    });
+    worker.join();
+    ProcessEventsUntil([&] { return window.Messages(WM_USER + 200).size() == kCount; });
+    const auto arrived = window.Messages(WM_USER + 200);
+    ASSERT_EQ(arrived.size(), static_cast<std::size_t>(kCount));
+    for (int i = 0; i < kCount; ++i) EXPECT_EQ(arrived[i], static_cast<std::uint32_t>(i));
+}
+
+TEST(WindowBaseTest, TimersFireWithTheirIdsUntilKilled)
+{
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 100, 100)));
+    window.Window()->SetTimer(42, 5);
+    ProcessEventsUntil([&] { return window.Messages(WM_TIMER).size() >= 2; });
+    window.Window()->KillTimer(42);
+    const auto fired = window.Messages(WM_TIMER);
+    ASSERT_GE(fired.size(), 2u);
+    EXPECT_EQ(fired.front(), 42u);
+}
+
+TEST(WindowBaseTest, PenAndKeysBecomeMessages)
+{
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 200, 200)));
+    QWidget* widget = HostOf(window).Widget();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(30, 70), QPointF(30, 70), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &left);
+    QKeyEvent five(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+    QCoreApplication::sendEvent(widget, &five);
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &f1);
+
+    EXPECT_EQ(window.penDowns, (std::vector<Point>{{30, 70}}));
+    EXPECT_EQ(window.Messages(WM_KEYDOWN), (std::vector<std::uint32_t>{VK_LEFT, '5', VK_F2}));
+    EXPECT_EQ(window.Messages(WM_CHAR), (std::vector<std::uint32_t>{'5'}));
+}
+
+TEST(WindowBaseTest, UnhandledMessagesReachTheDefaultHandler)
+{
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 50, 50)));
+    window.WindowProcedure(WM_COMMAND, 32772, 0);
+    window.WindowProcedure(WM_CONTEXTMENU, 0, 7);
+    EXPECT_EQ(window.received,
+              (std::vector<Received>{{WM_COMMAND | 0x80000000u, 32772, 0}, {WM_CONTEXTMENU | 0x80000000u, 0, 7}}));
+}
+
+TEST(WindowBaseTest, PaintsOnlyTheInvalidatedBoxFromTheOffscreenImage)
+{
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 120, 80)));
+    window.Window()->Show();
+    QCoreApplication::processEvents();
+    auto grabbed = window.Window()->Grab();
+    EXPECT_EQ(grabbed->PixelAt({60, 40}), window.fill);
+
+    HostOf(window).ClearInvalidationLog();
+    window.drawClips.clear();
+    window.fill = MakeColour(250, 10, 10);
+    const Rect box = Rect::FromSize(10, 10, 20, 20);
+    window.Window()->Invalidate(box);
+    window.Window()->Update();
+    EXPECT_EQ(HostOf(window).InvalidationLog(), (std::vector<Rect>{box}));
+    ASSERT_FALSE(window.drawClips.empty());
+    EXPECT_EQ(window.drawClips.back(), box);
+}
+
+TEST(WindowBaseTest, RunModalReturnsTheResultTheDialogEndsWith)
+{
+    RecordingWindow owner;
+    ASSERT_TRUE(owner.Create(L"", nullptr, Rect::FromSize(0, 0, 200, 200)));
+    RecordingWindow dialog;
+    QTimer::singleShot(0, [&] { dialog.Window()->PostMessage(WM_USER + 1, 7, 0); });
+    EXPECT_EQ(dialog.RunModal(owner.Window(), Rect{}), 7);
+    EXPECT_FALSE(dialog.IsMainWindow());
+    EXPECT_EQ(dialog.created, 1);
+    EXPECT_EQ(dialog.destroyed, 1);
+}
+
+}  // namespace
+}  // namespace tallyx
