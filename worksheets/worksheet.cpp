@@ -205,6 +205,24 @@ void Worksheet::ShowSolvedCell(int cell)
     host_->InvalidateList();
 }
 
+void Worksheet::CalculateResults(int firstResultCell)
+{
+    if (HighlightedCell() == WorksheetNavigation::kNoHighlight) {
+        return;
+    }
+    if (HighlightedCell() < firstResultCell) {
+        CommitCell();
+        HighlightLastCell();
+    }
+    Recompute();
+    for (int cell = firstResultCell; cell < static_cast<int>(cells_.size()); ++cell) {
+        WriteCell(cell);
+    }
+    ShowCell(HighlightedCell());
+    host_->InvalidateList();
+    host_->FlashHighlight();
+}
+
 void Worksheet::SetCellText(int cell, std::wstring_view text)
 {
     if (cell >= 0 && cell < static_cast<int>(cells_.size())) {

@@ -97,6 +97,12 @@ protected:
     void WriteCells();
     // After a solve: the cell is rewritten and shown in the display.
     void ShowSolvedCell(int cell);
+    // Calc on a sheet whose result cells follow its input cells: on an input
+    // cell the entry is committed and the highlight goes to the last result;
+    // then every result is recomputed and rewritten, the highlighted one shown
+    // in the display, and the highlight flashes.
+    void CalculateResults(int firstResultCell);
+    virtual void Recompute() {}
     std::vector<WorksheetCell>& MutableCells() { return cells_; }
     WorksheetNavigation& MutableNavigation() { return navigation_; }
     void SetCellText(int cell, std::wstring_view text);

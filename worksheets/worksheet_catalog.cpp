@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/wide_text.h"
+#include "worksheets/loan_worksheet.h"
 #include "worksheets/tvm_worksheet.h"
 
 namespace tallyx {
@@ -17,6 +18,7 @@ std::unique_ptr<Worksheet> Create(const WorksheetOptions& options)
 
 const std::array kCatalog = {
     WorksheetEntry{L"tvm", 0, Create<TvmWorksheet>, false},
+    WorksheetEntry{L"loan", 14, Create<LoanWorksheet>, false},
     WorksheetEntry{L"lease", 13, [](const WorksheetOptions&) -> std::unique_ptr<Worksheet> {
                        return std::make_unique<Worksheet>();
                    }, false},
