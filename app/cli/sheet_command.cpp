@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/cli/cli_command.h"
+#include "platform/file_registry.h"
 #include "platform/memory_registry.h"
 #include "platform/number_text.h"
 #include "platform/services.h"
@@ -20,7 +21,7 @@ struct SheetRequest {
     std::optional<std::wstring> calculatedRow;
     std::optional<std::string> dataFile;
     std::optional<std::wstring> pairs;
-    WorksheetOptions options;
+    std::vector<std::pair<std::wstring, std::wstring>> optionSettings;  // name, value text
     bool persist = false;
 };
 
@@ -57,15 +58,30 @@ bool IsWholeNumber(std::wstring_view text, bool integer)
     return !integer || trimmed.find_first_of(L".eE") == std::wstring_view::npos;
 }
 
-bool ApplyOption(const std::pair<std::wstring, std::wstring>& assignment, WorksheetOptions& options)
+const OptionSetter* FindOption(const std::pair<std::wstring, std::wstring>& assignment)
 {
     for (const OptionSetter& setter : kOptionSetters) {
         if (EqualNoCase(setter.name, assignment.first) && IsWholeNumber(assignment.second, true)) {
-            setter.apply(options, ParseLong(assignment.second));
-            return true;
+            return &setter;
         }
     }
-    return false;
+    return nullptr;
+}
+
+// The options as the settings keep them, then the ones set on the command line.
+WorksheetOptions Options(const SheetRequest& request)
+{
+    WorksheetOptions options;
+    for (const OptionSetter& setter : kOptionSetters) {
+        std::uint32_t stored = 0;
+        if (Platform().registry->ReadDword(kTallyxKey, setter.name, stored) == StatusOk) {
+            setter.apply(options, static_cast<std::int32_t>(stored));
+        }
+    }
+    for (const auto& assignment : request.optionSettings) {
+        FindOption(assignment)->apply(options, ParseLong(assignment.second));
+    }
+    return options;
 }
 
 // Reads the arguments after the sheet name; false with a message on bad ones.
@@ -96,11 +112,12 @@ bool ParseRequest(const Arguments& arguments, SheetRequest& request, std::ostrea
                 request.pairs = WidenUtf8(*value);
             } else {
                 const auto assignment = SplitAssignment(*value);
-                if (!assignment || !ApplyOption(*assignment, request.options)) {
+                if (!assignment || !FindOption(*assignment)) {
                     error << "tallyx-cli sheet: unknown option setting '" << *value
                           << "' (TVMEndPay=0|1, MortPaymentSched=0..9)\n";
                     return false;
                 }
+                request.optionSettings.push_back(*assignment);
             }
         } else if (const auto assignment = SplitAssignment(argument)) {
             request.entries.push_back(*assignment);
@@ -242,17 +259,19 @@ int Run(const Arguments& arguments, std::ostream& out, std::ostream& error)
         ListSheets(error);
         return kExitUsage;
     }
-    if (request.persist) {
-        error << "tallyx-cli sheet: --persist is unavailable: this build has no settings file store\n";
-        return kExitFailure;
-    }
-    // A console run starts from the defaults and leaves the user's settings alone.
-    MemoryRegistry registry;
+    // Unless asked to keep its values, a console run starts from the defaults
+    // and leaves the user's settings alone.
+    MemoryRegistry memoryRegistry;
+    std::optional<FileRegistry> fileRegistry;
     PlatformServices services = Platform();
-    services.registry = &registry;
+    services.registry = &memoryRegistry;
+    if (request.persist) {
+        services.registry = &fileRegistry.emplace(Platform().paths->ConfigFolder());
+    }
     const ScopedPlatform platform(services);
 
-    const auto sheet = entry->create(request.options);
+    const WorksheetOptions options = Options(request);
+    const auto sheet = entry->create(options);
     sheet->BuildCells();
     if (!Feed(*sheet, *entry, request, error)) {
         return kExitUsage;
