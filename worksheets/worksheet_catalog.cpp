@@ -4,7 +4,11 @@
 #include <array>
 
 #include "platform/wide_text.h"
+#include "worksheets/break_even_worksheet.h"
+#include "worksheets/lease_worksheet.h"
 #include "worksheets/loan_worksheet.h"
+#include "worksheets/mortgage_worksheet.h"
+#include "worksheets/profit_margin_worksheet.h"
 #include "worksheets/tvm_worksheet.h"
 
 namespace tallyx {
@@ -19,9 +23,10 @@ std::unique_ptr<Worksheet> Create(const WorksheetOptions& options)
 const std::array kCatalog = {
     WorksheetEntry{L"tvm", 0, Create<TvmWorksheet>, false},
     WorksheetEntry{L"loan", 14, Create<LoanWorksheet>, false},
-    WorksheetEntry{L"lease", 13, [](const WorksheetOptions&) -> std::unique_ptr<Worksheet> {
-                       return std::make_unique<Worksheet>();
-                   }, false},
+    WorksheetEntry{L"mortgage", 12, Create<MortgageWorksheet>, false},
+    WorksheetEntry{L"lease", 13, Create<LeaseWorksheet>, false},
+    WorksheetEntry{L"margin", 10, Create<ProfitMarginWorksheet>, false},
+    WorksheetEntry{L"breakeven", 11, Create<BreakEvenWorksheet>, false},
 };
 
 }  // namespace
