@@ -9,6 +9,7 @@
 #include "worksheets/loan_worksheet.h"
 #include "worksheets/mortgage_worksheet.h"
 #include "worksheets/profit_margin_worksheet.h"
+#include "worksheets/regression_worksheet.h"
 #include "worksheets/tvm_worksheet.h"
 
 namespace tallyx {
@@ -27,6 +28,10 @@ const std::array kCatalog = {
     WorksheetEntry{L"lease", 13, Create<LeaseWorksheet>, false},
     WorksheetEntry{L"margin", 10, Create<ProfitMarginWorksheet>, false},
     WorksheetEntry{L"breakeven", 11, Create<BreakEvenWorksheet>, false},
+    WorksheetEntry{L"linreg", 16, CreateRegression<RegressionKind::Linear>, true},
+    WorksheetEntry{L"expreg", 17, CreateRegression<RegressionKind::Exponential>, true},
+    WorksheetEntry{L"logreg", 18, CreateRegression<RegressionKind::Logarithmic>, true},
+    WorksheetEntry{L"pwrreg", 19, CreateRegression<RegressionKind::Power>, true},
 };
 
 }  // namespace
