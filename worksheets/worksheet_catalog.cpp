@@ -5,11 +5,17 @@
 
 #include "platform/wide_text.h"
 #include "worksheets/break_even_worksheet.h"
+#include "worksheets/cash_flow_worksheet.h"
+#include "worksheets/compound_interest_worksheet.h"
+#include "worksheets/date_worksheet.h"
+#include "worksheets/depreciation_worksheet.h"
+#include "worksheets/interest_conversion_worksheet.h"
 #include "worksheets/lease_worksheet.h"
 #include "worksheets/loan_worksheet.h"
 #include "worksheets/mortgage_worksheet.h"
 #include "worksheets/profit_margin_worksheet.h"
 #include "worksheets/regression_worksheet.h"
+#include "worksheets/tip_worksheet.h"
 #include "worksheets/tvm_worksheet.h"
 
 namespace tallyx {
@@ -26,8 +32,14 @@ const std::array kCatalog = {
     WorksheetEntry{L"loan", 14, Create<LoanWorksheet>, false},
     WorksheetEntry{L"mortgage", 12, Create<MortgageWorksheet>, false},
     WorksheetEntry{L"lease", 13, Create<LeaseWorksheet>, false},
+    WorksheetEntry{L"depreciation", 5, Create<DepreciationWorksheet>, false},
+    WorksheetEntry{L"compound", 7, Create<CompoundInterestWorksheet>, false},
+    WorksheetEntry{L"conversion", 8, Create<InterestConversionWorksheet>, false},
     WorksheetEntry{L"margin", 10, Create<ProfitMarginWorksheet>, false},
     WorksheetEntry{L"breakeven", 11, Create<BreakEvenWorksheet>, false},
+    WorksheetEntry{L"tip", 15, Create<TipWorksheet>, false},
+    WorksheetEntry{L"cashflow", 6, Create<CashFlowWorksheet>, false},
+    WorksheetEntry{L"date", 9, Create<DateWorksheet>, false},
     WorksheetEntry{L"linreg", 16, CreateRegression<RegressionKind::Linear>, true},
     WorksheetEntry{L"expreg", 17, CreateRegression<RegressionKind::Exponential>, true},
     WorksheetEntry{L"logreg", 18, CreateRegression<RegressionKind::Logarithmic>, true},
