@@ -1,0 +1,1 @@
+tallyx_fuzz_target(regression_data regression_data.cpp corpus/regression_data)

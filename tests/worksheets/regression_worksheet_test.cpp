@@ -1,0 +1,306 @@
+#include "worksheets/regression_worksheet.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/notifier.h"
+#include "platform/number_text.h"
+#include "platform/services.h"
+#include "worksheets/cell_number_text.h"
+#include "worksheets/worksheet_catalog.h"
+
+namespace tallyx {
+namespace {
+
+// A window for the sheet: records what the sheet shows and answers the file
+// dialogs with a chosen path.
+class RecordingHost : public WorksheetHost, public RegressionSheetHost {
+public:
+    void ShowInDisplay(std::wstring_view text) override { display = text; }
+    void ShowResults(const std::vector<ResultRow>& rows) override { results = rows; }
+    std::optional<std::filesystem::path> ChooseDataFile(DataFileDialog dialog, const std::filesystem::path& folder) override
+    {
+        dialogs.push_back(dialog);
+        folders.push_back(folder);
+        return chosen;
+    }
+    void ShowPlot(std::wstring_view equation, std::span<const DataPoint> points) override
+    {
+        plottedEquation = equation;
+        plottedPoints.assign(points.begin(), points.end());
+    }
+
+    std::wstring display;
+    std::vector<ResultRow> results;
+    std::optional<std::filesystem::path> chosen;
+    std::vector<DataFileDialog> dialogs;
+    std::vector<std::filesystem::path> folders;
+    std::wstring plottedEquation;
+    std::vector<DataPoint> plottedPoints;
+};
+
+std::vector<std::wstring> Texts(const Worksheet& sheet)
+{
+    std::vector<std::wstring> texts;
+    for (const WorksheetCell& cell : sheet.Cells()) texts.push_back(cell.Text());
+    return texts;
+}
+
+std::wstring ValueOf(const std::vector<ResultRow>& rows, std::wstring_view label)
+{
+    for (const ResultRow& row : rows) {
+        if (row.label == label) return row.value;
+    }
+    return L"(absent)";
+}
+
+class RegressionWorksheetTest : public ::testing::Test {
+protected:
+    // A sheet of the kind holding the values typed pair by pair, as the keypad would.
+    RegressionWorksheet& SheetWith(RegressionKind kind, const std::vector<double>& values)
+    {
+        sheet_ = std::make_unique<RegressionWorksheet>(kind);
+        sheet_->Attach(host_);
+        sheet_->BuildCells();
+        for (std::size_t cell = 0; cell < values.size(); ++cell) {
+            if (cell > 0) sheet_->KeyUp(WorksheetKeyDown);
+            sheet_->TakeDisplayText(CellNumberText(values[cell]));
+        }
+        return *sheet_;
+    }
+
+    RecordingHost host_;
+    std::unique_ptr<RegressionWorksheet> sheet_;
+};
+
+TEST_F(RegressionWorksheetTest, ANewSheetHoldsTwoPairsOfZeros)
+{
+    struct Case {
+        RegressionKind kind;
+        const wchar_t* title;
+    };
+    const Case cases[] = {
+        {RegressionKind::Linear, L"Linear Regression"},
+        {RegressionKind::Logarithmic, L"Log Regression"},
+        {RegressionKind::Exponential, L"Exp. Regression"},
+        {RegressionKind::Power, L"Power Regression"},
+    };
+    for (const Case& example : cases) {
+        const RegressionWorksheet& sheet = SheetWith(example.kind, {});
+        EXPECT_EQ(sheet.Title(), example.title);
+        ASSERT_EQ(sheet.Cells().size(), 4u);
+        EXPECT_EQ(sheet.Cells()[0].Label(), L"X(1):");
+        EXPECT_EQ(sheet.Cells()[3].Label(), L"Y(2):");
+        EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"0", L"0", L"0", L"0"}));
+        EXPECT_FALSE(sheet.Cells()[1].ReadOnly());
+        EXPECT_EQ(sheet.HighlightedCell(), 0);
+        EXPECT_EQ(host_.display, L"0");
+    }
+}
+
+TEST_F(RegressionWorksheetTest, DownOnTheLastCellAddsAPairTabDoesNot)
+{
+    RegressionWorksheet& sheet = SheetWith(RegressionKind::Linear, {1, 2, 3, 4});
+    ASSERT_EQ(sheet.HighlightedCell(), 3);
+    sheet.KeyUp(WorksheetKeyTab);
+    EXPECT_EQ(sheet.Cells().size(), 4u);
+    sheet.KeyUp(WorksheetKeyDown);
+    ASSERT_EQ(sheet.Cells().size(), 6u);
+    EXPECT_EQ(sheet.HighlightedCell(), 4);
+    EXPECT_EQ(sheet.Cells()[4].Label(), L"X(3):");
+    EXPECT_EQ(sheet.Cells()[5].Text(), L"0");
+}
+
+TEST_F(RegressionWorksheetTest, TheResultsListOfALinearFit)
+{
+    SheetWith(RegressionKind::Linear, {1, 2, 2, 4}).Calculate();
+    const std::vector<std::pair<std::wstring, std::wstring>> expected = {
+        {L"Mean of X", L"1.5"},     {L"Deviation of X", L"0.707106781187"},
+        {L"Mean of Y", L"3"},       {L"Deviation of Y", L"1.41421356237"},
+        {L"", L""},                 {L"∑X", L"3"},
+        {L"∑X²", L"5"},             {L"∑Y", L"6"},
+        {L"∑Y²", L"20"},            {L"∑X×Y", L"10"},
+        {L"", L""},                 {L"Equation:", L"f(x)=a+b×x"},
+        {L"Y Intercept (a)", L"0"}, {L"Slope (b)", L"2"},
+        {L"Regression (r)", L"1"},  {L"Determination(r²)", L"1"},
+    };
+    ASSERT_EQ(host_.results.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(host_.results[i].label, expected[i].first);
+        EXPECT_EQ(host_.results[i].value, expected[i].second) << expected[i].first;
+    }
+}
+
+struct KindCase {
+    RegressionKind kind;
+    std::vector<double> values;
+    const wchar_t* equation;
+    const wchar_t* a;
+    const wchar_t* b;
+    const wchar_t* graphEquation;
+};
+
+TEST_F(RegressionWorksheetTest, EachKindShowsItsCurveAndGivesThePlotterItsFormula)
+{
+    const KindCase cases[] = {
+        {RegressionKind::Linear, {0, -1, 1, 1}, L"f(x)=a+b×x", L"-1", L"2", L"2*X+-1"},
+        {RegressionKind::Exponential, {0, 1, 1, 10}, L"f(x)=a×b^x", L"1", L"10", L"(1.000000)*(10.000000)^(X)"},
+        {RegressionKind::Logarithmic, {1, 5, 10, 8}, L"f(x)=a+b×log(x)", L"5", L"3", L"3*log(X)+5"},
+        {RegressionKind::Power, {1, 1, 10, 100}, L"f(x)=a×x^b", L"1", L"2", L"(1)*X^(2)"},
+    };
+    for (const KindCase& example : cases) {
+        RegressionWorksheet& sheet = SheetWith(example.kind, example.values);
+        const std::vector<ResultRow> rows = sheet.ResultRows();
+        EXPECT_EQ(ValueOf(rows, L"Equation:"), example.equation);
+        const bool linear = example.kind == RegressionKind::Linear;
+        EXPECT_EQ(ValueOf(rows, linear ? L"Y Intercept (a)" : L"a"), example.a);
+        EXPECT_EQ(ValueOf(rows, linear ? L"Slope (b)" : L"b"), example.b);
+        EXPECT_EQ(ValueOf(rows, L"Regression (r)"), L"1");
+        EXPECT_EQ(sheet.GraphEquation(), example.graphEquation);
+    }
+}
+
+TEST_F(RegressionWorksheetTest, TheUntouchedSheetReportsNaNNotNumbers)
+{
+    const std::vector<ResultRow> rows = SheetWith(RegressionKind::Linear, {}).ResultRows();
+    for (const wchar_t* label : {L"Slope (b)", L"Y Intercept (a)", L"Regression (r)"}) {
+        std::size_t consumed = 0;
+        ParseDouble(ValueOf(rows, label), &consumed);
+        EXPECT_EQ(consumed, 0u) << ValueOf(rows, label);
+    }
+    EXPECT_EQ(ValueOf(rows, L"Mean of X"), L"0");
+}
+
+TEST_F(RegressionWorksheetTest, TheGraphGetsTheCurveAndAPointPerPair)
+{
+    SheetWith(RegressionKind::Linear, {1, 2, 2, 4, 3, 7}).ShowGraph(0);
+    EXPECT_EQ(host_.plottedEquation, L"2.5*X+-0.666666666667");
+    ASSERT_EQ(host_.plottedPoints.size(), 3u);
+    EXPECT_EQ(host_.plottedPoints[2].x, 3.0);
+    EXPECT_EQ(host_.plottedPoints[2].y, 7.0);
+}
+
+TEST_F(RegressionWorksheetTest, PairsBeyondTheHundredthAreLeftOut)
+{
+    std::vector<double> values;
+    for (int i = 0; i < 2 * 103; ++i) values.push_back(i % 2 ? 2.0 * i : i);
+    const RegressionWorksheet& sheet = SheetWith(RegressionKind::Linear, values);
+    EXPECT_EQ(sheet.Cells().size(), 206u);
+    EXPECT_EQ(sheet.DataPoints().size(), 100u);
+}
+
+TEST_F(RegressionWorksheetTest, ResetLeavesTwoPairsOfZeros)
+{
+    RegressionWorksheet& sheet = SheetWith(RegressionKind::Power, {1, 2, 3, 4, 5, 6});
+    sheet.PressButton(8, 4);
+    EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"0", L"0", L"0", L"0"}));
+    EXPECT_EQ(sheet.HighlightedCell(), 0);
+}
+
+class RegressionFileTest : public RegressionWorksheetTest {
+protected:
+    void SetUp() override
+    {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("tallyx_regression_sheet_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    void WriteUtf16(const std::filesystem::path& path, std::string_view text)
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (const char character : text) file << character << '\0';
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(RegressionFileTest, SavedPairsComeBackExactly)
+{
+    RegressionWorksheet& saved = SheetWith(RegressionKind::Linear, {1.5, 2, 3, 4, -2.5e-7, 1e20});
+    const std::vector<std::wstring> texts = Texts(saved);
+    host_.chosen = folder_ / "pairs.csv";
+    saved.PressButton(12, 6);
+    RegressionWorksheet& loaded = SheetWith(RegressionKind::Linear, {});
+    loaded.PressButton(12, 5);
+    EXPECT_EQ(Texts(loaded), texts);
+    EXPECT_EQ(host_.dialogs, (std::vector<DataFileDialog>{DataFileDialog::Save, DataFileDialog::Open}));
+    loaded.PressButton(12, 6);
+    EXPECT_EQ(host_.folders.back(), folder_);
+    EXPECT_EQ(host_.display, L"1.5");
+}
+
+TEST_F(RegressionFileTest, ReadingFollowsTheCommas)
+{
+    struct Case {
+        const char* content;
+        std::vector<std::wstring> texts;
+    };
+    const Case cases[] = {
+        {"1,2,3", {L"1", L"2", L"0", L"0"}},
+        {"", {L"0", L"0", L"0", L"0"}},
+        {"1,2,3,4,5,", {L"1", L"2", L"3", L"4", L"5", L"0"}},
+    };
+    for (const Case& example : cases) {
+        RegressionWorksheet& sheet = SheetWith(RegressionKind::Linear, {7, 8, 9});
+        WriteUtf16(folder_ / "data.csv", example.content);
+        EXPECT_EQ(sheet.ReadDataFile(folder_ / "data.csv"), StatusOk);
+        EXPECT_EQ(Texts(sheet), example.texts) << example.content;
+    }
+}
+
+TEST_F(RegressionFileTest, FailuresChangeNothingAndAFailedSaveIsReported)
+{
+    RecordingNotifier notifier;
+    PlatformServices services = Platform();
+    services.notifier = &notifier;
+    const ScopedPlatform platform(services);
+
+    RegressionWorksheet& sheet = SheetWith(RegressionKind::Linear, {7, 8});
+    EXPECT_EQ(sheet.ReadDataFile(folder_ / "missing.csv"), StatusFail);
+    host_.chosen = folder_ / "missing.csv";
+    sheet.PressButton(12, 5);
+    EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"7", L"8", L"0", L"0"}));
+    EXPECT_TRUE(notifier.messages.empty());
+
+    host_.chosen = std::nullopt;
+    sheet.PressButton(12, 6);
+    EXPECT_TRUE(notifier.messages.empty());
+
+    host_.chosen = folder_ / "no such folder" / "pairs.csv";
+    sheet.PressButton(12, 6);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].caption, L"Tallyx");
+}
+
+TEST(RegressionCatalogTest, TheFourKindsAreFoundByNameAndByKey)
+{
+    struct Case {
+        const wchar_t* name;
+        int button;
+        RegressionKind kind;
+    };
+    const Case cases[] = {
+        {L"linreg", 16, RegressionKind::Linear},
+        {L"expreg", 17, RegressionKind::Exponential},
+        {L"LogReg", 18, RegressionKind::Logarithmic},
+        {L"pwrreg", 19, RegressionKind::Power},
+    };
+    for (const Case& example : cases) {
+        const WorksheetEntry* entry = FindWorksheet(example.name);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry, FindWorksheetForButton(example.button));
+        EXPECT_TRUE(entry->takesDataPairs);
+        const auto sheet = entry->create(WorksheetOptions{});
+        ASSERT_NE(dynamic_cast<RegressionWorksheet*>(sheet.get()), nullptr);
+        EXPECT_EQ(dynamic_cast<RegressionWorksheet*>(sheet.get())->Kind(), example.kind);
+    }
+}
+
+}  // namespace
+}  // namespace tallyx
