@@ -284,7 +284,7 @@ bool CalcEngine::PressRecallKey(int id)
     case RecallKeyLastAnswer:
         return CurrentEngine().EnterValue(lastAnswer_.empty() ? L"0" : lastAnswer_);
     case RecallKeyLastX:
-        return mode_ == CalcModeRpn && rpn_.EnterValue(rpn_.GetLastX());
+        return mode_ == CalcModeRpn && rpn_.EnterValue(std::wstring(rpn_.GetLastX()));
     default:
         return CurrentEngine().PressConstant(id);
     }
