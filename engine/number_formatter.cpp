@@ -155,7 +155,10 @@ std::wstring Cleanup(std::wstring text)
         const bool roundUp = text.size() > kSignificantLength && text[kSignificantLength] >= L'6' && text[kSignificantLength] <= L'9';
         const std::size_t keep = roundUp ? kSignificantLength : kSignificantLength + (text[0] == L'-' ? 2 : 1);
         // A cut through the whole part would show a smaller number: write it with an exponent instead.
-        if (text.find(L'.') >= keep && text.size() > keep) return Cleanup(ScientificStep(text));
+        if (text.find(L'.') >= keep && text.size() > keep) {
+            std::wstring scientific = ScientificStep(text);
+            if (HasExponent(scientific)) return Cleanup(std::move(scientific));
+        }
         text.resize(std::min(text.size(), keep));
         if (roundUp) RoundUpLastDigit(text);
     }

@@ -206,6 +206,15 @@ TEST_F(NumberFormatterTest, DisplayRequestsOfOtherBasesBcdAndAngles)
     EXPECT_EQ(formatter_.Format(L"infinity", {16}).main, L"Infinity");
 }
 
+TEST_F(NumberFormatterTest, TextsThatAreNoNumbersAreShownCut)
+{
+    const std::wstring brackets(30, L'(');
+    for (int notation = NotationNormal; notation <= NotationBinaryDec; ++notation) {
+        formatter_.SetNotation(notation);
+        EXPECT_LE(formatter_.FormatDisplay(brackets, true).main.size(), static_cast<std::size_t>(kDisplayWidth)) << notation;
+    }
+}
+
 TEST_F(NumberFormatterTest, NotationSettings)
 {
     formatter_.SetNotation(7);
