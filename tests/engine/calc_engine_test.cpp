@@ -1,5 +1,8 @@
 #include "engine/calc_engine.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -385,6 +388,31 @@ TEST_F(CalcEngineTest, HistoryKeepsTheLastTwentyPairs)
     }
     EXPECT_EQ(steps, 19);
     EXPECT_EQ(engine_.GetIndicatorText(), L"2");
+}
+
+TEST_F(CalcEngineTest, TapeRecordsEveryEvaluationOfTheKeys)
+{
+    const auto root = std::filesystem::temp_directory_path() / "tallyx-calc-engine-tape";
+    std::filesystem::remove_all(root);
+    FixedPaths paths(root);
+    FixedClock clock(DateTime{2026, 12, 5, 6, 9, 5, 0, 0});
+    PlatformServices services = Platform();
+    services.paths = &paths;
+    services.clock = &clock;
+    ScopedPlatform platform(services);
+
+    engine_.SetMode(CalcModeAlgebraic);
+    engine_.SetTapeRecording(true);
+    EXPECT_TRUE(engine_.IsTapeOn());
+    Press(L"2 Plus 3 Equals");
+    const std::filesystem::path path = engine_.SaveTape();
+
+    EXPECT_EQ(path.filename(), "Tallyx_12-5-2026-95.txt");
+    std::ifstream file(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(text, "12-5-2026\r\n9:5\r\n\r\n2+3\r\n=\r\n5\r\n------------------\r\n\r\n");
+    engine_.SetTapeRecording(false);
+    std::filesystem::remove_all(root);
 }
 
 }  // namespace
