@@ -95,6 +95,18 @@ std::wstring CalcEngine::GetIndicatorText() const
     return CurrentEngine().GetIndicatorText();
 }
 
+std::wstring CalcEngine::GetPendingText() const
+{
+    switch (mode_) {
+    case CalcModeExpression:
+        return expression_.GetIndicatorText();
+    case CalcModeRpn:
+        return {};
+    default:
+        return KeypadEngine().PendingText(KeypadEngine().Level());
+    }
+}
+
 bool CalcEngine::SetMode(int mode)
 {
     if (mode < CalcModeExpression || mode > CalcModeRpn) {
@@ -398,7 +410,7 @@ bool CalcEngine::CanHistoryDown() const
     return mode_ == CalcModeExpression && expression_.CanHistoryDown();
 }
 
-DirectAlgebraicEngine& CalcEngine::KeypadEngine()
+DirectAlgebraicEngine& CalcEngine::KeypadEngine() const
 {
     return static_cast<DirectAlgebraicEngine&>(CurrentEngine());
 }

@@ -61,6 +61,9 @@ public:
     std::wstring GetRawDisplayText() const;
     // The expression (Expression mode) or the operator indicator.
     std::wstring GetIndicatorText() const;
+    // What waits for "=": the expression, or the open bracket level of the
+    // keypad modes (nothing in R.P.N. mode, whose operands are on the stack).
+    std::wstring GetPendingText() const;
 
     bool SetMode(int mode);
     int GetMode() const { return mode_; }
@@ -122,7 +125,8 @@ private:
     bool RecallMemory(int slot);
     bool PressMemoryRegisterKey(int slot);
     void CountRefusal();
-    DirectAlgebraicEngine& KeypadEngine();
+    // The engine of a mode other than Expression.
+    DirectAlgebraicEngine& KeypadEngine() const;
 
     static const std::array<KeyHandler, ButtonTypeStack + 1> kKeyHandlers;
 
