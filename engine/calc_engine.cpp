@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::wstring_view kRefusedKeyMessage = L"This button is not usable based on the current state of Tallyx.";
 constexpr std::wstring_view kRefusedKeyCaption = L"Tallyx Error";
+constexpr std::wstring_view kMemoryViewCaption = L"Tallyx Memory";
 
 // The 2nd key by shift state: off turns on, on turns off, Hyp gains or
 // loses 2nd, and a pending STO or RCL gives way to 2nd.
@@ -149,6 +150,14 @@ bool CalcEngine::IsBcdMode() const
 bool CalcEngine::IsMemoryUsed(int slot) const
 {
     return MemorySlots::IsSlot(slot) && memories_.IsUsed(slot);
+}
+
+void CalcEngine::ShowMemories(bool advancedMemory)
+{
+    const std::wstring text = memories_.ViewText(advancedMemory);
+    if (!text.empty()) {
+        Platform().notifier->ShowMessage(text, std::wstring(kMemoryViewCaption), NotifierIcon::None, NotifierButtons::Ok);
+    }
 }
 
 bool CalcEngine::PressEntryKey(int id)

@@ -79,6 +79,9 @@ public:
 
     bool IsMemoryUsed(int slot) const;
     MemorySlots& Memories() { return memories_; }
+    // The tap on the memory indicator: a message listing the memories, or
+    // nothing when none is in use.
+    void ShowMemories(bool advancedMemory);
     const std::wstring& LastAnswerText() const { return lastAnswer_; }
 
     // The Reset key: base 10, 32-bit words, Algebraic mode, Normal notation,

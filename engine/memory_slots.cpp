@@ -2,8 +2,20 @@
 
 #include "engine/expression_evaluator.h"
 #include "engine/text_limits.h"
+#include "platform/number_text.h"
 
 namespace tallyx {
+namespace {
+
+// Saved values are read up to this length.
+constexpr std::size_t kSavedValueLength = 255;
+
+std::wstring SlotValueName(int slot)
+{
+    return L"Memory" + FormatInteger(slot);
+}
+
+}  // namespace
 
 std::wstring MemorySlots::Convert(std::wstring_view text, int inputBase, int outputBase)
 {
@@ -49,7 +61,40 @@ void MemorySlots::Subtract(int slot, std::wstring_view display)
 
 void MemorySlots::SetText(int slot, std::wstring_view text)
 {
-    Slot(slot) = CutText(text, kRegisterLength);
+    Slot(slot) = CutText(text.size() > kRegisterLength ? Convert(text, 10, 10) : std::wstring(text), kRegisterLength);
+}
+
+Status MemorySlots::Save(Registry& registry) const
+{
+    Status status = StatusOk;
+    for (int slot = 0; slot < kSlots; ++slot) {
+        if (const Status written = registry.WriteString(kTallyxKey, SlotValueName(slot), Text(slot)); written != StatusOk) {
+            status = written;
+        }
+    }
+    return status;
+}
+
+void MemorySlots::Load(Registry& registry)
+{
+    for (int slot = 0; slot < kSlots; ++slot) {
+        std::wstring text;
+        if (registry.ReadString(kTallyxKey, SlotValueName(slot), text) == StatusOk) {
+            SetText(slot, CutText(text, kSavedValueLength));
+        }
+    }
+}
+
+std::wstring MemorySlots::ViewText(bool advancedMemory)
+{
+    if (!advancedMemory) {
+        return IsUsed(0) ? L"Memory: " + Recall(0) : std::wstring();
+    }
+    std::wstring text;
+    for (int slot = 0; slot < kSlots; ++slot) {
+        text += SlotValueName(slot) + L": " + Recall(slot) + L"\r\n";
+    }
+    return text;
 }
 
 bool MemorySlots::IsUsed(int slot) const

@@ -9,6 +9,7 @@
 
 #include "engine/key_ids.h"
 #include "engine/text_limits.h"
+#include "platform/memory_registry.h"
 #include "tests/engine/calculator_fixture.h"
 
 namespace tallyx {
@@ -163,10 +164,57 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CalcEngineTest, RestoredMemoriesAreHeldToTheSlotLength)
 {
     engine_.Memories().SetText(3, std::wstring(200, L'7'));
-    EXPECT_EQ(engine_.Memories().Text(3).size(), kRegisterLength);
+    EXPECT_EQ(engine_.Memories().Text(3), L"7.77777777777778e+199");
+    engine_.Memories().SetText(2, std::wstring(200, L'x'));
+    EXPECT_LE(engine_.Memories().Text(2).size(), kRegisterLength);
     engine_.Memories().SetText(4, L"0");
     EXPECT_FALSE(engine_.IsMemoryUsed(4));
     EXPECT_FALSE(engine_.IsMemoryUsed(10));
+}
+
+TEST_F(CalcEngineTest, MemoriesSurviveARestartAsDecimal)
+{
+    MemoryRegistry registry;
+    engine_.SetMode(CalcModeAlgebraic);
+    Press(L"HEX F F MemoryStore");
+    engine_.PressButton(ButtonTypeShift, ShiftKeyStore);
+    Press(L"7");
+    EXPECT_EQ(engine_.Memories().Save(registry), StatusOk);
+
+    ExpressionEvaluator evaluator;
+    CalcEngine restarted(evaluator, formatter_);
+    registry.WriteString(kTallyxKey, L"Memory9", std::wstring(300, L'1'));
+    restarted.Memories().Load(registry);
+    EXPECT_EQ(restarted.Memories().Text(0), L"255");
+    EXPECT_EQ(restarted.Memories().Text(7), L"255");
+    EXPECT_EQ(restarted.Memories().Text(1), L"");
+    EXPECT_LE(restarted.Memories().Text(9).size(), kRegisterLength);
+    EXPECT_EQ(restarted.GetRawDisplayText(), L"0");
+    restarted.SetMode(CalcModeAlgebraic);
+    restarted.PressButton(ButtonTypeMemory, MemoryKeyFirstRecall);
+    EXPECT_EQ(restarted.GetRawDisplayText(), L"255");
+}
+
+TEST_F(CalcEngineTest, MemoryViewListsTheSlotsInTheCurrentBase)
+{
+    engine_.ShowMemories(false);
+    engine_.Memories().SetText(0, L"0");
+    engine_.ShowMemories(false);
+    EXPECT_TRUE(notifier_.messages.empty());
+
+    engine_.Memories().SetText(0, L"255");
+    engine_.Memories().SetText(2, L"-1.5");
+    engine_.ShowMemories(false);
+    ASSERT_EQ(notifier_.messages.size(), 1u);
+    EXPECT_EQ(notifier_.messages[0].text, L"Memory: 255");
+    EXPECT_EQ(notifier_.messages[0].caption, L"Tallyx Memory");
+
+    engine_.SetMode(CalcModeAlgebraic);
+    Press(L"HEX");
+    engine_.ShowMemories(true);
+    ASSERT_EQ(notifier_.messages.size(), 2u);
+    EXPECT_TRUE(notifier_.messages[1].text.starts_with(L"Memory0: FF\r\nMemory1: 0\r\n"));
+    EXPECT_TRUE(notifier_.messages[1].text.ends_with(L"Memory9: 0\r\n"));
 }
 
 struct BaseCase {
