@@ -49,7 +49,9 @@ double ExpressionEvaluator::Evaluate(std::wstring_view text, std::wstring& resul
 {
     if (Calculate(text, inputBase) == Outcome::Number && IsBase(outputBase)) {
         const ShortText result = ResultChars(outputBase);
-        resultText.assign(result.View().begin(), result.View().end());
+        // Widening in place keeps the string's storage; assign() would build a temporary.
+        resultText.resize(result.Size());
+        std::copy(result.View().begin(), result.View().end(), resultText.begin());
     } else {
         resultText.assign(kSyntaxError);
     }
