@@ -194,6 +194,16 @@ TEST_F(ExpressionEvaluatorTest, ReturnedValueIsTheResultOrTheFirstNumberOfABadTe
     EXPECT_TRUE(std::isnan(evaluator_->Evaluate(L"sqrt(-4)", result)));
 }
 
+TEST_F(ExpressionEvaluatorTest, TheResultMayReplaceTheTextItCameFrom)
+{
+    std::wstring entry = L"12345+54321";
+    evaluator_->SetTapeRecording(true);
+    evaluator_->Evaluate(entry, entry);
+    EXPECT_EQ(entry, L"66666");
+    EXPECT_NE(evaluator_->Tape().Text().find(L"12345+54321"), std::wstring::npos);
+    evaluator_->SetTapeRecording(false);
+}
+
 TEST_F(ExpressionEvaluatorTest, ResultTextsKeepFifteenDigits)
 {
     ExpectAll({
