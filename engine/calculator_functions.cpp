@@ -120,8 +120,9 @@ constexpr std::array<NamedFunction, 32> kFunctions = {{
 
 int MatchFunctionName(std::string_view text, std::size_t& length)
 {
+    if (text.empty()) return -1;
     for (std::size_t index = 0; index < kFunctions.size(); ++index) {
-        if (text.starts_with(kFunctions[index].name)) {
+        if (kFunctions[index].name[0] == text[0] && text.starts_with(kFunctions[index].name)) {
             length = kFunctions[index].name.size();
             return static_cast<int>(index);
         }
