@@ -4,7 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
+
+#include "engine/integer_conversion.h"
 
 namespace tallyx {
 namespace {
@@ -56,15 +57,6 @@ void AppendInteger(TextWriter& out, std::int64_t value)
     char digits[24];
     const auto written = std::to_chars(digits, digits + sizeof digits, value);
     out.Append(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
-}
-
-// Doubles beyond the 64-bit range saturate instead of overflowing.
-std::int64_t TruncateToInt64(double value)
-{
-    if (std::isnan(value)) return 0;
-    if (value <= static_cast<double>(std::numeric_limits<std::int64_t>::min())) return std::numeric_limits<std::int64_t>::min();
-    if (value >= static_cast<double>(std::numeric_limits<std::int64_t>::max())) return std::numeric_limits<std::int64_t>::max();
-    return static_cast<std::int64_t>(value);
 }
 
 // The pattern of value inside a word of `bits` bits: whole words are added or
