@@ -1,10 +1,10 @@
 #include "engine/base_converter.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "engine/bcd_digits.h"
 #include "engine/integer_conversion.h"
 
 namespace tallyx {
@@ -14,9 +14,6 @@ constexpr double kLargestBaseValue = 1152921504606846976.0;  // 2^60
 constexpr std::uint64_t kMostWrapSteps = 10000;
 constexpr double kLargestBcdValue = 999999.0;
 constexpr int kBitsPerBcdDigit = 4;
-constexpr std::array<std::string_view, 10> kBcdGroups = {
-    "0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111", "1000", "1001",
-};
 
 bool IsBaseDigit(wchar_t character)
 {
@@ -124,7 +121,7 @@ bool BaseConverter::ToBcd(double value, ShortText& text)
     text.Clear();
     for (const char* digit = digits; digit < written.ptr; ++digit) {
         if (digit != digits) text.Append(' ');
-        text.Append(kBcdGroups[static_cast<std::size_t>(*digit - '0')]);
+        text.Append(kBcdDigitGroups[static_cast<std::size_t>(*digit - '0')]);
     }
     return true;
 }
