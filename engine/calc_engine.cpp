@@ -1,5 +1,7 @@
 #include "engine/calc_engine.h"
 
+#include <algorithm>
+
 #include "engine/key_ids.h"
 #include "engine/text_limits.h"
 #include "platform/services.h"
@@ -21,6 +23,18 @@ constexpr std::array<ShiftState, 6> kAfterSecondKey = {
 constexpr std::array<ShiftState, 6> kAfterHypKey = {
     ShiftStateHypSecond, ShiftStateNone, ShiftStateSecond, ShiftStateHyp, ShiftStateHyp, ShiftStateHyp,
 };
+
+// The word sizes the indicator steps through; any other size goes to the first.
+constexpr std::array<int, 4> kIndicatorWordSizes = {8, 16, 32, 48};
+
+struct BaseStep {
+    int from;
+    int to;
+};
+
+// The base indicator outside base 10; any other base goes to DEC.
+constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{{2, 8}, {16, 2}}};
+constexpr int kHexadecimal = 16;
 
 bool IsDecimalOnlyOperator(int id)
 {
@@ -115,6 +129,30 @@ bool CalcEngine::SetMode(int mode)
     }
     mode_ = mode;
     return true;
+}
+
+bool CalcEngine::TapWordSizeIndicator()
+{
+    if (GetBase() == 10) {
+        return false;
+    }
+    const auto current = std::find(kIndicatorWordSizes.begin(), kIndicatorWordSizes.end(), GetWordSize());
+    const bool stepOn = current != kIndicatorWordSizes.end() && current + 1 != kIndicatorWordSizes.end();
+    return SetWordSize(stepOn ? *(current + 1) : kIndicatorWordSizes.front());
+}
+
+bool CalcEngine::TapBaseIndicator(bool baseKeypadShown)
+{
+    if (GetBase() == 10) {
+        return baseKeypadShown && PressButton(ButtonTypeBase, kHexadecimal);
+    }
+    int target = BaseKeyDecimal;
+    for (const BaseStep& step : kBaseIndicatorSteps) {
+        if (step.from == GetBase()) {
+            target = step.to;
+        }
+    }
+    return PressButton(ButtonTypeBase, target);
 }
 
 bool CalcEngine::SetAngleUnit(int unit)

@@ -255,6 +255,32 @@ TEST_F(CalcEngineTest, SameBaseKeyClearsNothing)
     EXPECT_FALSE(engine_.IsBcdMode());
 }
 
+TEST_F(CalcEngineTest, IndicatorTapsStepTheWordSizeAndTheBase)
+{
+    engine_.SetMode(CalcModeAlgebraic);
+    EXPECT_FALSE(engine_.TapWordSizeIndicator());
+    EXPECT_FALSE(engine_.TapBaseIndicator(false));
+    EXPECT_TRUE(engine_.TapBaseIndicator(true));
+    EXPECT_EQ(engine_.GetBase(), 16);
+
+    std::vector<int> sizes;
+    for (int tap = 0; tap < 5; ++tap) {
+        engine_.TapWordSizeIndicator();
+        sizes.push_back(engine_.GetWordSize());
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{48, 8, 16, 32, 48}));
+    engine_.SetWordSize(64);
+    engine_.TapWordSizeIndicator();
+    EXPECT_EQ(engine_.GetWordSize(), 8);
+
+    std::vector<int> bases;
+    for (int tap = 0; tap < 3; ++tap) {
+        engine_.TapBaseIndicator(true);
+        bases.push_back(engine_.GetBase());
+    }
+    EXPECT_EQ(bases, (std::vector<int>{2, 8, 10}));
+}
+
 TEST_F(CalcEngineTest, ByteWordWrapsNegativeResults)
 {
     engine_.SetMode(CalcModeAlgebraic);
