@@ -1,5 +1,6 @@
 #include "engine/calc_engine.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -406,6 +407,31 @@ TEST_F(CalcEngineTest, LongCalculationsNeverOutgrowALevel)
     Press(L"1 Equals");
     EXPECT_NE(Display(), L"syntax error");
     EXPECT_LE(engine_.CurrentEngine().GetIndicatorText().size(), kLevelLength);
+}
+
+TEST_F(CalcEngineTest, BracketsStopAtTheNineteenthLevel)
+{
+    engine_.SetMode(CalcModeAlgebraic);
+    std::wstring keys;
+    for (int level = 0; level < 25; ++level) {
+        keys += L"OpenBracket ";
+    }
+    const std::vector<bool> accepted = Press(keys + L"2");
+    EXPECT_EQ(std::count(accepted.begin(), accepted.end(), true), 20);
+    Press(L"Plus 3 Equals");
+    EXPECT_EQ(Display(), L"5");
+}
+
+TEST_F(CalcEngineTest, ExpressionKeepsRoomToCloseItsBrackets)
+{
+    engine_.SetMode(CalcModeExpression);
+    std::wstring keys;
+    for (int level = 0; level < 400; ++level) {
+        keys += L"OpenBracket ";
+    }
+    Press(keys + L"7 Equals");
+    EXPECT_LE(engine_.GetIndicatorText().size(), kLevelLength);
+    EXPECT_EQ(Display(), L"7");
 }
 
 TEST_F(CalcEngineTest, LoadTextsEntersTheValueAndTheExpression)
