@@ -50,8 +50,10 @@ public:
 
 private:
     std::wstring& Slot(int slot) { return slots_[static_cast<std::size_t>(slot)]; }
-    // Evaluates text from one base into another, with BCD groups left aside.
-    std::wstring Convert(std::wstring_view text, int inputBase, int outputBase);
+    // Number text of the display (current base or BCD groups) to decimal,
+    // and back. In BCD mode the evaluator keeps reading BCD groups.
+    std::wstring ToDecimal(std::wstring_view text);
+    std::wstring FromDecimal(std::wstring_view text);
     void Combine(int slot, std::wstring_view display, std::wstring_view operatorText);
 
     ExpressionEvaluator& evaluator_;

@@ -160,6 +160,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MemoryCase{L"OCT 17 MemoryStore DEC MemoryRecall", L"15", L"15"},
                       MemoryCase{L"255 MemoryStore HEX MemoryRecall", L"255", L"FF"},
                       MemoryCase{L"2.5 MemoryStore 2ndFunction Memory1", L"0", L"2.5"},
+                      MemoryCase{L"45 BCD MemoryStore", L"45", L"0100 0101"},
+                      MemoryCase{L"45 BCD MemoryStore MemoryPlus Plus 1 Equals", L"90", L"0100 0110"},
+                      MemoryCase{L"45 MemoryStore BCD 1 MemoryPlus MemoryRecall", L"46", L"0100 0110"},
                       MemoryCase{L"2.5 Memory1 Memory1", L"5", L"2.5"}));
 
 TEST_F(CalcEngineTest, RestoredMemoriesAreHeldToTheSlotLength)
