@@ -1,10 +1,11 @@
 #include "engine/base_converter.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
+
+#include "engine/bcd_digits.h"
+#include "engine/integer_conversion.h"
 
 namespace tallyx {
 namespace {
@@ -13,9 +14,6 @@ constexpr double kLargestBaseValue = 1152921504606846976.0;  // 2^60
 constexpr std::uint64_t kMostWrapSteps = 10000;
 constexpr double kLargestBcdValue = 999999.0;
 constexpr int kBitsPerBcdDigit = 4;
-constexpr std::array<std::string_view, 10> kBcdGroups = {
-    "0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111", "1000", "1001",
-};
 
 bool IsBaseDigit(wchar_t character)
 {
@@ -56,15 +54,6 @@ void AppendInteger(TextWriter& out, std::int64_t value)
     char digits[24];
     const auto written = std::to_chars(digits, digits + sizeof digits, value);
     out.Append(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
-}
-
-// Doubles beyond the 64-bit range saturate instead of overflowing.
-std::int64_t TruncateToInt64(double value)
-{
-    if (std::isnan(value)) return 0;
-    if (value <= static_cast<double>(std::numeric_limits<std::int64_t>::min())) return std::numeric_limits<std::int64_t>::min();
-    if (value >= static_cast<double>(std::numeric_limits<std::int64_t>::max())) return std::numeric_limits<std::int64_t>::max();
-    return static_cast<std::int64_t>(value);
 }
 
 // The pattern of value inside a word of `bits` bits: whole words are added or
@@ -132,7 +121,7 @@ bool BaseConverter::ToBcd(double value, ShortText& text)
     text.Clear();
     for (const char* digit = digits; digit < written.ptr; ++digit) {
         if (digit != digits) text.Append(' ');
-        text.Append(kBcdGroups[static_cast<std::size_t>(*digit - '0')]);
+        text.Append(kBcdDigitGroups[static_cast<std::size_t>(*digit - '0')]);
     }
     return true;
 }

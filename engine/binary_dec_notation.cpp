@@ -1,7 +1,6 @@
 #include "engine/binary_dec_notation.h"
 
-#include <array>
-
+#include "engine/bcd_digits.h"
 
 namespace tallyx {
 namespace {
@@ -9,9 +8,6 @@ namespace {
 constexpr std::size_t kLongestText = 8;
 // From this many digits on the groups are written together.
 constexpr std::size_t kJoinedFrom = 7;
-constexpr std::array<std::wstring_view, 10> kGroups = {
-    L"0000", L"0001", L"0010", L"0011", L"0100", L"0101", L"0110", L"0111", L"1000", L"1001",
-};
 
 }  // namespace
 
@@ -22,7 +18,8 @@ std::optional<std::wstring> FormatBinaryDec(std::wstring_view text)
     for (const wchar_t digit : text) {
         if (digit < L'0' || digit > L'9') return std::nullopt;
         if (!shown.empty() && text.size() < kJoinedFrom) shown += L' ';
-        shown += kGroups[static_cast<std::size_t>(digit - L'0')];
+        const std::string_view group = kBcdDigitGroups[static_cast<std::size_t>(digit - L'0')];
+        shown.append(group.begin(), group.end());
     }
     return shown;
 }

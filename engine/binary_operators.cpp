@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "engine/factorial.h"
+#include "engine/integer_conversion.h"
 #include "engine/rounded_difference.h"
 
 namespace tallyx {
@@ -14,20 +15,42 @@ namespace {
 
 using Operator = double (*)(double, double, AngleUnit);
 
-// The logical operators work on the values truncated to 64-bit integers;
-// values beyond that range saturate instead of overflowing.
-std::int64_t ToInteger(double value)
+// The logical operators work on the values truncated to 64-bit integers.
+std::int64_t BitAnd(std::int64_t a, std::int64_t b)
 {
-    if (value <= static_cast<double>(std::numeric_limits<std::int64_t>::min())) return std::numeric_limits<std::int64_t>::min();
-    if (value >= static_cast<double>(std::numeric_limits<std::int64_t>::max())) return std::numeric_limits<std::int64_t>::max();
-    return static_cast<std::int64_t>(value);
+    return a & b;
+}
+
+std::int64_t BitOr(std::int64_t a, std::int64_t b)
+{
+    return a | b;
+}
+
+std::int64_t BitXor(std::int64_t a, std::int64_t b)
+{
+    return a ^ b;
+}
+
+std::int64_t BitNor(std::int64_t a, std::int64_t b)
+{
+    return ~(a | b);
+}
+
+std::int64_t BitXnor(std::int64_t a, std::int64_t b)
+{
+    return ~(a ^ b);
+}
+
+std::int64_t BitNand(std::int64_t a, std::int64_t b)
+{
+    return ~(a & b);
 }
 
 template <std::int64_t (*Combine)(std::int64_t, std::int64_t)>
 double Logical(double left, double right, AngleUnit)
 {
     if (std::isnan(left) || std::isnan(right)) return std::numeric_limits<double>::quiet_NaN();
-    return static_cast<double>(Combine(ToInteger(left), ToInteger(right)));
+    return static_cast<double>(Combine(TruncateToInt64(left), TruncateToInt64(right)));
 }
 
 double Combinations(double left, double right, AngleUnit)
@@ -71,13 +94,13 @@ constexpr std::array<Operator, kTokenLastBinary - kTokenPlus + 1> kOperators = {
     [](double a, double b, AngleUnit unit) { return a * std::sin(b * RadiansPerUnit(unit)); },
     [](double a, double b, AngleUnit) { return std::pow(std::pow(b, 2) + std::pow(a, 2), 0.5); },
     PolarAngle,
-    Logical<[](std::int64_t a, std::int64_t b) { return a & b; }>,
-    Logical<[](std::int64_t a, std::int64_t b) { return a | b; }>,
-    Logical<[](std::int64_t a, std::int64_t b) { return a ^ b; }>,
-    Logical<[](std::int64_t a, std::int64_t b) { return ~(a | b); }>,
+    Logical<BitAnd>,
+    Logical<BitOr>,
+    Logical<BitXor>,
+    Logical<BitNor>,
     [](double a, double b, AngleUnit) { return std::fmod(a, b); },
-    Logical<[](std::int64_t a, std::int64_t b) { return ~(a ^ b); }>,
-    Logical<[](std::int64_t a, std::int64_t b) { return ~(a & b); }>,
+    Logical<BitXnor>,
+    Logical<BitNand>,
 }};
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "engine/calc_engine.h"
 
+#include <algorithm>
+
 #include "engine/key_ids.h"
 #include "engine/text_limits.h"
 #include "platform/services.h"
@@ -10,6 +12,7 @@ namespace {
 
 constexpr std::wstring_view kRefusedKeyMessage = L"This button is not usable based on the current state of Tallyx.";
 constexpr std::wstring_view kRefusedKeyCaption = L"Tallyx Error";
+constexpr std::wstring_view kMemoryViewCaption = L"Tallyx Memory";
 
 // The 2nd key by shift state: off turns on, on turns off, Hyp gains or
 // loses 2nd, and a pending STO or RCL gives way to 2nd.
@@ -20,6 +23,18 @@ constexpr std::array<ShiftState, 6> kAfterSecondKey = {
 constexpr std::array<ShiftState, 6> kAfterHypKey = {
     ShiftStateHypSecond, ShiftStateNone, ShiftStateSecond, ShiftStateHyp, ShiftStateHyp, ShiftStateHyp,
 };
+
+// The word sizes the indicator steps through; any other size goes to the first.
+constexpr std::array<int, 4> kIndicatorWordSizes = {8, 16, 32, 48};
+
+struct BaseStep {
+    int from;
+    int to;
+};
+
+// The base indicator outside base 10; any other base goes to DEC.
+constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{{2, 8}, {16, 2}}};
+constexpr int kHexadecimal = 16;
 
 bool IsDecimalOnlyOperator(int id)
 {
@@ -95,6 +110,18 @@ std::wstring CalcEngine::GetIndicatorText() const
     return CurrentEngine().GetIndicatorText();
 }
 
+std::wstring CalcEngine::GetPendingText() const
+{
+    switch (mode_) {
+    case CalcModeExpression:
+        return expression_.GetIndicatorText();
+    case CalcModeRpn:
+        return {};
+    default:
+        return KeypadEngine().PendingText(KeypadEngine().Level());
+    }
+}
+
 bool CalcEngine::SetMode(int mode)
 {
     if (mode < CalcModeExpression || mode > CalcModeRpn) {
@@ -102,6 +129,30 @@ bool CalcEngine::SetMode(int mode)
     }
     mode_ = mode;
     return true;
+}
+
+bool CalcEngine::TapWordSizeIndicator()
+{
+    if (GetBase() == 10) {
+        return false;
+    }
+    const auto current = std::find(kIndicatorWordSizes.begin(), kIndicatorWordSizes.end(), GetWordSize());
+    const bool stepOn = current != kIndicatorWordSizes.end() && current + 1 != kIndicatorWordSizes.end();
+    return SetWordSize(stepOn ? *(current + 1) : kIndicatorWordSizes.front());
+}
+
+bool CalcEngine::TapBaseIndicator(bool baseKeypadShown)
+{
+    if (GetBase() == 10) {
+        return baseKeypadShown && PressButton(ButtonTypeBase, kHexadecimal);
+    }
+    int target = BaseKeyDecimal;
+    for (const BaseStep& step : kBaseIndicatorSteps) {
+        if (step.from == GetBase()) {
+            target = step.to;
+        }
+    }
+    return PressButton(ButtonTypeBase, target);
 }
 
 bool CalcEngine::SetAngleUnit(int unit)
@@ -137,6 +188,14 @@ bool CalcEngine::IsBcdMode() const
 bool CalcEngine::IsMemoryUsed(int slot) const
 {
     return MemorySlots::IsSlot(slot) && memories_.IsUsed(slot);
+}
+
+void CalcEngine::ShowMemories(bool advancedMemory)
+{
+    const std::wstring text = memories_.ViewText(advancedMemory);
+    if (!text.empty()) {
+        Platform().notifier->ShowMessage(text, std::wstring(kMemoryViewCaption), NotifierIcon::None, NotifierButtons::Ok);
+    }
 }
 
 bool CalcEngine::PressEntryKey(int id)
@@ -284,7 +343,7 @@ bool CalcEngine::PressRecallKey(int id)
     case RecallKeyLastAnswer:
         return CurrentEngine().EnterValue(lastAnswer_.empty() ? L"0" : lastAnswer_);
     case RecallKeyLastX:
-        return mode_ == CalcModeRpn && rpn_.EnterValue(rpn_.GetLastX());
+        return mode_ == CalcModeRpn && rpn_.EnterValue(std::wstring(rpn_.GetLastX()));
     default:
         return CurrentEngine().PressConstant(id);
     }
@@ -398,7 +457,7 @@ bool CalcEngine::CanHistoryDown() const
     return mode_ == CalcModeExpression && expression_.CanHistoryDown();
 }
 
-DirectAlgebraicEngine& CalcEngine::KeypadEngine()
+DirectAlgebraicEngine& CalcEngine::KeypadEngine() const
 {
     return static_cast<DirectAlgebraicEngine&>(CurrentEngine());
 }

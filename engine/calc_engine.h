@@ -61,11 +61,21 @@ public:
     std::wstring GetRawDisplayText() const;
     // The expression (Expression mode) or the operator indicator.
     std::wstring GetIndicatorText() const;
+    // What waits for "=": the expression, or the open bracket level of the
+    // keypad modes (nothing in R.P.N. mode, whose operands are on the stack).
+    std::wstring GetPendingText() const;
 
     bool SetMode(int mode);
     int GetMode() const { return mode_; }
     ShiftState GetShiftState() const { return shiftState_; }
     int UnusableCount() const { return unusableCount_; }
+
+    // The taps on the display's indicators outside base 10: the word size
+    // steps 8, 16, 32, 48 and back to 8; the base goes BIN to OCT, HEX to BIN
+    // and any other base to DEC. In base 10 a tap on the base indicator of the
+    // base keypad selects HEX.
+    bool TapWordSizeIndicator();
+    bool TapBaseIndicator(bool baseKeypadShown);
 
     bool SetAngleUnit(int unit);
     int GetAngleUnit() const;
@@ -76,6 +86,9 @@ public:
 
     bool IsMemoryUsed(int slot) const;
     MemorySlots& Memories() { return memories_; }
+    // The tap on the memory indicator: a message listing the memories, or
+    // nothing when none is in use.
+    void ShowMemories(bool advancedMemory);
     const std::wstring& LastAnswerText() const { return lastAnswer_; }
 
     // The Reset key: base 10, 32-bit words, Algebraic mode, Normal notation,
@@ -122,7 +135,8 @@ private:
     bool RecallMemory(int slot);
     bool PressMemoryRegisterKey(int slot);
     void CountRefusal();
-    DirectAlgebraicEngine& KeypadEngine();
+    // The engine of a mode other than Expression.
+    DirectAlgebraicEngine& KeypadEngine() const;
 
     static const std::array<KeyHandler, ButtonTypeStack + 1> kKeyHandlers;
 

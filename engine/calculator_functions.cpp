@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "engine/factorial.h"
+#include "engine/integer_conversion.h"
 
 namespace tallyx {
 namespace {
@@ -35,18 +35,11 @@ double AreaTangent(double x)
     return 0.5 * std::log((1 + x) / (1 - x));
 }
 
-std::int64_t SaturatingInt64(double value)
-{
-    if (!(value > static_cast<double>(std::numeric_limits<std::int64_t>::min()))) return std::numeric_limits<std::int64_t>::min();
-    if (value >= static_cast<double>(std::numeric_limits<std::int64_t>::max())) return std::numeric_limits<std::int64_t>::max();
-    return static_cast<std::int64_t>(value);
-}
-
 // D.MMSS to decimal degrees.
 double DegreesFromDms(double x)
 {
     const double degrees = std::floor(x);
-    const double seconds = (x * 100 - static_cast<double>(SaturatingInt64(x * 1e8) / 1000000)) * 0.01;
+    const double seconds = (x * 100 - static_cast<double>(TruncateToInt64(x * 1e8) / 1000000)) * 0.01;
     const double minutes = x - degrees - seconds;
     return (minutes + seconds * kMinutesPerDegree) * kMinutesPerDegree + degrees;
 }
@@ -120,8 +113,9 @@ constexpr std::array<NamedFunction, 32> kFunctions = {{
 
 int MatchFunctionName(std::string_view text, std::size_t& length)
 {
+    if (text.empty()) return -1;
     for (std::size_t index = 0; index < kFunctions.size(); ++index) {
-        if (text.starts_with(kFunctions[index].name)) {
+        if (kFunctions[index].name[0] == text[0] && text.starts_with(kFunctions[index].name)) {
             length = kFunctions[index].name.size();
             return static_cast<int>(index);
         }

@@ -307,6 +307,8 @@ bool ExpressionEngine::PressClear(int id)
     case ClearKeyAll:
         if (state_ == EngineStateCleared) {
             history_.Clear();
+        } else {
+            history_.StartNewLine();
         }
         expression_.clear();
         result_.clear();

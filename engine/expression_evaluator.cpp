@@ -14,7 +14,7 @@ namespace tallyx {
 namespace {
 
 constexpr int kDecimalBase = 10;
-constexpr std::wstring_view kSyntaxError = L"syntax error";
+constexpr std::string_view kSyntaxError = "syntax error";
 // Characters beyond the single-byte range read as this, which no rule accepts.
 constexpr char kUnreadable = '?';
 constexpr wchar_t kHighestSingleByte = 0x7F;
@@ -47,13 +47,18 @@ double ExpressionEvaluator::Evaluate(std::wstring_view text, std::wstring& resul
 
 double ExpressionEvaluator::Evaluate(std::wstring_view text, std::wstring& resultText, int inputBase, int outputBase)
 {
-    if (Calculate(text, inputBase) == Outcome::Number && IsBase(outputBase)) {
-        const ShortText result = ResultChars(outputBase);
-        resultText.assign(result.View().begin(), result.View().end());
+    ShortText result;
+    if (Calculate(text, inputBase) != Outcome::Number || !IsBase(outputBase)) {
+        result.Append(kSyntaxError);
     } else {
-        resultText.assign(kSyntaxError);
+        result = ResultChars(outputBase);
     }
-    if (!text.empty()) tape_.RecordEvaluation(text, resultText);
+    std::array<wchar_t, ShortText::kCapacity> wide{};
+    std::copy(result.View().begin(), result.View().end(), wide.begin());
+    const std::wstring_view shown(wide.data(), result.Size());
+    // The text may be the caller's result string itself: record it before that changes.
+    if (!text.empty()) tape_.RecordEvaluation(text, shown);
+    resultText.assign(shown);
     bcdInput_ = bcdOutput_;
     return slots_[0];
 }

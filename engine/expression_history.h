@@ -24,6 +24,9 @@ public:
     // goes when the history is full. The position is then the newest pair.
     void Add(std::wstring_view expression, std::wstring_view result);
     void Clear();
+    // Moves to the empty line after the newest pair, from where the up key
+    // brings back the last expression.
+    void StartNewLine() { position_ = entries_.size(); }
 
     // Move the position; false when there is nowhere to go. Stepping down past
     // the newest pair leaves an empty entry.

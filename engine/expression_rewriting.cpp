@@ -25,6 +25,9 @@ constexpr SymbolSpelling kSymbols[] = {
     {L"-\u00B9", L"^(-1)"},
 };
 
+// Every symbol but the minus of "-¹" lies beyond ASCII.
+constexpr wchar_t kFirstSymbol = 0x80;
+
 bool IsAngleCharacter(wchar_t character)
 {
     return (character >= L'0' && character <= L'9') || character == L'.' || character == kDegreeSign ||
@@ -68,6 +71,10 @@ void RewriteSymbols(std::wstring_view text, TextWriter& out)
 {
     std::size_t position = 0;
     while (position < text.size()) {
+        if (text[position] < kFirstSymbol && text[position] != L'-') {
+            out.Append(text[position++]);
+            continue;
+        }
         bool replaced = false;
         for (const SymbolSpelling& entry : kSymbols) {
             if (text.substr(position).starts_with(entry.symbol)) {

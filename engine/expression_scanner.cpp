@@ -117,6 +117,7 @@ bool ExpressionScanner::Primary()
 bool ExpressionScanner::Operand()
 {
     if (Peek() == '(') return Bracketed();
+    if (IsDigit(Peek()) || Peek() == '.') return Number();
     const std::string_view rest = text_.substr(position_);
     std::size_t nameLength = 0;
     const int function = MatchFunctionName(rest, nameLength);

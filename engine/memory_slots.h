@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/registry.h"
+
 namespace tallyx {
 
 class ExpressionEvaluator;
@@ -27,17 +29,31 @@ public:
 
     // The stored decimal text, as saved at exit.
     const std::wstring& Text(int slot) const { return slots_[static_cast<std::size_t>(slot)]; }
-    // Restores a saved text, held to the slot length.
+    // Restores a saved text. A number too long for a slot is written in its
+    // shortest form, and cut only when even that does not fit.
     void SetText(int slot, std::wstring_view text);
     // A slot is in use unless it is empty or "0".
     bool IsUsed(int slot) const;
 
     static bool IsSlot(int slot) { return slot >= 0 && slot < kSlots; }
 
+    // The slots as kept between runs: string values "Memory0".."Memory9"
+    // under the calculator's key, holding the decimal texts.
+    Status Save(Registry& registry) const;
+    // Restores each saved slot; a slot without a saved value stays as it is.
+    void Load(Registry& registry);
+
+    // What the memory indicator shows when tapped: with advanced memory every
+    // slot, one line each, otherwise the plain memory when it is in use; empty
+    // when there is nothing to show. Values are written in the current base.
+    std::wstring ViewText(bool advancedMemory);
+
 private:
     std::wstring& Slot(int slot) { return slots_[static_cast<std::size_t>(slot)]; }
-    // Evaluates text from one base into another, with BCD groups left aside.
-    std::wstring Convert(std::wstring_view text, int inputBase, int outputBase);
+    // Number text of the display (current base or BCD groups) to decimal,
+    // and back. In BCD mode the evaluator keeps reading BCD groups.
+    std::wstring ToDecimal(std::wstring_view text);
+    std::wstring FromDecimal(std::wstring_view text);
     void Combine(int slot, std::wstring_view display, std::wstring_view operatorText);
 
     ExpressionEvaluator& evaluator_;

@@ -72,15 +72,12 @@ std::wstring ScientificStep(const std::wstring& text)
     const std::wstring body = negative ? text.substr(1) : text;
     std::wstring digits;
     std::copy_if(body.begin(), body.end(), std::back_inserter(digits), IsDigit);
-    if (digits.size() <= 1) return text;
-    int exponent = 0;
-    if (std::fabs(ParseDouble(text)) > 1) {
-        exponent = static_cast<int>(std::min(body.find(L'.'), body.size())) - 1;
-    } else {
-        const std::size_t zeros = digits.find_first_not_of(L'0');
-        digits.erase(0, zeros);
-        exponent = -static_cast<int>(zeros);
-    }
+    const std::size_t zeros = digits.find_first_not_of(L'0');
+    if (digits.size() <= 1 || zeros == std::wstring::npos) return text;
+    // The leading digit's place: digits before the point, less the leading zeros.
+    const std::size_t wholeDigits = std::min(body.find(L'.'), body.size());
+    const int exponent = static_cast<int>(wholeDigits) - static_cast<int>(zeros) - 1;
+    digits.erase(0, zeros);
     return (negative ? L"-" : L"") + digits.substr(0, 1) + L"." + digits.substr(1) + ExponentText(exponent);
 }
 
@@ -155,7 +152,10 @@ std::wstring Cleanup(std::wstring text)
         const bool roundUp = text.size() > kSignificantLength && text[kSignificantLength] >= L'6' && text[kSignificantLength] <= L'9';
         const std::size_t keep = roundUp ? kSignificantLength : kSignificantLength + (text[0] == L'-' ? 2 : 1);
         // A cut through the whole part would show a smaller number: write it with an exponent instead.
-        if (text.find(L'.') >= keep && text.size() > keep) return Cleanup(ScientificStep(text));
+        if (text.find(L'.') >= keep && text.size() > keep) {
+            std::wstring scientific = ScientificStep(text);
+            if (HasExponent(scientific)) return Cleanup(std::move(scientific));
+        }
         text.resize(std::min(text.size(), keep));
         if (roundUp) RoundUpLastDigit(text);
     }

@@ -138,8 +138,10 @@ bool RpnEngine::PressStackKey(int id)
     return true;
 }
 
-bool RpnEngine::EnterValue(std::wstring_view text)
+bool RpnEngine::EnterValue(std::wstring_view view)
 {
+    // The text may be one of the registers that the push moves.
+    const std::wstring text(view);
     const bool pushFirst = !text.empty() && !entry_.empty() && state_ != EngineStateEquals;
     if (pushFirst && !PressEquals(EqualsKeyEnter)) {
         return false;

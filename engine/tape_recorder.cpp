@@ -10,8 +10,8 @@
 namespace tallyx {
 namespace {
 
-constexpr std::wstring_view kLineEnd = L"\n";
-constexpr std::wstring_view kSeparator = L"------------------\n";
+constexpr std::wstring_view kLineEnd = L"\r\n";
+constexpr std::wstring_view kSeparator = L"------------------\r\n";
 constexpr std::wstring_view kFilePrefix = L"Tallyx_";
 
 std::wstring Number(int value)

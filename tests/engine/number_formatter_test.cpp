@@ -81,6 +81,9 @@ TEST_F(NumberFormatterTest, ScientificAndEngineeringWriteExponents)
         {NotationScientific, L"0", L"0.", L"0.", L""},
         {NotationScientific, L"1.5", L"1.5", L"1.5", L""},
         {NotationScientific, L"1.e+020", L"1.e+020", L"1.", L"020"},
+        {NotationScientific, L"-0.0", L"-0.", L"-0.", L""},
+        {NotationScientific, L"007.5", L"7.5", L"7.5", L""},
+        {NotationScientific, L"0.5", L"5.e-001", L"5.", L"-001"},
         {NotationEngineering, L"12345", L"12.345e+003", L"12.345", L"003"},
         {NotationEngineering, L"0.000123", L"123.e-006", L"123.", L"-006"},
         {NotationEngineering, L"123456", L"123.456e+003", L"123.456", L"003"},
@@ -204,6 +207,15 @@ TEST_F(NumberFormatterTest, DisplayRequestsOfOtherBasesBcdAndAngles)
     EXPECT_EQ(formatter_.Format(L"12.5", {10, false, true}).main, L"12\u00B030\u203200");
     EXPECT_EQ(formatter_.Format(L"123.45", {}).main, L"1.2345e+002");
     EXPECT_EQ(formatter_.Format(L"infinity", {16}).main, L"Infinity");
+}
+
+TEST_F(NumberFormatterTest, TextsThatAreNoNumbersAreShownCut)
+{
+    const std::wstring brackets(30, L'(');
+    for (int notation = NotationNormal; notation <= NotationBinaryDec; ++notation) {
+        formatter_.SetNotation(notation);
+        EXPECT_LE(formatter_.FormatDisplay(brackets, true).main.size(), static_cast<std::size_t>(kDisplayWidth)) << notation;
+    }
 }
 
 TEST_F(NumberFormatterTest, NotationSettings)

@@ -53,8 +53,8 @@ TEST_F(TapeRecorderTest, RecordsEvaluationsUnderTheStartTime)
     tape.RecordEvaluation(L"", L"0");
     tape.RecordEvaluation(L"√‾×2", L"syntax error");
 
-    EXPECT_EQ(tape.Text(), L"12-5-2026\n22:3\n\n2+3\n=\n5\n------------------\n\n"
-                           L"√‾×2\n=\nsyntax error\n------------------\n\n");
+    EXPECT_EQ(tape.Text(), L"12-5-2026\r\n22:3\r\n\r\n2+3\r\n=\r\n5\r\n------------------\r\n\r\n"
+                           L"√‾×2\r\n=\r\nsyntax error\r\n------------------\r\n\r\n");
     EXPECT_EQ(tape.FilePath(), paths_.DocumentsFolder() / "Tallyx_12-5-2026-223.txt");
 }
 
@@ -91,8 +91,8 @@ TEST_F(TapeRecorderTest, SaveWritesUtf8AndGivesThePath)
     const auto path = tape.Save();
 
     EXPECT_EQ(path, tape.FilePath());
-    EXPECT_EQ(ReadFile(path), "12-5-2026\n22:3\n\n12\xC2\xB0"
-                              "30\xE2\x80\xB2\n=\n12.5\n------------------\n\n");
+    EXPECT_EQ(ReadFile(path), "12-5-2026\r\n22:3\r\n\r\n12\xC2\xB0"
+                              "30\xE2\x80\xB2\r\n=\r\n12.5\r\n------------------\r\n\r\n");
 }
 
 TEST_F(TapeRecorderTest, UnforcedWriteNeedsRecords)
@@ -126,7 +126,7 @@ TEST_F(TapeRecorderTest, UnwritableFolderLosesNothing)
     tape.RecordEvaluation(L"2+3", L"5");
 
     EXPECT_EQ(tape.Write(true), StatusFail);
-    EXPECT_NE(tape.Text().find(L"2+3\n=\n5\n"), std::wstring::npos);
+    EXPECT_NE(tape.Text().find(L"2+3\r\n=\r\n5\r\n"), std::wstring::npos);
     EXPECT_TRUE(tape.HasRecords());
 }
 

@@ -1,0 +1,1 @@
+tallyx_fuzz_target(evaluate evaluate.cpp corpus/evaluate)

@@ -1,0 +1,115 @@
+#include "engine/rpn_engine.h"
+
+#include <ostream>
+#include <string>
+
+#include "engine/key_ids.h"
+#include "engine/text_limits.h"
+#include "tests/engine/calculator_fixture.h"
+
+namespace tallyx {
+namespace {
+
+struct StackCase {
+    int size;
+    const wchar_t* keys;
+    const wchar_t* x;
+    const wchar_t* y;
+    const wchar_t* z;
+    const wchar_t* t;
+    const wchar_t* lastX;
+};
+
+void PrintTo(const StackCase& stack, std::ostream* out)
+{
+    *out << NarrowUtf8(stack.keys);
+}
+
+class RpnStackTest : public CalculatorFixture, public ::testing::WithParamInterface<StackCase> {};
+
+TEST_P(RpnStackTest, KeysMoveTheRegisters)
+{
+    const StackCase& stack = GetParam();
+    engine_.SetMode(CalcModeRpn);
+    ASSERT_TRUE(engine_.Rpn().SetStackSize(stack.size));
+    Press(stack.keys);
+    const RpnEngine& rpn = engine_.Rpn();
+    EXPECT_EQ(Display(), stack.x);
+    EXPECT_EQ(rpn.GetStackRegister(0), stack.y);
+    EXPECT_EQ(rpn.GetStackRegister(1), stack.z);
+    EXPECT_EQ(rpn.GetStackRegister(2), stack.t);
+    EXPECT_EQ(rpn.GetLastX(), stack.lastX);
+}
+
+// Stack size, keys, then X, Y, Z, T and LastX.
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RpnStackTest,
+    ::testing::Values(StackCase{4, L"1 Enter 2 Enter 3 Enter 4", L"4", L"3", L"2", L"1", L"3"},
+                      StackCase{4, L"1 Enter 2 Enter 3 Enter 4 Enter", L"4", L"4", L"3", L"2", L"4"},
+                      StackCase{4, L"1 Enter 2 Enter 3 Enter 4 Plus", L"7", L"2", L"1", L"1", L"3"},
+                      StackCase{4, L"2 Enter 3 Plus", L"5", L"0", L"0", L"0", L"2"},
+                      StackCase{4, L"5 Enter 6 Times 7", L"7", L"30", L"0", L"0", L"30"},
+                      StackCase{4, L"XYSwitch", L"0", L"0", L"0", L"0", L"0"},
+                      StackCase{4, L"1 Enter 2 Enter 3 StackDrop", L"3", L"1", L"0", L"0", L"2"},
+                      StackCase{4, L"1 Enter 2 Enter 3 Enter 4 StackDown", L"3", L"2", L"1", L"4", L"2"},
+                      StackCase{4, L"1 Enter 2 Enter 3 Enter 4 StackUp", L"1", L"4", L"3", L"2", L"4"},
+                      StackCase{4, L"1 Enter 2 OpenBracket", L"1", L"2", L"0", L"0", L"2"},
+                      StackCase{4, L"1 Enter 2 CloseBracket", L"1", L"0", L"0", L"2", L"0"},
+                      StackCase{3, L"1 Enter 2 Enter 3 Enter", L"3", L"3", L"2", L"0", L"3"},
+                      StackCase{5, L"1 Enter 2 Enter 3 Enter 4 Enter 5", L"5", L"4", L"3", L"2", L"4"},
+                      StackCase{4, L"1 Enter 2 Enter 3 Clear", L"0", L"0", L"0", L"0", L"2"},
+                      StackCase{4, L"2 Enter 3 ClearEquation", L"0", L"2", L"0", L"0", L"2"}));
+
+using RpnEngineTest = CalculatorFixture;
+
+TEST_F(RpnEngineTest, StackSizeCountsXAndStaysWithinItsRange)
+{
+    RpnEngine& rpn = engine_.Rpn();
+    EXPECT_EQ(rpn.Depth(), 4);
+    EXPECT_FALSE(rpn.SetStackSize(2));
+    EXPECT_FALSE(rpn.SetStackSize(51));
+    EXPECT_TRUE(rpn.SetStackSize(50));
+    EXPECT_EQ(rpn.Depth(), 49);
+}
+
+TEST_F(RpnEngineTest, EnteredValuesPushTheNumberShown)
+{
+    engine_.SetMode(CalcModeRpn);
+    engine_.Memories().SetText(0, L"9");
+    Press(L"4 MemoryRecall Plus");
+    EXPECT_EQ(Display(), L"13");
+    Press(L"Pi");
+    EXPECT_EQ(engine_.Rpn().GetStackRegister(0), L"13");
+    EXPECT_EQ(Display(), L"3.14159265358979");
+}
+
+TEST_F(RpnEngineTest, LongNumbersReachTheStackInTheirShortestForm)
+{
+    engine_.SetMode(CalcModeRpn);
+    Press(std::wstring(40, L'9') + L" Enter");
+    const std::wstring& y = engine_.Rpn().GetStackRegister(0);
+    EXPECT_LE(y.size(), kRegisterLength);
+    EXPECT_EQ(y, L"1.e+040");
+}
+
+TEST_F(RpnEngineTest, NumbersTooLongForARegisterAreNotPushed)
+{
+    engine_.SetMode(CalcModeRpn);
+    engine_.SetWordSize(64);
+    Press(L"BIN");
+    Press(std::wstring(40, L'1'));
+    EXPECT_FALSE(Press(L"Enter").back());
+    EXPECT_EQ(Display(), std::wstring(40, L'1'));
+    EXPECT_EQ(engine_.Rpn().GetStackRegister(0), L"0");
+}
+
+TEST_F(RpnEngineTest, DegreeKeyAfterAnOperationShowsDegrees)
+{
+    engine_.SetMode(CalcModeRpn);
+    Press(L"12 Enter 0.5 Plus DecToDeg");
+    EXPECT_EQ(Display(), L"12.5");
+    EXPECT_EQ(engine_.GetDisplayText(false).main, L"12°30′00");
+}
+
+}  // namespace
+}  // namespace tallyx
