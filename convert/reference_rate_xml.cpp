@@ -44,7 +44,8 @@ std::optional<std::string_view> Attribute(std::string_view tag, std::string_view
 
 bool IsCode(std::string_view code)
 {
-    return code.size() == kCodeLength && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return code.size() == kCodeLength &&
+           std::all_of(code.begin(), code.end(), [](char letter) { return letter >= 'A' && letter <= 'Z'; });
 }
 
 std::optional<double> PositiveNumber(std::string_view text)
@@ -73,7 +74,8 @@ std::int64_t ReferenceTime(std::string_view date)
     if (!part(year) || !part(month) || !part(day)) {
         return 0;
     }
-    const std::chrono::year_month_day calendar{std::chrono::year(year), std::chrono::month(month), std::chrono::day(day)};
+    const std::chrono::year_month_day calendar{std::chrono::year(year), std::chrono::month(month),
+                                               std::chrono::day(day)};
     if (!calendar.ok()) {
         return 0;
     }
@@ -85,7 +87,7 @@ void ReadCubes(std::string_view xml, std::vector<ReferenceRate>& rates, std::int
 {
     for (std::size_t at = xml.find(kCubeTag); at != std::string_view::npos; at = xml.find(kCubeTag, at + 1)) {
         const std::size_t close = xml.find('>', at);
-        const std::string_view tag = xml.substr(at, close == std::string_view::npos ? std::string_view::npos : close - at);
+        const std::string_view tag = xml.substr(at, close == std::string_view::npos ? close : close - at);
         if (const auto time = Attribute(tag, "time")) {
             utc = ReferenceTime(*time);
         }
@@ -110,7 +112,8 @@ std::string CurrencyLine(std::string_view code, double perDollar, const std::vec
     const std::wstring wideCode = WidenUtf8(code);
     std::wstring name = wideCode;
     std::wstring symbol = wideCode;
-    const auto entry = std::find_if(known.begin(), known.end(), [&](const CurrencyEntry& e) { return e.code == wideCode; });
+    const auto entry =
+        std::find_if(known.begin(), known.end(), [&](const CurrencyEntry& currency) { return currency.code == wideCode; });
     if (entry != known.end()) {
         name = entry->name;
         symbol = entry->symbol;
@@ -127,12 +130,14 @@ Status ReferenceRatesToRateText(std::string_view xml, const std::vector<Currency
     std::vector<ReferenceRate> rates;
     std::int64_t utc = 0;
     ReadCubes(xml, rates, utc);
-    const auto dollar = std::find_if(rates.begin(), rates.end(), [](const ReferenceRate& r) { return r.code == kDollar; });
+    const auto dollar =
+        std::find_if(rates.begin(), rates.end(), [](const ReferenceRate& rate) { return rate.code == kDollar; });
     if (dollar == rates.end()) {
         return StatusInvalidArgument;
     }
     const double dollarsPerEuro = dollar->perEuro;
-    std::vector<std::string> lines = {CurrencyLine(kDollar, 1.0, known), CurrencyLine(kEuro, 1.0 / dollarsPerEuro, known)};
+    std::vector<std::string> lines = {CurrencyLine(kDollar, 1.0, known),
+                                      CurrencyLine(kEuro, 1.0 / dollarsPerEuro, known)};
     for (const ReferenceRate& rate : rates) {
         if (rate.code != kDollar && rate.code != kEuro) {
             lines.push_back(CurrencyLine(rate.code, rate.perEuro / dollarsPerEuro, known));

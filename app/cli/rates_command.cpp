@@ -95,7 +95,8 @@ CurrencyList LoadRates()
 std::string AmountText(double amount)
 {
     char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::general, kAmountDigits);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::general, kAmountDigits);
     return std::string(buffer, written.ptr);
 }
 

@@ -68,7 +68,8 @@ TEST_P(RateUpdateTest, InstallsOnlyACompleteRateArchive)
     const auto packed = folder.Folder() / "packed.zip";
     ASSERT_EQ(WriteRateArchive(packed, kNewRates), StatusOk);
     const std::string archive = TemporaryProgramFolder::Read(packed);
-    LocalHttpServer server({.status = update.status, .body = update.body(archive), .declaredLength = update.declaredLength});
+    LocalHttpServer server(
+        {.status = update.status, .body = update.body(archive), .declaredLength = update.declaredLength});
     RecordingSink sink;
 
     const Status status = UpdateRates(server.Url(), sink);
