@@ -148,6 +148,8 @@ TEST_F(CurrencyListTest, ResultTextsAndTheirParts)
         {L"", L"0", L"0", L""},
         {L"1e20", L"1.44e+022", L"1.44", L"022"},
         {L"-1.23456789e20", L"-1.7777777616e+022", L"-1.77777776", L"022"},
+        {L"1e-20", L"1.44e-018", L"1.44", L"-018"},
+        {L"1e999", L"infinity", L"infinity", L""},
     };
     for (const AmountCase& amount : cases) {
         SCOPED_TRACE(::testing::PrintToString(amount.amount));
