@@ -1,6 +1,7 @@
 #include "convert/currency_number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace tallyx {
@@ -13,6 +14,12 @@ constexpr std::size_t kExponentDigits = 3;
 
 std::wstring CurrencyNumberText(double value)
 {
+    if (std::isnan(value)) {
+        return L"imaginary";
+    }
+    if (std::isinf(value)) {
+        return L"infinity";
+    }
     char buffer[64];
     const auto written =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits);

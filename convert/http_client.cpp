@@ -83,6 +83,7 @@ private:
     bool open_ = false;
     bool refused_ = false;
     bool writeFailed_ = false;
+    std::size_t received_ = 0;
 };
 
 std::size_t HttpTransfer::OnData(char* data, std::size_t size, std::size_t count, void* self)
@@ -108,9 +109,10 @@ bool HttpTransfer::Open()
 
 std::size_t HttpTransfer::Receive(const char* data, std::size_t size)
 {
-    if (cancelled_ || (!open_ && !Open()) || writeFailed_) {
+    if (cancelled_ || (!open_ && !Open()) || writeFailed_ || size > kLargestDownload - received_) {
         return 0;
     }
+    received_ += size;
     for (std::size_t done = 0; done < size;) {
         const std::size_t block = std::min(kTransferBlockSize, size - done);
         if (std::fwrite(data + done, 1, block, file_.get()) != block) {
@@ -173,6 +175,7 @@ FetchResult HttpTransfer::Fetch(const std::string& url, const HttpTimeouts& time
     curl_easy_setopt(request_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(request_, CURLOPT_BUFFERSIZE, static_cast<long>(kTransferBlockSize));
     curl_easy_setopt(request_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connect.count()));
+    curl_easy_setopt(request_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kLargestDownload));
     curl_easy_setopt(request_, CURLOPT_WRITEFUNCTION, &HttpTransfer::OnData);
     curl_easy_setopt(request_, CURLOPT_WRITEDATA, this);
     return Finish(Perform(request_, timeouts.receive));

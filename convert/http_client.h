@@ -34,6 +34,8 @@ inline constexpr std::uint32_t kRateUpdateMessage = 1305;
 
 // Largest block read and written at a time.
 inline constexpr std::size_t kTransferBlockSize = 1024;
+// A larger download fails the request rather than filling the disk.
+inline constexpr std::size_t kLargestDownload = 8 << 20;
 
 struct HttpTimeouts {
     std::chrono::milliseconds connect{25000};

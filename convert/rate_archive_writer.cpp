@@ -27,7 +27,8 @@ zip_fileinfo EntryInfo()
 bool Deflate(std::string_view text, std::vector<std::uint8_t>& out)
 {
     z_stream stream{};
-    if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK) {
+    if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, kMemoryLevel, Z_DEFAULT_STRATEGY) !=
+        Z_OK) {
         return false;
     }
     const std::size_t start = out.size();

@@ -19,10 +19,11 @@ class UnitTable {
 public:
     static constexpr std::uint32_t kCategoryCount = 18;
 
+    // Every unit and factor is there from the start; the names come with Load.
     UnitTable();
 
-    // Reads every name from the string tables of Platform().resources and
-    // forms the factors; does nothing once the category names are there.
+    // Reads every name from the string tables of Platform().resources; does
+    // nothing once the category names are there.
     bool Load();
 
     std::uint32_t GetCategoryCount() const { return kCategoryCount; }

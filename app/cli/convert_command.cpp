@@ -1,7 +1,10 @@
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/cli/cli_command.h"
 #include "app/cli/name_match.h"

@@ -77,6 +77,9 @@ const TransferCase kTransfers[] = {
     {"ServerError", {.status = "500 Internal Server Error", .body = "oops"}, {0, 6}, false},
     {"TruncatedBody", {.body = Body(1500), .declaredLength = 4000}, {0, 7, 8, 6}, true},
     {"StallBeforeReply", {.stallBeforeReply = true}, {0, 6}, false},
+    {"DeclaredTooLarge", {.body = Body(100), .declaredLength = kLargestDownload + 1}, {0, 6}, false},
+    {"BodyOfUnknownLength", {.body = Body(2000), .lengthUnknown = true}, {0, 7, 8, 9}, true},
+    {"UndeclaredTooLarge", {.body = Body(kLargestDownload + 1), .lengthUnknown = true}, {0, 7, 8, 6}, true},
     {"StallInsideBody", {.body = Body(100), .declaredLength = 200, .stallAfterBody = true}, {0, 7, 8, 6}, true},
 };
 

@@ -21,6 +21,7 @@ struct Reply {
     std::size_t declaredLength = std::string::npos;
     bool stallBeforeReply = false;
     bool stallAfterBody = false;  // sends the headers and the body, then keeps quiet
+    bool lengthUnknown = false;   // no Content-Length: the body ends when the connection closes
 };
 
 // A one-connection-at-a-time HTTP server on 127.0.0.1 and an ephemeral port.
@@ -131,8 +132,10 @@ private:
         }
         const std::size_t length =
             reply_.declaredLength == std::string::npos ? reply_.body.size() : reply_.declaredLength;
-        const std::string message = "HTTP/1.1 " + reply_.status + "\r\nContent-Length: " + std::to_string(length) +
-                                    "\r\nConnection: close\r\n\r\n" + reply_.body;
+        const std::string lengthHeader =
+            reply_.lengthUnknown ? "" : "Content-Length: " + std::to_string(length) + "\r\n";
+        const std::string message =
+            "HTTP/1.1 " + reply_.status + "\r\n" + lengthHeader + "Connection: close\r\n\r\n" + reply_.body;
         send(connection, message.data(), message.size(), MSG_NOSIGNAL);
         if (reply_.stallAfterBody) {
             Stall(connection);

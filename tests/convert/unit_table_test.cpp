@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <string>
@@ -246,6 +247,37 @@ TEST_F(UnitTableTest, ZeroFuelEconomyStaysZeroInEveryPair)
             ASSERT_TRUE(table_.SetToUnit(to));
             EXPECT_EQ(table_.ConvertValue(0.0), 0.0) << from << " to " << to;
         }
+    }
+}
+
+// Consumption (volume per distance) and economy (distance per volume) are
+// reciprocal: within a kind results scale with the value, across kinds inversely.
+TEST_F(UnitTableTest, FuelEconomyPairsAreProportionalOrReciprocal)
+{
+    const std::vector<std::wstring> consumption = {L"l/100km", L"gal/100mi", L"gal/100km", L"gal/100mi (UK)",
+                                                   L"gal/100km (UK)", L"l/100mi"};
+    const auto isConsumption = [&](std::uint32_t unit) {
+        return std::find(consumption.begin(), consumption.end(), table_.GetUnitAbbreviation(unit)) != consumption.end();
+    };
+    ASSERT_TRUE(table_.SelectCategory(kFuelEconomy));
+    for (std::uint32_t from = 0; from < table_.GetUnitCount(); ++from) {
+        for (std::uint32_t to = 0; to < table_.GetUnitCount(); ++to) {
+            ASSERT_TRUE(table_.SetFromUnit(from));
+            ASSERT_TRUE(table_.SetToUnit(to));
+            const double one = table_.ConvertValue(1.0);
+            const double expected = isConsumption(from) == isConsumption(to) ? 8.0 * one : one / 8.0;
+            EXPECT_NEAR(table_.ConvertValue(8.0), expected, 1e-12 * std::fabs(expected)) << from << " to " << to;
+        }
+    }
+}
+
+TEST_F(UnitTableTest, ReadingsBelowAbsoluteZeroAreRaisedToIt)
+{
+    ASSERT_TRUE(table_.SelectCategory(kTemperature));
+    ASSERT_TRUE(table_.SetToUnit(UnitNamed(L"Kelvin")));
+    for (std::uint32_t from = 0; from < table_.GetUnitCount(); ++from) {
+        ASSERT_TRUE(table_.SetFromUnit(from));
+        EXPECT_NEAR(table_.ConvertValue(-1e6), 0.0, 1e-9) << "from unit " << from;
     }
 }
 

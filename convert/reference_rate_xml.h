@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/rate_text.h"
+#include "platform/status.h"
+
+namespace tallyx {
+
+// Turns a central bank's daily reference rates, euro-based XML of the form
+//   <Cube time="2025-06-30"><Cube currency="USD" rate="1.1720"/>...</Cube>
+// into a rate text based on the US dollar, US dollar first and euro second.
+// Names and symbols come from known currencies where they list the code, else
+// the code stands for both. The rates carry no spread, so bid and ask are the
+// rate. StatusInvalidArgument when the XML holds no usable dollar rate.
+Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText);
+
+}  // namespace tallyx

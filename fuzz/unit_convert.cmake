@@ -1,0 +1,1 @@
+tallyx_fuzz_target(unit_convert unit_convert.cpp corpus/unit_convert)

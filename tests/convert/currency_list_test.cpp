@@ -1,0 +1,311 @@
+#include "convert/currency_list.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include <gtest/gtest.h>
+
+#include "convert/rate_archive.h"
+#include "convert/rate_file_store.h"
+#include "tests/convert/temporary_program_folder.h"
+
+namespace tallyx {
+namespace {
+
+using testing::TemporaryProgramFolder;
+
+constexpr std::string_view kRates =
+    "[Info]\r\nnumcurrencies=8\r\nutc=1751285700\r\n[Currencies]\r\n"
+    "1=USD,US Dollar,$,1,1,1\r\n"
+    "2=EUR,Euro,EUR,0.85,0.84,0.86\r\n"
+    "3=JPY,Japanese Yen,JPY,144,143,145\r\n"
+    "4=AAA,Two,A,2,1.9,2.1\r\n"
+    "5=BBB,Three,B,3,2.9,3.1\r\n"
+    "6=GBP,British Pound,GBP,0.75,0.74,0.76\r\n"
+    "7=CHF,Swiss Franc,Fr.,0.8,0.79,0.81\r\n"
+    "8=CAD,Canadian Dollar,C$,1.36,1.35,1.37\r\n";
+
+// Rates read in UTC, so that dates and times do not depend on the machine.
+class CurrencyListTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* zone = std::getenv("TZ");
+        savedZone_ = zone ? zone : "";
+        hadZone_ = zone != nullptr;
+        setenv("TZ", "UTC", 1);
+        tzset();
+        list_.SetLocaleName("C");
+    }
+    void TearDown() override
+    {
+        hadZone_ ? setenv("TZ", savedZone_.c_str(), 1) : unsetenv("TZ");
+        tzset();
+    }
+
+    void Load(std::string_view text, RateArchiveEntry entry = {})
+    {
+        ASSERT_EQ(WriteRateArchive(RateFilePath(), text, entry), StatusOk);
+        list_.LoadRateFile();
+    }
+
+    std::vector<int> Recent() const
+    {
+        std::vector<int> slots(CurrencyList::kRecentSlots);
+        for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+            list_.GetRecent(slot, slots[slot]);
+        }
+        return slots;
+    }
+
+    std::wstring Code(int index) const
+    {
+        std::wstring code;
+        list_.GetEntryTexts(index, &code, nullptr, nullptr);
+        return code;
+    }
+
+    TemporaryProgramFolder folder_;
+    CurrencyList list_;
+
+private:
+    std::string savedZone_;
+    bool hadZone_ = false;
+};
+
+TEST_F(CurrencyListTest, LoadsTheCurrenciesInFileOrder)
+{
+    Load(kRates);
+    ASSERT_EQ(list_.Count(), 8u);
+    std::wstring code, name, symbol;
+    ASSERT_TRUE(list_.GetEntryTexts(7, &code, &name, &symbol));
+    EXPECT_EQ(code, L"CAD");
+    EXPECT_EQ(name, L"Canadian Dollar");
+    EXPECT_EQ(symbol, L"C$");
+    EXPECT_FALSE(list_.GetEntryTexts(8, &code, nullptr, nullptr));
+    EXPECT_FALSE(list_.GetEntryTexts(-1, &code, nullptr, nullptr));
+    EXPECT_EQ(list_.UpdatedDateText(), L"06/30/25");
+    EXPECT_EQ(list_.UpdatedTimeText(), L" 12:15 PM");
+    EXPECT_EQ(Recent(), (std::vector<int>{0, 1, 2, 0, 0, 0}));
+}
+
+TEST_F(CurrencyListTest, ReadingLeavesNoTextFileBehindWhateverTheEntryIsCalled)
+{
+    Load(kRates, {.name = "../../escaped.ini"});
+    EXPECT_EQ(list_.Count(), 8u);
+    EXPECT_FALSE(std::filesystem::exists(RateTextPath()));
+    EXPECT_FALSE(std::filesystem::exists(folder_.Folder().parent_path().parent_path() / "escaped.ini"));
+}
+
+TEST_F(CurrencyListTest, UnreadableRateFilesGiveAnEmptyList)
+{
+    Load(kRates);
+    for (const auto& damage : {std::string(), std::string("<html/>")}) {
+        TemporaryProgramFolder::Write(RateFilePath(), damage);
+        list_.LoadRateFile();
+        EXPECT_EQ(list_.Count(), 0u);
+    }
+    std::filesystem::remove(RateFilePath());
+    list_.LoadRateFile();
+    EXPECT_EQ(list_.Count(), 0u);
+    Load(kRates, {.password = "guess"});
+    EXPECT_EQ(list_.Count(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(RateTextPath()));
+}
+
+TEST_F(CurrencyListTest, ConvertsThroughTheMiddleRateWithBidAndAskOfTheTarget)
+{
+    Load(kRates);
+    ASSERT_TRUE(list_.SetFromCurrency(3));
+    ASSERT_TRUE(list_.SetToCurrency(4));
+    ASSERT_TRUE(list_.SetAmount(L"100"));
+    EXPECT_DOUBLE_EQ(list_.Converted(), 150.0);
+    EXPECT_DOUBLE_EQ(list_.BidResult(), 145.0);
+    EXPECT_DOUBLE_EQ(list_.AskResult(), 155.0);
+    std::wstring text, ask, bid;
+    ASSERT_TRUE(list_.GetResultText(&text, ResultPart::Whole, &ask, &bid));
+    EXPECT_EQ(text, L"150");
+    EXPECT_EQ(ask, L"155");
+    EXPECT_EQ(bid, L"145");
+    EXPECT_FALSE(list_.GetResultText(nullptr, ResultPart::Whole));
+}
+
+struct AmountCase {
+    const wchar_t* amount;
+    const wchar_t* whole;
+    const wchar_t* significand;
+    const wchar_t* exponent;
+};
+
+TEST_F(CurrencyListTest, ResultTextsAndTheirParts)
+{
+    Load(kRates);
+    list_.SetFromCurrency(0);
+    list_.SetToCurrency(2);
+    const AmountCase cases[] = {
+        {L"2", L"288", L"288", L""},
+        {L"2.5abc", L"360", L"360", L""},
+        {L"", L"0", L"0", L""},
+        {L"1e20", L"1.44e+022", L"1.44", L"022"},
+        {L"-1.23456789e20", L"-1.7777777616e+022", L"-1.77777776", L"022"},
+        {L"1e-20", L"1.44e-018", L"1.44", L"-018"},
+        {L"1e999", L"infinity", L"infinity", L""},
+    };
+    for (const AmountCase& amount : cases) {
+        SCOPED_TRACE(::testing::PrintToString(amount.amount));
+        list_.SetAmount(amount.amount);
+        std::wstring whole, significand, exponent;
+        list_.GetResultText(&whole, ResultPart::Whole);
+        list_.GetResultText(&significand, ResultPart::Significand);
+        list_.GetResultText(&exponent, ResultPart::Exponent);
+        EXPECT_EQ(whole, amount.whole);
+        EXPECT_EQ(significand, amount.significand);
+        EXPECT_EQ(exponent, amount.exponent);
+    }
+}
+
+TEST_F(CurrencyListTest, SelectionOutsideTheListIsRefused)
+{
+    Load(kRates);
+    list_.SetFromCurrency(2);
+    list_.SetToCurrency(5);
+    EXPECT_FALSE(list_.SetFromCurrency(8));
+    EXPECT_FALSE(list_.SetToCurrency(-1));
+    EXPECT_EQ(list_.FromIndex(), 2);
+    EXPECT_EQ(list_.ToIndex(), 5);
+    list_.SwapCurrencies();
+    EXPECT_EQ(list_.FromIndex(), 5);
+    EXPECT_EQ(list_.ToIndex(), 2);
+    EXPECT_FALSE(list_.SetAmount(nullptr));
+}
+
+TEST_F(CurrencyListTest, SelectionLeftBeyondAShorterFileConvertsNothing)
+{
+    Load(kRates);
+    list_.SetFromCurrency(6);
+    list_.SetToCurrency(7);
+    list_.SetAmount(L"10");
+    const double before = list_.Converted();
+    Load("[Info]\r\nnumcurrencies=1\r\n[Currencies]\r\n1=USD,US Dollar,$,1,1,1\r\n");
+    list_.SetAmount(L"20");
+    EXPECT_EQ(list_.Converted(), before);
+}
+
+TEST_F(CurrencyListTest, EmptyFileStillSetsTheUpdatedTime)
+{
+    Load("[Info]\r\nnumcurrencies=0\r\nutc=0\r\n");
+    EXPECT_EQ(list_.Count(), 0u);
+    EXPECT_EQ(list_.UpdatedDateText(), L"01/01/70");
+    EXPECT_EQ(list_.UpdatedTimeText(), L" 12:00 AM");
+    list_.SetAmount(L"5");
+    EXPECT_EQ(list_.Converted(), 0.0);
+}
+
+TEST_F(CurrencyListTest, BrokenLineKeepsTheEarlierTimeAndRecentSlots)
+{
+    Load(kRates);
+    list_.SetRecent(0, 7);
+    Load("[Info]\r\nnumcurrencies=2\r\nutc=0\r\n[Currencies]\r\n1=USD,US Dollar,$,1,1,1\r\n2=EUR;Euro\r\n");
+    EXPECT_EQ(list_.Count(), 1u);
+    EXPECT_EQ(list_.UpdatedDateText(), L"06/30/25");
+    EXPECT_EQ(Recent()[0], 7);
+}
+
+TEST_F(CurrencyListTest, TimeFollowsTheLocaleClock)
+{
+    list_.SetLocaleName("de_DE.UTF-8");
+    Load(kRates);
+    if (list_.UpdatedDateText() == L"06/30/25") {
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    }
+    EXPECT_EQ(list_.UpdatedDateText(), L"30.06.2025");
+    EXPECT_EQ(list_.UpdatedTimeText(), L" 12:15");
+}
+
+struct RecentCase {
+    const char* name;
+    std::vector<int> before;
+    int added;
+    std::vector<int> after;
+};
+
+void PrintTo(const RecentCase& recent, std::ostream* out)
+{
+    *out << recent.name;
+}
+
+class CurrencyListRecentTest : public CurrencyListTest, public ::testing::WithParamInterface<RecentCase> {};
+
+TEST_P(CurrencyListRecentTest, AddRecent)
+{
+    Load(kRates);
+    const RecentCase& recent = GetParam();
+    for (std::size_t slot = 0; slot < recent.before.size(); ++slot) {
+        list_.SetRecent(slot, recent.before[slot]);
+    }
+    list_.AddRecent(recent.added);
+    EXPECT_EQ(Recent(), recent.after);
+}
+
+const RecentCase kRecentCases[] = {
+    {"NewGoesInFront", {0, 1, 2, 3, 4, 5}, 7, {7, 0, 1, 2, 3, 4}},
+    {"InSlotTwoStays", {0, 1, 2, 3, 4, 5}, 2, {0, 1, 2, 3, 4, 5}},
+    {"InSlotFiveMovesToFront", {0, 1, 2, 3, 4, 5}, 5, {5, 0, 1, 2, 3, 4}},
+    {"OutsideTheListIsRefused", {0, 1, 2, 3, 4, 5}, 8, {0, 1, 2, 3, 4, 5}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Slots, CurrencyListRecentTest, ::testing::ValuesIn(kRecentCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CurrencyListTest, RecentSlotAboveFiveIsRefused)
+{
+    int index = -1;
+    EXPECT_FALSE(list_.SetRecent(6, 1));
+    EXPECT_FALSE(list_.GetRecent(6, index));
+    EXPECT_EQ(index, -1);
+}
+
+TEST_F(CurrencyListTest, SelectionRoundTripsThroughTheRegistryByCode)
+{
+    Load(kRates);
+    list_.SetFromCurrency(6);
+    list_.SetToCurrency(7);
+    list_.SaveSelection();
+    std::wstring stored;
+    folder_.Registry().ReadString(kTallyxKey, L"CF0", stored);
+    EXPECT_EQ(stored, L"CAD");
+
+    CurrencyList restored;
+    Load(kRates);
+    restored.LoadRateFile();
+    restored.RestoreSelection();
+    EXPECT_EQ(restored.FromIndex(), 6);
+    EXPECT_EQ(restored.ToIndex(), 7);
+    int first = -1;
+    restored.GetRecent(0, first);
+    EXPECT_EQ(first, 7);
+}
+
+TEST_F(CurrencyListTest, RestoringWithNothingStoredUsesTheDefaultCodes)
+{
+    Load(kRates);
+    list_.RestoreSelection();
+    EXPECT_EQ(list_.FromIndex(), 0);
+    EXPECT_EQ(list_.ToIndex(), 1);
+    // EUR USD JPY GBP CHF CAD
+    EXPECT_EQ(Recent(), (std::vector<int>{1, 0, 2, 5, 6, 7}));
+}
+
+TEST_F(CurrencyListTest, StoredCodesNoLongerListedLeaveTheirSlots)
+{
+    Load(kRates);
+    folder_.Registry().WriteString(kTallyxKey, L"CF0", L"XXX");
+    folder_.Registry().WriteDword(kTallyxKey, L"CurFrom", 99);
+    list_.SetRecent(0, 4);
+    list_.RestoreSelection();
+    EXPECT_EQ(Recent()[0], 4);
+    EXPECT_EQ(list_.FromIndex(), 0);
+}
+
+}  // namespace
+}  // namespace tallyx

@@ -1,0 +1,66 @@
+#include "convert/reference_rate_xml.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyx {
+namespace {
+
+const std::vector<CurrencyEntry> kKnown = {
+    {L"US Dollar", L"USD", L"$", 1, 1, 1},
+    {L"Euro", L"EUR", L"EUR", 0.85, 0.85, 0.85},
+    {L"Japanese Yen", L"JPY", L"JPY", 144, 144, 144},
+};
+
+RateTable Converted(std::string_view xml)
+{
+    std::string text;
+    EXPECT_EQ(ReferenceRatesToRateText(xml, kKnown, text), StatusOk);
+    IniText rates;
+    rates.LoadFromText(text);
+    return ReadRateText(rates);
+}
+
+TEST(ReferenceRatesTest, RebasesEuroRatesOnTheDollar)
+{
+    const RateTable table = Converted(
+        "<gesmes:Envelope><Cube><Cube time=\"2025-06-30\">"
+        "<Cube currency=\"USD\" rate=\"1.25\"/><Cube currency='JPY' rate='180'/><Cube currency=\"SEK\" rate=\"10\"/>"
+        "</Cube></Cube></gesmes:Envelope>");
+    ASSERT_EQ(table.entries.size(), 4u);
+    const std::wstring codes[] = {L"USD", L"EUR", L"JPY", L"SEK"};
+    const double rates[] = {1.0, 0.8, 144.0, 8.0};
+    for (std::size_t i = 0; i < table.entries.size(); ++i) {
+        EXPECT_EQ(table.entries[i].code, codes[i]);
+        EXPECT_DOUBLE_EQ(table.entries[i].rate, rates[i]);
+        EXPECT_DOUBLE_EQ(table.entries[i].bid, rates[i]);
+        EXPECT_DOUBLE_EQ(table.entries[i].ask, rates[i]);
+    }
+    EXPECT_EQ(table.entries[2].name, L"Japanese Yen");
+    EXPECT_EQ(table.entries[3].name, L"SEK");
+    EXPECT_EQ(table.entries[3].symbol, L"SEK");
+    EXPECT_EQ(table.utc, 1751289300);  // 13:15 UTC
+}
+
+TEST(ReferenceRatesTest, UnusableCubesAreLeftOut)
+{
+    const RateTable table = Converted(
+        "<Cube time='not a date'><Cube currency='USD' rate='2'/><Cube currency='usd' rate='3'/>"
+        "<Cube currency='ABC' rate='-1'/><Cube currency='DEF' rate='x'/><Cube currency='GHIJ' rate='1'/>"
+        "<Cube xcurrency='KLM' rate='1'/><Cube currency='NOP' rate='4'");
+    ASSERT_EQ(table.entries.size(), 3u);
+    EXPECT_EQ(table.entries[2].code, L"NOP");
+    EXPECT_DOUBLE_EQ(table.entries[2].rate, 2.0);
+    EXPECT_EQ(table.utc, 0);
+}
+
+TEST(ReferenceRatesTest, WithoutADollarRateNothingIsMade)
+{
+    for (const std::string_view xml : {"", "<html></html>", "<Cube currency='JPY' rate='180'/>",
+                                       "<Cube currency='USD' rate='0'/>"}) {
+        std::string text = "kept";
+        EXPECT_EQ(ReferenceRatesToRateText(xml, kKnown, text), StatusInvalidArgument);
+    }
+}
+
+}  // namespace
+}  // namespace tallyx

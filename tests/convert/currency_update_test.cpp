@@ -1,0 +1,103 @@
+#include "convert/rate_update.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "convert/rate_archive.h"
+#include "convert/rate_file_store.h"
+#include "tests/convert/local_http_server.h"
+#include "tests/convert/recording_sink.h"
+#include "tests/convert/temporary_program_folder.h"
+
+namespace tallyx {
+namespace {
+
+using ::testing::ElementsAreArray;
+using testing::LocalHttpServer;
+using testing::RecordingSink;
+using testing::Reply;
+using testing::TemporaryProgramFolder;
+
+constexpr std::string_view kNewRates =
+    "[Info]\r\nnumcurrencies=2\r\nutc=1751285700\r\n[Currencies]\r\n1=USD,US Dollar,$,1,1,1\r\n"
+    "2=EUR,Euro,EUR,0.85,0.84,0.86\r\n";
+
+// The bytes the server sends, made from a packed archive of the new rates.
+struct UpdateCase {
+    const char* name;
+    std::string status;
+    std::string (*body)(const std::string& archive);
+    std::size_t declaredLength;  // npos: the body's own length
+    std::vector<std::uint32_t> codes;
+    bool installed;
+};
+
+void PrintTo(const UpdateCase& update, std::ostream* out)
+{
+    *out << update.name;
+}
+
+std::string Whole(const std::string& archive)
+{
+    return archive;
+}
+
+constexpr std::size_t kOwnLength = std::string::npos;
+
+const UpdateCase kUpdates[] = {
+    {"NewArchive", "200 OK", Whole, kOwnLength, {0, 7, 8, 9}, true},
+    {"NotFound", "404 Not Found", [](const std::string&) { return std::string("<html>404</html>"); }, kOwnLength,
+     {0, 6}, false},
+    {"ServerError", "500 Internal Server Error", Whole, kOwnLength, {0, 6}, false},
+    {"HtmlPage", "200 OK", [](const std::string&) { return std::string("<html>Log in to continue</html>"); },
+     kOwnLength, {0, 7, 8, 9}, false},
+    {"TruncatedBody", "200 OK", [](const std::string& archive) { return archive.substr(0, archive.size() / 2); },
+     1000000, {0, 7, 8, 6}, false},
+    {"ShortArchive", "200 OK", [](const std::string& archive) { return archive.substr(0, archive.size() - 40); },
+     kOwnLength, {0, 7, 8, 9}, false},
+};
+
+class RateUpdateTest : public ::testing::TestWithParam<UpdateCase> {};
+
+TEST_P(RateUpdateTest, InstallsOnlyACompleteRateArchive)
+{
+    const UpdateCase& update = GetParam();
+    TemporaryProgramFolder folder;
+    ASSERT_EQ(SeedRateFile(), StatusOk);
+    const std::string old = TemporaryProgramFolder::Read(RateFilePath());
+    const auto packed = folder.Folder() / "packed.zip";
+    ASSERT_EQ(WriteRateArchive(packed, kNewRates), StatusOk);
+    const std::string archive = TemporaryProgramFolder::Read(packed);
+    LocalHttpServer server(
+        {.status = update.status, .body = update.body(archive), .declaredLength = update.declaredLength});
+    RecordingSink sink;
+
+    const Status status = UpdateRates(server.Url(), sink);
+
+    EXPECT_THAT(sink.Codes(), ElementsAreArray(update.codes));
+    EXPECT_EQ(status == StatusOk, update.installed);
+    EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), update.installed ? archive : old);
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, RateUpdateTest, ::testing::ValuesIn(kUpdates),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RateUpdateFaultTest, UnreachableOrSilentServersLeaveTheRateFile)
+{
+    TemporaryProgramFolder folder;
+    ASSERT_EQ(SeedRateFile(), StatusOk);
+    const std::string old = TemporaryProgramFolder::Read(RateFilePath());
+    LocalHttpServer stalled({.stallBeforeReply = true});
+    HttpTimeouts quick;
+    quick.receive = std::chrono::milliseconds(300);
+
+    for (const std::wstring& url : {LocalHttpServer::RefusingUrl(), stalled.Url(), std::wstring()}) {
+        RecordingSink sink;
+        EXPECT_NE(UpdateRates(url, sink, quick), StatusOk);
+        EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 6u}));
+        EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), old);
+    }
+}
+
+}  // namespace
+}  // namespace tallyx
