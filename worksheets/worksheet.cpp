@@ -5,6 +5,7 @@
 
 #include "keypad/button_def.h"
 #include "platform/number_text.h"
+#include "worksheets/cell_number_text.h"
 
 namespace tallyx {
 namespace {
@@ -154,8 +155,15 @@ void Worksheet::CommitCell()
         cells_[cell].ReadOnly()) {
         return;
     }
-    const std::wstring& text = cells_[cell].Text();
-    CommitRow(cell, ParseDouble(text), ParseLong(text));
+    const std::wstring text = cells_[cell].Text();
+    const double number = ParseDouble(text);
+    CommitRow(cell, number, ParseLong(text));
+    // A refused or adjusted entry must not go on showing what was typed; an
+    // accepted one keeps every digit typed.
+    const std::wstring held = ModelText(cell);
+    if (ParseDouble(held) != ParseDouble(CellNumberText(number))) {
+        cells_[cell].SetText(held);
+    }
 }
 
 void Worksheet::Calculate()
