@@ -69,7 +69,8 @@ TEST(MortgageTest, SchedulesScaleThePaymentAndCountThePeriods)
 TEST(MortgageTest, DefaultsGiveTheTextbookPayment)
 {
     FreshRegistry fresh;
-    MortgageWorksheet sheet(WorksheetOptions{});
+    const WorksheetOptions options;
+    MortgageWorksheet sheet(options);
     sheet.BuildCells();
     CalculateOn(sheet, L"Principle");
     EXPECT_EQ(Shown(sheet, L"Monthly payment"), L"1461.47");
@@ -128,7 +129,8 @@ TEST(MortgageTest, CalcOnTheRateRowCommitsTheRateAndShowsTotalRepaid)
 {
     FreshRegistry fresh;
     RecordingHost host;
-    MortgageWorksheet sheet(WorksheetOptions{});
+    const WorksheetOptions options;
+    MortgageWorksheet sheet(options);
     sheet.Attach(host);
     sheet.BuildCells();
     sheet.TapCell(CellNamed(sheet, L"Interest Rate"));
@@ -143,7 +145,8 @@ TEST(MortgageTest, ReopenedSheetStartsFromTheDefaultsButTheRecordIsWritten)
 {
     FreshRegistry fresh;
     {
-        MortgageWorksheet sheet(WorksheetOptions{false, 2});
+        const WorksheetOptions schedule{false, 2};
+        MortgageWorksheet sheet(schedule);
         sheet.BuildCells();
         TypeInto(sheet, L"Principle", L"300000");
     }
@@ -153,7 +156,8 @@ TEST(MortgageTest, ReopenedSheetStartsFromTheDefaultsButTheRecordIsWritten)
     EXPECT_TRUE(ReadStoredInteger(L"SOFTWARE\\Brelt\\Financial\\Mortgage", L"PaymentIndex", schedule));
     EXPECT_EQ(stored, 300000.0);
     EXPECT_EQ(schedule, 2);
-    MortgageWorksheet reopened(WorksheetOptions{});
+    const WorksheetOptions options;
+    MortgageWorksheet reopened(options);
     reopened.BuildCells();
     EXPECT_EQ(Shown(reopened, L"Principle"), L"250000.00");
 }

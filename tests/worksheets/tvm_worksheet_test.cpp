@@ -30,7 +30,8 @@ TEST(TvmWorksheetTest, CalcWritesTheSolvedRowAndShowsIt)
 TEST(TvmWorksheetTest, FrequencyRowsSolveNothing)
 {
     FreshRegistry fresh;
-    TvmWorksheet sheet(WorksheetOptions{});
+    const WorksheetOptions options;
+    TvmWorksheet sheet(options);
     sheet.BuildCells();
     const auto before = sheet.Cells();
     CalculateOn(sheet, L"Payments/Year");
@@ -43,7 +44,8 @@ TEST(TvmWorksheetTest, FrequencyRowsSolveNothing)
 TEST(TvmWorksheetTest, PaymentsPerYearAlsoSetsTheCompounding)
 {
     FreshRegistry fresh;
-    TvmWorksheet sheet(WorksheetOptions{});
+    const WorksheetOptions options;
+    TvmWorksheet sheet(options);
     sheet.BuildCells();
     TypeInto(sheet, L"Payments/Year", L"4");
     EXPECT_EQ(sheet.Engine().CompoundsPerYear(), 4);
@@ -55,7 +57,8 @@ TEST(TvmWorksheetTest, PaymentsPerYearAlsoSetsTheCompounding)
 TEST(TvmWorksheetTest, RefusedEntriesShowWhatIsHeld)
 {
     FreshRegistry fresh;
-    TvmWorksheet sheet(WorksheetOptions{});
+    const WorksheetOptions options;
+    TvmWorksheet sheet(options);
     sheet.BuildCells();
     TypeInto(sheet, L"Num. Terms", L"0");
     EXPECT_EQ(Shown(sheet, L"Num. Terms"), L"1");
@@ -66,7 +69,8 @@ TEST(TvmWorksheetTest, RefusedEntriesShowWhatIsHeld)
 TEST(TvmWorksheetTest, UnsolvableTermsSayNotANumber)
 {
     FreshRegistry fresh;
-    TvmWorksheet sheet(WorksheetOptions{true, 0});
+    const WorksheetOptions options{true, 0};
+    TvmWorksheet sheet(options);
     sheet.BuildCells();
     TypeInto(sheet, L"Num. Terms", L"7");
     TypeInto(sheet, L"Interest/Year", L"6");
@@ -85,7 +89,8 @@ TEST(TvmWorksheetTest, StoredValuesGoThroughTheSettersInOrder)
     WriteStoredInteger(kWorksheetsKey, L"WSTVM_PY", 4);
     WriteStoredInteger(kWorksheetsKey, L"WSTVM_CY", -2);  // refused: stays at 4 from WSTVM_PY
     WriteStoredDouble(kWorksheetsKey, L"WSTVM_PVal", -2500.5);
-    TvmWorksheet sheet(WorksheetOptions{});
+    const WorksheetOptions options;
+    TvmWorksheet sheet(options);
     EXPECT_EQ(sheet.Engine().NumTerms(), 240);
     EXPECT_EQ(sheet.Engine().PaymentsPerYear(), 4);
     EXPECT_EQ(sheet.Engine().CompoundsPerYear(), 4);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "keypad/button_def.h"
+#include "worksheets/worksheet_navigation.h"
 #include "recording_host.h"
 
 namespace tallyx {
@@ -112,6 +113,43 @@ TEST_F(WorksheetTest, ButtonsRouteToTheSheetTheEngineOrNowhere)
     EXPECT_EQ(host.flashes, 1);
     EXPECT_EQ(sheet.KeyUp(WorksheetKeyF1), WorksheetReply::Close);
     EXPECT_EQ(sheet.KeyUp('A'), WorksheetReply::PassToKeys);
+}
+
+TEST(WorksheetNavigationTest, LastCellAndVisibleRows)
+{
+    struct Case {
+        int visibleRows;
+        int cellCount;
+        int firstVisible;
+        int highlightedRow;
+    };
+    const Case cases[] = {
+        {15, 9, 0, 8},   // all fit: unscrolled
+        {4, 9, 5, 3},    // the last cell on the bottom row
+        {0, 9, 8, 0},    // at least one row is shown
+        {40, 30, 15, 14},  // never more than fifteen rows
+    };
+    for (const Case& example : cases) {
+        WorksheetNavigation navigation;
+        navigation.SetVisibleRows(example.visibleRows, example.cellCount);
+        navigation.HighlightLastCell(example.cellCount);
+        EXPECT_EQ(navigation.FirstVisibleRow(), example.firstVisible) << example.visibleRows;
+        EXPECT_EQ(navigation.HighlightedRow(), example.highlightedRow) << example.visibleRows;
+        EXPECT_EQ(navigation.HighlightedCell(), example.cellCount - 1);
+    }
+}
+
+TEST(WorksheetNavigationTest, FewerVisibleRowsKeepTheHighlightOnScreen)
+{
+    WorksheetNavigation navigation;
+    navigation.HighlightCell(12, 20);
+    navigation.SetVisibleRows(5, 20);
+    EXPECT_EQ(navigation.HighlightedCell(), 12);
+    EXPECT_LT(navigation.HighlightedRow(), 5);
+    navigation.ScrollCellToTop(6, 20);
+    EXPECT_EQ(navigation.FirstVisibleRow(), 6);
+    EXPECT_EQ(navigation.HighlightedCell(), 6);
+    EXPECT_FALSE(navigation.HighlightCell(20, 20));
 }
 
 TEST_F(WorksheetTest, TappingARowWithoutACellDoesNothing)
