@@ -8,6 +8,7 @@
 #include "platform/number_text.h"
 #include "recording_host.h"
 #include "sheet_driver.h"
+#include "worksheets/depreciation_model.h"
 #include "worksheets/worksheet_catalog.h"
 
 namespace tallyx {
@@ -134,6 +135,31 @@ TEST(SmallWorksheetsTest, DepreciationSharesAddUpToCostLessSalvage)
         EXPECT_EQ(sheet->HighlightedCell(), CellNamed(*sheet, L"Depreciation"));
         EXPECT_EQ(host.display, sheet->Cells()[CellNamed(*sheet, L"Depreciation")].Text());
     }
+}
+
+TEST(SmallWorksheetsTest, DepreciationSettersKeepTheScheduleSound)
+{
+    DepreciationModel model(2009);
+    struct Attempt {
+        bool (DepreciationModel::*set)(std::int32_t);
+        std::int32_t value;
+        bool taken;
+    };
+    const Attempt attempts[] = {
+        {&DepreciationModel::SetStartMonth, 0, false}, {&DepreciationModel::SetStartMonth, 13, false},
+        {&DepreciationModel::SetStartMonth, 12, true}, {&DepreciationModel::SetLife, -1, false},
+        {&DepreciationModel::SetLife, 0, true},        {&DepreciationModel::SetStartYear, 10000, false},
+        {&DepreciationModel::SetYear, 2008, false},    {&DepreciationModel::SetYear, 40000, false},
+    };
+    for (const Attempt& attempt : attempts) {
+        EXPECT_EQ((model.*attempt.set)(attempt.value), attempt.taken) << attempt.value;
+    }
+    // A life of 0 writes the whole cost off in the first year.
+    model.cost = 1000.0;
+    model.salvage = 100.0;
+    model.Compute();
+    EXPECT_EQ(model.Depreciation(), 900.0);
+    EXPECT_EQ(model.RemainingBookValue(), 100.0);
 }
 
 TEST(SmallWorksheetsTest, DepreciationStartsInTheCurrentYear)
