@@ -61,6 +61,22 @@ TEST(LoanWorksheetTest, CalcOnAnInputCommitsAndJumpsToTotalRepaid)
     EXPECT_EQ(host.flashes, 1);
 }
 
+TEST(LoanWorksheetTest, TaxIsOnThePriceLessTradeInAndFeesAreBorrowed)
+{
+    CarLoan loan;
+    loan.SetCarPrice(20000.0);
+    loan.SetTradeIn(5000.0);
+    loan.SetSalesTaxRate(8.0);
+    loan.SetOtherFees(300.0);
+    loan.SetDownPayment(2000.0);
+    loan.SetMonths(36);
+    loan.Compute();
+    EXPECT_DOUBLE_EQ(loan.SalesTax(), 1200.0);
+    EXPECT_DOUBLE_EQ(loan.AmountBorrowed(), 1200.0 + 20000.0 + 300.0 - 2000.0 - 5000.0);
+    EXPECT_DOUBLE_EQ(loan.MonthlyPayment(), loan.AmountBorrowed() / 36);
+    EXPECT_EQ(loan.TotalInterest(), 0.0);
+}
+
 TEST(LoanWorksheetTest, SettersRejectOutOfRangeEntries)
 {
     CarLoan loan;
