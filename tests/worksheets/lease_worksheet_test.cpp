@@ -1,7 +1,5 @@
 #include "worksheets/lease_worksheet.h"
 
-#include <array>
-
 #include <gtest/gtest.h>
 
 #include "recording_host.h"
