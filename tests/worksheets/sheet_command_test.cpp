@@ -1,10 +1,15 @@
 #include <array>
+#include <filesystem>
 #include <sstream>
 #include <string>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "app/cli/cli_command.h"
+#include "platform/file_registry.h"
+#include "platform/paths.h"
 #include "recording_host.h"
 #include "worksheets/worksheet_catalog.h"
 
@@ -72,6 +77,27 @@ TEST(SheetCommandTest, ConsoleRunsLeaveTheSettingsAlone)
     RunSheet({"loan", "Price=18000"});
     std::array<std::uint8_t, 8> price{};
     EXPECT_NE(fresh.Registry().ReadBinary(L"SOFTWARE\\Brelt\\Financial\\CarLoan", L"CarPrice", price), StatusOk);
+}
+
+TEST(SheetCommandTest, PersistKeepsValuesAndReadsStoredOptionsFromTheSettingsFile)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("tallyx-sheet-persist-" + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    FixedPaths paths(folder);
+    PlatformServices services = Platform();
+    services.paths = &paths;
+    const ScopedPlatform platform(services);
+    {
+        FileRegistry settings(paths.ConfigFolder());
+        settings.WriteDword(kTallyxKey, L"TVMEndPay", 1);
+    }
+    EXPECT_EQ(RunSheet({"tvm", "Num. Terms=360", "Interest/Year=6", "--persist"}).status, cli::kExitOk);
+    const auto again = RunSheet({"tvm", "Present Value=100000", "--calc", "Payment", "--persist"});
+    EXPECT_NE(again.out.find("Num. Terms\t360\n"), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("Payment\t-599.55\n"), std::string::npos) << again.out;
+    const auto overridden = RunSheet({"tvm", "--set", "TVMEndPay=0", "--calc", "Payment", "--persist"});
+    EXPECT_NE(overridden.out.find("Payment\t-596.56\n"), std::string::npos) << overridden.out;
+    std::filesystem::remove_all(folder);
 }
 
 TEST(WorksheetCatalogTest, EveryEntryOpensATitledSheetFoundByNameAndKey)
