@@ -54,10 +54,9 @@ WorksheetReply Worksheet::KeyUp(int key)
     bool moved = false;
     switch (key) {
     case WorksheetKeyDown:
-        CommitCell();
-        moved = navigation_.MoveDown(static_cast<int>(cells_.size()));
-        break;
     case WorksheetKeyTab:
+        // Tab commits too: a cell left showing a value its results ignore would mislead.
+        CommitCell();
         moved = navigation_.MoveDown(static_cast<int>(cells_.size()));
         break;
     case WorksheetKeyUp:

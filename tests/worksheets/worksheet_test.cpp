@@ -163,7 +163,7 @@ TEST_F(WorksheetTest, TappingARowWithoutACellDoesNothing)
     EXPECT_EQ(sheet.HighlightedCell(), 14);
 }
 
-TEST(ModelWorksheetTest, DownCommitsTabDoesNot)
+TEST(ModelWorksheetTest, EveryMoveCommitsTheCellLeft)
 {
     RecordingHost host;
     ProbeSheet sheet;
@@ -171,12 +171,11 @@ TEST(ModelWorksheetTest, DownCommitsTabDoesNot)
     sheet.BuildCells();
     sheet.TakeDisplayText(L"12.5");
     sheet.KeyUp(WorksheetKeyTab);
-    EXPECT_TRUE(sheet.committed.empty());
     sheet.TakeDisplayText(L"7");
     sheet.KeyUp(WorksheetKeyUp);
     sheet.TakeDisplayText(L"3");
     sheet.KeyUp(WorksheetKeyDown);
-    EXPECT_EQ(sheet.committed, (std::vector<double>{7.0, 3.0}));
+    EXPECT_EQ(sheet.committed, (std::vector<double>{12.5, 7.0, 3.0}));
 }
 
 TEST(ModelWorksheetTest, ReadOnlyCellsTakeNoTypingAndCommitNothing)
