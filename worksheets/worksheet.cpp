@@ -160,7 +160,7 @@ void Worksheet::CommitCell()
     // A refused or adjusted entry must not go on showing what was typed; an
     // accepted one keeps every digit typed.
     const std::wstring held = ModelText(cell);
-    if (ParseDouble(held) != ParseDouble(CellNumberText(number))) {
+    if (held != CellNumberText(number)) {
         cells_[cell].SetText(held);
     }
 }

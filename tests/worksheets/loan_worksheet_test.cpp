@@ -77,6 +77,25 @@ TEST(LoanWorksheetTest, TaxIsOnThePriceLessTradeInAndFeesAreBorrowed)
     EXPECT_EQ(loan.TotalInterest(), 0.0);
 }
 
+TEST(LoanWorksheetTest, RefusedEntriesShowTheValueHeld)
+{
+    FreshRegistry fresh;
+    LoanWorksheet sheet(WorksheetOptions{});
+    sheet.BuildCells();
+    TypeInto(sheet, L"Price", L"20000");
+    const std::pair<const wchar_t*, const wchar_t*> entries[] = {
+        {L"1e999", L"20000.00"}, {L"-5", L"20000.00"}, {L"25000.5", L"25000.50"}, {L"19999.123456789012", L"19999.12"},
+    };
+    for (const auto& [typed, shown] : entries) {
+        TypeInto(sheet, L"Price", typed);
+        EXPECT_EQ(Shown(sheet, L"Price"), shown) << typed;
+    }
+    TypeInto(sheet, L"Down payment", L"30000");
+    EXPECT_EQ(Shown(sheet, L"Down payment"), L"0.00");
+    TypeInto(sheet, L"Number of months", L"12.9");
+    EXPECT_EQ(sheet.Cells()[CellNamed(sheet, L"Number of months")].Text(), L"12");
+}
+
 TEST(LoanWorksheetTest, SettersRejectOutOfRangeEntries)
 {
     CarLoan loan;
