@@ -91,11 +91,15 @@ double GraphPlot::ValueAt(int slot, double x, std::wstring& resultText)
     return arithmetic_.Evaluate(SubstituteVariable(functions_[slot], arithmetic_.NumberText(x)), resultText);
 }
 
+double GraphPlot::SampleX(int sample) const
+{
+    const double xStep = view_.XSpan() / (static_cast<double>(view_.Width()) / (sampleStep_ + 1));
+    return sample * xStep - view_.XOffset();
+}
+
 void GraphPlot::ComputeSamples()
 {
-    const int pitch = sampleStep_ + 1;
-    sampleCount_ = view_.Width() / pitch;
-    const double xStep = view_.XSpan() / (static_cast<double>(view_.Width()) / pitch);
+    sampleCount_ = view_.Width() / (sampleStep_ + 1);
     std::wstring resultText;
     for (int slot = 0; slot < kSlots; ++slot) {
         std::vector<int>& samples = samples_[slot];
@@ -103,7 +107,7 @@ void GraphPlot::ComputeSamples()
         if (!IsSlotUsed(slot)) continue;
         samples.reserve(static_cast<std::size_t>(sampleCount_));
         for (int sample = 0; sample < sampleCount_; ++sample) {
-            samples.push_back(view_.RowOf(ValueAt(slot, sample * xStep - view_.XOffset(), resultText)));
+            samples.push_back(view_.RowOf(ValueAt(slot, SampleX(sample), resultText)));
         }
     }
 }

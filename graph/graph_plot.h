@@ -77,6 +77,8 @@ public:
     void ComputeSamples();
     int SampleCount() const { return sampleCount_; }
     int SampleColumn(int sample) const { return (sampleStep_ + 1) * sample; }
+    // The world x of a sample: the span shared out over the samples a full width holds.
+    double SampleX(int sample) const;
     std::span<const int> Samples(int slot) const { return samples_[slot]; }
 
     // View commands; each recomputes the samples when it changed the view.

@@ -11,6 +11,7 @@ constexpr double kResetXSpan = 10.0;
 constexpr double kEdgeShare = 0.1;
 constexpr double kFitMargin = 0.1;
 constexpr double kFitSpanInMargins = 12.0;
+constexpr int kGridLinesAcross = 10;
 
 // Truncation toward zero that cannot overflow: NaN and values beyond the
 // far limit land on the limit (NaN below the area, where rows grow).
@@ -21,6 +22,19 @@ int TruncatedPixel(double value)
     }
     return static_cast<int>(std::clamp(std::trunc(value), -static_cast<double>(PlotView::kFarPixel),
                                        static_cast<double>(PlotView::kFarPixel)));
+}
+
+// The positions in 0..size-1 that lie a whole number of spacings from origin.
+std::vector<int> LinesThrough(int origin, int spacing, int size)
+{
+    std::vector<int> lines;
+    if (spacing <= 0) {
+        return lines;
+    }
+    for (int line = (origin % spacing + spacing) % spacing; line < size; line += spacing) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 }  // namespace
@@ -72,6 +86,26 @@ double PlotView::WorldXOf(int column) const
     return static_cast<double>(column) / width_ * xSpan_ - xOffset_;
 }
 
+int PlotView::AxisColumn() const
+{
+    return TruncatedPixel(width_ / xSpan_ * xOffset_);
+}
+
+int PlotView::AxisRow() const
+{
+    return TruncatedPixel(height_ - std::trunc(height_ / ySpan_ * yOffset_) + 1);
+}
+
+std::vector<int> PlotView::GridColumns() const
+{
+    return LinesThrough(AxisColumn(), width_ / kGridLinesAcross, width_);
+}
+
+std::vector<int> PlotView::GridRows() const
+{
+    return LinesThrough(AxisRow(), width_ / kGridLinesAcross, height_);
+}
+
 bool PlotView::Zoom(ZoomMode mode, double factor)
 {
     const double xSpan = xSpan_ * factor;
@@ -104,18 +138,16 @@ bool PlotView::ZoomOut(ZoomMode mode)
 
 bool PlotView::FitTo(std::span<const DataPoint> points)
 {
-    bool any = false;
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     std::size_t count = 0;
     for (const DataPoint& point : points) {
         // A point at infinity would leave a view no zoom can mend.
         if (!std::isfinite(point.x) || !std::isfinite(point.y)) continue;
-        xMin = any ? std::min(xMin, point.x) : point.x;
-        xMax = any ? std::max(xMax, point.x) : point.x;
-        yMin = any ? std::min(yMin, point.y) : point.y;
-        yMax = any ? std::max(yMax, point.y) : point.y;
-        any = true;
-        ++count;
+        const bool first = count++ == 0;
+        xMin = first ? point.x : std::min(xMin, point.x);
+        xMax = first ? point.x : std::max(xMax, point.x);
+        yMin = first ? point.y : std::min(yMin, point.y);
+        yMax = first ? point.y : std::max(yMax, point.y);
     }
     if (count < 2 || xMax == xMin || yMax == yMin) {
         return false;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace tallyx {
 
@@ -48,6 +49,13 @@ public:
     // The trace's cross-hair rounds its row differently from the samples.
     int CrossHairRowOf(double y) const;
     double WorldXOf(int column) const;
+    // Where the axes are drawn (possibly far outside the area) and the grid
+    // lines through their positions, a tenth of the width apart; a grid too
+    // fine to draw (an area narrower than 10 pixels) has no lines.
+    int AxisColumn() const;
+    int AxisRow() const;
+    std::vector<int> GridColumns() const;
+    std::vector<int> GridRows() const;
     // The middle of the visible x range.
     double MiddleX() const { return xSpan_ * 0.5 - xOffset_; }
 

@@ -1,5 +1,6 @@
 #include "worksheets/cell_number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -13,7 +14,8 @@ constexpr int kSignificantDigits = 12;
 constexpr int kSmallestFixedExponent = -5;
 constexpr int kExponentDigits = 3;
 
-std::wstring WithoutTrailingZeros(std::wstring text)
+// Fixed form drops a bare point ("5." is "5"); exponent form keeps it ("1.e+020").
+std::wstring WithoutTrailingZeros(std::wstring text, bool keepPoint)
 {
     if (text.find(L'.') == std::wstring::npos) {
         return text;
@@ -21,7 +23,7 @@ std::wstring WithoutTrailingZeros(std::wstring text)
     while (text.back() == L'0') {
         text.pop_back();
     }
-    if (text.back() == L'.') {
+    if (text.back() == L'.' && !keepPoint) {
         text.pop_back();
     }
     return text;
@@ -42,18 +44,15 @@ std::wstring CellNumberText(double value)
         return value == 0.0 ? L"0" : FormatFixed(value, 0);
     }
     int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    if (exponent >= kSmallestFixedExponent && exponent < kSignificantDigits) {
-        return WithoutTrailingZeros(FormatFixed(value, kSignificantDigits - 1 - exponent));
-    }
-    double significand = value / std::pow(10.0, exponent);
-    std::wstring digits = FormatFixed(significand, kSignificantDigits - 1);
-    if (std::fabs(ParseDouble(digits)) >= 10.0) {
-        // Rounding carried into a new digit: 9.99...e+020 became 10.0...
+    // Rounding to the last digit may carry into a new one: 9.99...96 becomes 10.
+    if (std::fabs(ParseDouble(FormatFixed(value / std::pow(10.0, exponent), kSignificantDigits - 1))) >= 10.0) {
         ++exponent;
-        significand /= 10.0;
-        digits = FormatFixed(significand, kSignificantDigits - 1);
     }
-    return WithoutTrailingZeros(digits) + ExponentText(exponent);
+    if (exponent >= kSmallestFixedExponent && exponent < kSignificantDigits) {
+        return WithoutTrailingZeros(FormatFixed(value, kSignificantDigits - 1 - exponent), false);
+    }
+    const std::wstring digits = FormatFixed(value / std::pow(10.0, exponent), kSignificantDigits - 1);
+    return WithoutTrailingZeros(digits, true) + ExponentText(exponent);
 }
 
 std::wstring CellIntegerText(long long value)

@@ -13,7 +13,6 @@ public:
     explicit CompoundInterestWorksheet(const WorksheetOptions& options);
     ~CompoundInterestWorksheet() override;
 
-    const CompoundInterestModel& Values() const { return model_; }
 
     void BuildCells() override;
     void Calculate() override;

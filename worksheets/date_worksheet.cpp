@@ -93,7 +93,7 @@ void DateWorksheet::CommitRow(int cell, double, std::int32_t integer)
         model_.SetDay(dateRow.side, integer);
         break;
     }
-    // Clamping may have changed the entry or its day: show what is held.
+    // The day follows its month and year: show what is held.
     for (int dateCell = 0; dateCell < kDifferenceRow; ++dateCell) {
         WriteCell(dateCell);
     }

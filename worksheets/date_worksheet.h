@@ -11,8 +11,6 @@ class DateWorksheet : public Worksheet {
 public:
     explicit DateWorksheet(const WorksheetOptions& options);
 
-    const DateModel& Dates() const { return model_; }
-
     void BuildCells() override;
     void Calculate() override;
     void Reset() override;

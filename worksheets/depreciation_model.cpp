@@ -45,7 +45,8 @@ bool DepreciationModel::SetLife(std::int32_t years)
 
 bool DepreciationModel::SetStartMonth(std::int32_t month)
 {
-    if (month < 0 || month > kMonthsPerYear) {
+    // Month 0 would give the first year thirteen months and the last a negative share.
+    if (month < 1 || month > kMonthsPerYear) {
         return false;
     }
     startMonth_ = static_cast<std::int16_t>(month);

@@ -19,7 +19,7 @@ public:
     std::int16_t Year() const { return year_; }
 
     bool SetLife(std::int32_t years);         // 0 or more
-    bool SetStartMonth(std::int32_t month);   // 0 to 12
+    bool SetStartMonth(std::int32_t month);   // 1 to 12
     bool SetStartYear(std::int32_t year);     // 0 to 9999
     bool SetYear(std::int32_t year);          // not before the start year
 

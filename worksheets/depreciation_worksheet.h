@@ -13,7 +13,6 @@ public:
     explicit DepreciationWorksheet(const WorksheetOptions& options);
     ~DepreciationWorksheet() override;
 
-    const DepreciationModel& Values() const { return model_; }
 
     void BuildCells() override;
     void Calculate() override;

@@ -29,8 +29,6 @@ public:
     }
     ~FieldWorksheet() override { Store(StoredValues::Direction::Write); }
 
-    const Model& Values() const { return model_; }
-
     void BuildCells() override
     {
         std::vector<CellRow> rows;

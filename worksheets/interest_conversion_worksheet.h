@@ -13,7 +13,6 @@ public:
     explicit InterestConversionWorksheet(const WorksheetOptions& options);
     ~InterestConversionWorksheet() override;
 
-    const InterestConversionModel& Values() const { return model_; }
 
     void BuildCells() override;
     void Calculate() override;

@@ -17,10 +17,6 @@ public:
     void Load();
     void Save();
 
-    std::int32_t Months() const { return months_; }
-    const std::array<double, kAmountCount>& Amounts() const { return amounts_; }
-    bool PayTaxOnCapitalCost() const { return payTaxOnCapCost_ != 0; }
-
 private:
     void Exchange(StoredValues& values);
 

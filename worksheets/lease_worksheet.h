@@ -12,8 +12,6 @@ public:
     explicit LeaseWorksheet(const WorksheetOptions&) { lease_.Load(); }
     ~LeaseWorksheet() override { lease_.Save(); }
 
-    const Lease& Record() const { return lease_; }
-
 private:
     Lease lease_;
 };

@@ -37,7 +37,6 @@ public:
     double PaymentAmount() const { return paymentAmount_; }
     double TotalInterest() const { return totalInterest_; }
     double TotalRepaid() const { return totalRepaid_; }
-    int ScheduleIndex() const { return paymentIndex_; }
     // Balance before each payment and the principal part of each payment.
     const std::vector<double>& Balances() const { return principleRemaining_; }
     const std::vector<double>& PrincipalParts() const { return principlePerMonth_; }

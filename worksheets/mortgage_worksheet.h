@@ -10,6 +10,8 @@ namespace tallyx {
 class MortgageWorksheet : public Worksheet {
 public:
     explicit MortgageWorksheet(const WorksheetOptions& options) : options_(options) {}
+    // The sheet reads the options as it works: they must outlive it.
+    explicit MortgageWorksheet(const WorksheetOptions&&) = delete;
     ~MortgageWorksheet() override;
 
     const Mortgage& Record() const { return mortgage_; }

@@ -16,8 +16,12 @@ constexpr wchar_t kNewCellText[] = L"0";
 constexpr wchar_t kMessageCaption[] = L"Tallyx";
 constexpr wchar_t kOutOfMemoryMessage[] = L"Error creating memory\r\nUnable to open file";
 constexpr wchar_t kWriteFailedMessage[] = L"Error writing file\r\nUnable to save file";
-// Decimals of the exponential curve's coefficients in the graph's equation.
+// The exponential curve's coefficients go to the graph with six decimals
+// where those keep their digits; smaller or huge ones would read as 0 or as
+// hundreds of digits, so they are written with significant digits instead.
 constexpr int kEquationDecimals = 6;
+constexpr double kSmallestDecimalCoefficient = 0.1;
+constexpr double kLargestDecimalCoefficient = 1e12;
 
 double PowerOfTen(double exponent)
 {
@@ -42,6 +46,14 @@ constexpr KindText kKindTexts[] = {
     {RegressionKind::Exponential, L"Exp. Regression", L"f(x)=a×b^x", L"a", L"b", true, true},
     {RegressionKind::Power, L"Power Regression", L"f(x)=a×x^b", L"a", L"b", true, false},
 };
+
+std::wstring EquationCoefficient(double value)
+{
+    const double magnitude = std::fabs(value);
+    return magnitude >= kSmallestDecimalCoefficient && magnitude < kLargestDecimalCoefficient
+               ? FormatFixed(value, kEquationDecimals)
+               : CellNumberText(value);
+}
 
 const KindText& TextOf(RegressionKind kind)
 {
@@ -143,8 +155,8 @@ std::wstring RegressionWorksheet::GraphEquation() const
     const std::wstring slope = CellNumberText(fit.slope);
     switch (kind_) {
     case RegressionKind::Exponential:
-        return L"(" + FormatFixed(PowerOfTen(fit.intercept), kEquationDecimals) + L")*(" +
-               FormatFixed(PowerOfTen(fit.slope), kEquationDecimals) + L")^(X)";
+        return L"(" + EquationCoefficient(PowerOfTen(fit.intercept)) + L")*(" +
+               EquationCoefficient(PowerOfTen(fit.slope)) + L")^(X)";
     case RegressionKind::Logarithmic:
         return slope + L"*log(X)+" + intercept;
     case RegressionKind::Power:

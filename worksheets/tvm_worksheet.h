@@ -11,6 +11,8 @@ namespace tallyx {
 class TvmWorksheet : public Worksheet {
 public:
     explicit TvmWorksheet(const WorksheetOptions& options);
+    // The sheet reads the options as it works: they must outlive it.
+    explicit TvmWorksheet(const WorksheetOptions&&) = delete;
     ~TvmWorksheet() override;
 
     const TvmEngine& Engine() const { return engine_; }

@@ -5,6 +5,7 @@
 
 #include "keypad/button_def.h"
 #include "platform/number_text.h"
+#include "worksheets/cell_number_text.h"
 
 namespace tallyx {
 namespace {
@@ -53,10 +54,9 @@ WorksheetReply Worksheet::KeyUp(int key)
     bool moved = false;
     switch (key) {
     case WorksheetKeyDown:
-        CommitCell();
-        moved = navigation_.MoveDown(static_cast<int>(cells_.size()));
-        break;
     case WorksheetKeyTab:
+        // Tab commits too: a cell left showing a value its results ignore would mislead.
+        CommitCell();
         moved = navigation_.MoveDown(static_cast<int>(cells_.size()));
         break;
     case WorksheetKeyUp:
@@ -154,8 +154,15 @@ void Worksheet::CommitCell()
         cells_[cell].ReadOnly()) {
         return;
     }
-    const std::wstring& text = cells_[cell].Text();
-    CommitRow(cell, ParseDouble(text), ParseLong(text));
+    const std::wstring text = cells_[cell].Text();
+    const double number = ParseDouble(text);
+    CommitRow(cell, number, ParseLong(text));
+    // A refused or adjusted entry must not go on showing what was typed; an
+    // accepted one keeps every digit typed.
+    const std::wstring held = ModelText(cell);
+    if (held != CellNumberText(number)) {
+        cells_[cell].SetText(held);
+    }
 }
 
 void Worksheet::Calculate()

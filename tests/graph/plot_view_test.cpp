@@ -74,6 +74,28 @@ TEST(PlotViewTest, ValuesBeyondAnyWindowMapFarOutsideWithoutOverflow)
     }
 }
 
+TEST(PlotViewTest, AxesAndGridLinesLieOnTheOrigin)
+{
+    PlotView view = ViewOf(240, 300);
+    EXPECT_EQ(view.AxisColumn(), 120);
+    EXPECT_EQ(view.AxisRow(), 151);
+    EXPECT_EQ(view.GridColumns(), (std::vector<int>{0, 24, 48, 72, 96, 120, 144, 168, 192, 216}));
+    const std::vector<int> rows = view.GridRows();
+    ASSERT_EQ(rows.size(), 13u);
+    EXPECT_EQ(rows.front(), 7);
+    EXPECT_EQ(rows[6], 151);
+    EXPECT_EQ(rows.back(), 295);
+
+    view.SetOffsets(-3.0, 1e300);  // both axes far off the area
+    EXPECT_EQ(view.AxisColumn(), -72);
+    EXPECT_EQ(view.AxisRow(), -PlotView::kFarPixel);
+    EXPECT_EQ(view.GridColumns().front(), 0);
+    EXPECT_EQ(view.GridRows().size(), 13u);
+
+    EXPECT_TRUE(ViewOf(9, 300).GridColumns().empty());
+    EXPECT_TRUE(ViewOf(9, 300).GridRows().empty());
+}
+
 TEST(PlotViewTest, ZoomingKeepsTheMiddleAndChangesOnlyTheChosenAxes)
 {
     struct Case {

@@ -164,6 +164,12 @@ TEST_F(RegressionWorksheetTest, EachKindShowsItsCurveAndGivesThePlotterItsFormul
     }
 }
 
+TEST_F(RegressionWorksheetTest, SmallExponentialCoefficientsKeepTheirDigitsInTheGraph)
+{
+    const RegressionWorksheet& sheet = SheetWith(RegressionKind::Exponential, {0, 2e-7, 1, 1e-7});
+    EXPECT_EQ(sheet.GraphEquation(), L"(" + CellNumberText(2e-7) + L")*(0.500000)^(X)");
+}
+
 TEST_F(RegressionWorksheetTest, TheUntouchedSheetReportsNaNNotNumbers)
 {
     const std::vector<ResultRow> rows = SheetWith(RegressionKind::Linear, {}).ResultRows();

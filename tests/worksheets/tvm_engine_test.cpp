@@ -98,6 +98,8 @@ TEST(TvmEngineTest, MortgagePaymentAtEndAndAtBeginning)
     EXPECT_NEAR(end.Payment(), -599.55, 0.005);
     TvmEngine beginning = Loaded({360, 6.0, 100000.0, 0.0, true}, 0.0);
     beginning.Solve(TvmTarget::Payment);
+    EXPECT_DOUBLE_EQ(beginning.TimingFactor(), 1.005);
+    EXPECT_EQ(end.TimingFactor(), 1.0);
     EXPECT_NEAR(beginning.Payment(), end.Payment() / 1.005, 1e-9);
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "keypad/button_def.h"
+#include "worksheets/worksheet_navigation.h"
 #include "recording_host.h"
 
 namespace tallyx {
@@ -114,6 +115,43 @@ TEST_F(WorksheetTest, ButtonsRouteToTheSheetTheEngineOrNowhere)
     EXPECT_EQ(sheet.KeyUp('A'), WorksheetReply::PassToKeys);
 }
 
+TEST(WorksheetNavigationTest, LastCellAndVisibleRows)
+{
+    struct Case {
+        int visibleRows;
+        int cellCount;
+        int firstVisible;
+        int highlightedRow;
+    };
+    const Case cases[] = {
+        {15, 9, 0, 8},   // all fit: unscrolled
+        {4, 9, 5, 3},    // the last cell on the bottom row
+        {0, 9, 8, 0},    // at least one row is shown
+        {40, 30, 15, 14},  // never more than fifteen rows
+    };
+    for (const Case& example : cases) {
+        WorksheetNavigation navigation;
+        navigation.SetVisibleRows(example.visibleRows, example.cellCount);
+        navigation.HighlightLastCell(example.cellCount);
+        EXPECT_EQ(navigation.FirstVisibleRow(), example.firstVisible) << example.visibleRows;
+        EXPECT_EQ(navigation.HighlightedRow(), example.highlightedRow) << example.visibleRows;
+        EXPECT_EQ(navigation.HighlightedCell(), example.cellCount - 1);
+    }
+}
+
+TEST(WorksheetNavigationTest, FewerVisibleRowsKeepTheHighlightOnScreen)
+{
+    WorksheetNavigation navigation;
+    navigation.HighlightCell(12, 20);
+    navigation.SetVisibleRows(5, 20);
+    EXPECT_EQ(navigation.HighlightedCell(), 12);
+    EXPECT_LT(navigation.HighlightedRow(), 5);
+    navigation.ScrollCellToTop(6, 20);
+    EXPECT_EQ(navigation.FirstVisibleRow(), 6);
+    EXPECT_EQ(navigation.HighlightedCell(), 6);
+    EXPECT_FALSE(navigation.HighlightCell(20, 20));
+}
+
 TEST_F(WorksheetTest, TappingARowWithoutACellDoesNothing)
 {
     sheet.SetVisibleRows(15);
@@ -125,7 +163,7 @@ TEST_F(WorksheetTest, TappingARowWithoutACellDoesNothing)
     EXPECT_EQ(sheet.HighlightedCell(), 14);
 }
 
-TEST(ModelWorksheetTest, DownCommitsTabDoesNot)
+TEST(ModelWorksheetTest, EveryMoveCommitsTheCellLeft)
 {
     RecordingHost host;
     ProbeSheet sheet;
@@ -133,12 +171,11 @@ TEST(ModelWorksheetTest, DownCommitsTabDoesNot)
     sheet.BuildCells();
     sheet.TakeDisplayText(L"12.5");
     sheet.KeyUp(WorksheetKeyTab);
-    EXPECT_TRUE(sheet.committed.empty());
     sheet.TakeDisplayText(L"7");
     sheet.KeyUp(WorksheetKeyUp);
     sheet.TakeDisplayText(L"3");
     sheet.KeyUp(WorksheetKeyDown);
-    EXPECT_EQ(sheet.committed, (std::vector<double>{7.0, 3.0}));
+    EXPECT_EQ(sheet.committed, (std::vector<double>{12.5, 7.0, 3.0}));
 }
 
 TEST(ModelWorksheetTest, ReadOnlyCellsTakeNoTypingAndCommitNothing)

@@ -1,0 +1,1 @@
+tallyx_fuzz_target(worksheet_entries worksheet_entries.cpp corpus/worksheet_entries)

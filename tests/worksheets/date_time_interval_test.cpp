@@ -1,0 +1,116 @@
+#include "worksheets/date_time_interval.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyx {
+namespace {
+
+DateTime Moment(int year, int month, int day, int hour, int minute, int second)
+{
+    DateTime moment;
+    moment.year = year;
+    moment.month = month;
+    moment.day = day;
+    moment.hour = hour;
+    moment.minute = minute;
+    moment.second = second;
+    return moment;
+}
+
+void ExpectMoment(const DateTime& actual, const DateTime& expected)
+{
+    EXPECT_EQ(actual.year, expected.year);
+    EXPECT_EQ(actual.month, expected.month);
+    EXPECT_EQ(actual.day, expected.day);
+    EXPECT_EQ(actual.hour, expected.hour);
+    EXPECT_EQ(actual.minute, expected.minute);
+    EXPECT_EQ(actual.second, expected.second);
+}
+
+struct ShiftCase {
+    DateTime start;
+    std::int32_t days, hours, minutes, seconds;
+    DateTime end;
+};
+
+TEST(DateTimeIntervalTest, EndAndStartMoveByTheInterval)
+{
+    const ShiftCase cases[] = {
+        {Moment(2009, 12, 5, 10, 0, 0), 1, 2, 0, 0, Moment(2009, 12, 6, 12, 0, 0)},
+        {Moment(2008, 2, 28, 23, 59, 59), 0, 0, 0, 1, Moment(2008, 2, 29, 0, 0, 0)},
+        {Moment(1999, 12, 31, 0, 0, 0), 0, 48, 90, 75, Moment(2000, 1, 2, 1, 31, 15)},
+        {Moment(2000, 1, 1, 0, 0, 0), 40000, 0, 0, 0, Moment(2109, 7, 8, 0, 0, 0)},
+    };
+    for (const auto& example : cases) {
+        DateTimeInterval model(example.start);
+        model.SetStart(example.start);
+        model.SetInterval(example.days, example.hours, example.minutes, example.seconds);
+        ASSERT_TRUE(model.ComputeEnd());
+        ExpectMoment(model.End(), example.end);
+        model.SetStart(DateTime{});
+        ASSERT_TRUE(model.ComputeStart());
+        ExpectMoment(model.Start(), example.start);
+    }
+}
+
+TEST(DateTimeIntervalTest, LongDayCountsFoldIntoYears)
+{
+    DateTimeInterval model(Moment(2000, 1, 1, 0, 0, 0));
+    model.SetInterval(40000, 0, 0, 0);
+    EXPECT_EQ(model.Interval().years, 21);
+    EXPECT_EQ(model.Interval().days, 40000 - 21 * 365);
+    EXPECT_LE(model.Interval().days, 32635);
+    EXPECT_EQ(model.Interval().ShownDays(), 40000);
+    model.SetInterval(32635, 0, 0, 0);
+    EXPECT_EQ(model.Interval().years, 0);
+}
+
+TEST(DateTimeIntervalTest, IntervalIsPositiveEitherWayAndInWholeSeconds)
+{
+    DateTime start = Moment(2009, 12, 5, 10, 0, 0);
+    start.milliseconds = 900;
+    DateTime end = Moment(2009, 12, 6, 12, 30, 15);
+    for (int swap = 0; swap < 2; ++swap) {
+        DateTimeInterval model(start);
+        model.SetStart(swap ? end : start);
+        model.SetEnd(swap ? start : end);
+        ASSERT_TRUE(model.ComputeInterval());
+        EXPECT_EQ(model.Interval().ShownDays(), 1);
+        EXPECT_EQ(model.Interval().hours, 2);
+        EXPECT_EQ(model.Interval().minutes, 30);
+        EXPECT_EQ(model.Interval().seconds, 15);
+    }
+    DateTimeInterval far(Moment(1700, 1, 1, 0, 0, 0));
+    far.SetEnd(Moment(2000, 1, 1, 0, 0, 0));
+    ASSERT_TRUE(far.ComputeInterval());
+    EXPECT_LE(far.Interval().days, 32767);
+    EXPECT_EQ(far.Interval().ShownDays(), 109572);
+}
+
+TEST(DateTimeIntervalTest, UnconvertibleTimesLeaveTheResultAlone)
+{
+    const DateTime start = Moment(2009, 12, 5, 10, 0, 0);
+    DateTimeInterval model(start);
+    const DateTime end = model.End();
+    model.SetStart(Moment(2009, 12, 5, 10, 0, 60));
+    EXPECT_FALSE(model.ComputeEnd());
+    ExpectMoment(model.End(), end);
+    model.SetStart(Moment(1601, 1, 1, 0, 0, 0));
+    model.SetInterval(0, 0, 0, -1);
+    EXPECT_FALSE(model.ComputeEnd());
+    model.SetEnd(Moment(2009, 2, 29, 0, 0, 0));
+    EXPECT_FALSE(model.ComputeInterval());
+}
+
+TEST(DateTimeIntervalTest, CreatedSpanningOneSecondAndResetToNone)
+{
+    DateTimeInterval model(Moment(2009, 12, 31, 23, 59, 59));
+    ExpectMoment(model.End(), Moment(2010, 1, 1, 0, 0, 0));
+    EXPECT_EQ(model.End().dayOfWeek, 5);  // a Friday
+    model.Reset(Moment(2011, 5, 5, 5, 5, 5));
+    ExpectMoment(model.End(), model.Start());
+    EXPECT_EQ(model.Interval().TotalSeconds(), 0);
+}
+
+}  // namespace
+}  // namespace tallyx

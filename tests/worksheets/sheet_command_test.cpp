@@ -1,0 +1,120 @@
+#include <array>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "app/cli/cli_command.h"
+#include "platform/file_registry.h"
+#include "platform/paths.h"
+#include "recording_host.h"
+#include "worksheets/worksheet_catalog.h"
+
+namespace tallyx {
+namespace {
+
+struct CommandResult {
+    int status;
+    std::string out;
+    std::string error;
+};
+
+CommandResult RunSheet(const cli::Arguments& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream error;
+    const int status = cli::kSheetCommand.run(arguments, out, error);
+    return {status, out.str(), error.str()};
+}
+
+TEST(SheetCommandTest, SolvesTheMortgagePaymentWithPaymentsAtTheEnd)
+{
+    const auto result = RunSheet({"tvm", "Num. Terms=360", "Interest/Year=6", "Present Value=100000", "--set",
+                                  "TVMEndPay=1", "--calc", "Payment"});
+    EXPECT_EQ(result.status, cli::kExitOk);
+    EXPECT_EQ(result.out,
+              "Num. Terms\t360\nInterest/Year\t6%\nPresent Value\t100000.00\nPayment\t-599.55\n"
+              "Future Value\t0.00\nPayments/Year\t12\nComp./Year\t12\n");
+}
+
+TEST(SheetCommandTest, RowsByIndexOrAnyCaseAndOptionsOfTheSchedule)
+{
+    const auto byIndex = RunSheet({"TVM", "0=360", "interest/year=6", "2=100000", "--calc", "3"});
+    EXPECT_NE(byIndex.out.find("Payment\t-596.56\n"), std::string::npos) << byIndex.out;
+    const auto mortgage = RunSheet({"mortgage", "--set", "MortPaymentSched=3", "--calc", "Total repaid"});
+    EXPECT_NE(mortgage.out.find("Total payments\t650\n"), std::string::npos) << mortgage.out;
+    EXPECT_NE(mortgage.out.find("Monthly payment\t730.73\n"), std::string::npos) << mortgage.out;
+}
+
+TEST(SheetCommandTest, BadRequestsAreRefusedWithAMessage)
+{
+    const cli::Arguments refused[] = {
+        {},
+        {"nosuchsheet"},
+        {"tvm", "Nothing=1"},
+        {"tvm", "--calc", "Nothing"},
+        {"tvm", "--calc"},
+        {"tvm", "Payment=abc"},
+        {"loan", "Total repaid=5"},
+        {"tvm", "--set", "Colour=blue"},
+        {"tvm", "--pairs", "1,2"},
+        {"tvm", "loose"},
+    };
+    for (const auto& arguments : refused) {
+        const auto result = RunSheet(arguments);
+        EXPECT_EQ(result.status, cli::kExitUsage) << (arguments.empty() ? "" : arguments.back());
+        EXPECT_FALSE(result.error.empty());
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+TEST(SheetCommandTest, ConsoleRunsLeaveTheSettingsAlone)
+{
+    FreshRegistry fresh;
+    RunSheet({"loan", "Price=18000"});
+    std::array<std::uint8_t, 8> price{};
+    EXPECT_NE(fresh.Registry().ReadBinary(L"SOFTWARE\\Brelt\\Financial\\CarLoan", L"CarPrice", price), StatusOk);
+}
+
+TEST(SheetCommandTest, PersistKeepsValuesAndReadsStoredOptionsFromTheSettingsFile)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("tallyx-sheet-persist-" + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    FixedPaths paths(folder);
+    PlatformServices services = Platform();
+    services.paths = &paths;
+    const ScopedPlatform platform(services);
+    {
+        FileRegistry settings(paths.ConfigFolder());
+        settings.WriteDword(kTallyxKey, L"TVMEndPay", 1);
+    }
+    EXPECT_EQ(RunSheet({"tvm", "Num. Terms=360", "Interest/Year=6", "--persist"}).status, cli::kExitOk);
+    const auto again = RunSheet({"tvm", "Present Value=100000", "--calc", "Payment", "--persist"});
+    EXPECT_NE(again.out.find("Num. Terms\t360\n"), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("Payment\t-599.55\n"), std::string::npos) << again.out;
+    const auto overridden = RunSheet({"tvm", "--set", "TVMEndPay=0", "--calc", "Payment", "--persist"});
+    EXPECT_NE(overridden.out.find("Payment\t-596.56\n"), std::string::npos) << overridden.out;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(WorksheetCatalogTest, EveryEntryOpensATitledSheetFoundByNameAndKey)
+{
+    FreshRegistry fresh;
+    const WorksheetOptions options;
+    for (const WorksheetEntry& entry : WorksheetCatalog()) {
+        EXPECT_EQ(FindWorksheet(entry.consoleName), &entry);
+        EXPECT_EQ(FindWorksheetForButton(entry.buttonId), &entry);
+        const auto sheet = entry.create(options);
+        sheet->BuildCells();
+        EXPECT_FALSE(sheet->Cells().empty()) << std::string(entry.consoleName.begin(), entry.consoleName.end());
+        EXPECT_EQ(sheet->HighlightedCell(), 0);
+    }
+    EXPECT_EQ(FindWorksheet(L"Mortgage"), FindWorksheetForButton(12));
+    EXPECT_EQ(FindWorksheetForButton(2), nullptr);
+}
+
+}  // namespace
+}  // namespace tallyx
