@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kMinimumStack = 3;
 constexpr int kMaximumStack = 50;
+constexpr int kDefaultStack = 4;
 
 std::optional<std::uint32_t> Read(Registry& registry, std::wstring_view name)
 {
@@ -70,9 +71,10 @@ void ReadEngineSettings(Registry& registry, CalcEngine& engine, NumberFormatter&
         engine.SetWordSize(static_cast<std::int8_t>(*bits & 0xFF));
     }
     if (const auto notation = Read(registry, L"Notation")) formatter.SetNotation(static_cast<int>(*notation));
-    if (const auto stack = Read(registry, L"RPNStack")) {
-        if (*stack >= kMinimumStack && *stack <= kMaximumStack) engine.Rpn().SetStackSize(static_cast<int>(*stack));
-    }
+    // A size out of range counts as absent: the four levels the options offer first.
+    const auto stack = Read(registry, L"RPNStack");
+    const bool usable = stack && *stack >= kMinimumStack && *stack <= kMaximumStack;
+    engine.Rpn().SetStackSize(usable ? static_cast<int>(*stack) : kDefaultStack);
     if (const auto digits = Read(registry, L"FixedDigits")) formatter.SetFixedDigits(static_cast<int>(*digits));
     ProcessSettings& shared = SharedProcessSettings();
     ReadInto(registry, L"TVMEndPay", shared.tvmEndPayments);
@@ -100,7 +102,8 @@ void SaveSettings(Registry& registry, const PanelSettings& panel, CalcEngine& en
     const ProcessSettings& shared = SharedProcessSettings();
     Write(registry, L"CalcType", panel.calculatorType);
     Write(registry, L"CalcMode", panel.entryMode);
-    Write(registry, L"RPNStack", engine.Rpn().Depth());
+    // The engine counts the levels above X.
+    Write(registry, L"RPNStack", engine.Rpn().Depth() + 1);
     Write(registry, L"Notation", formatter.GetNotation());
     Write(registry, L"BaseBits", engine.GetWordSize());
     Write(registry, L"RegionalSettings", panel.regional);
