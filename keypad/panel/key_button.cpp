@@ -1,5 +1,7 @@
 #include "keypad/panel/key_button.h"
 
+#include <algorithm>
+
 
 #include "keypad/panel/backspace_arrow.h"
 #include "ui/window_host.h"
@@ -61,8 +63,22 @@ int KeyButton::CaptionWidth(Canvas& canvas, const ButtonDef& button, const FontS
     return canvas.MeasureText(Text(button.caption), font).width + canvas.MeasureText(Text(button.raisedCaption), font).width;
 }
 
-void KeyButton::Draw(Canvas& canvas, const FontSpec& font) const
+FontSpec KeyButton::FittedFont(Canvas& canvas, const ButtonDef& button, const FontSpec& font, int keyWidth)
 {
+    constexpr int kSpare = 2;
+    constexpr int kSmallestFont = 6;
+    FontSpec fitted = font;
+    const int room = keyWidth - kSpare;
+    for (int width = CaptionWidth(canvas, button, fitted); width > room && fitted.pixelHeight > kSmallestFont;
+         width = CaptionWidth(canvas, button, fitted)) {
+        fitted.pixelHeight = std::max(kSmallestFont, std::min(fitted.pixelHeight - 1, fitted.pixelHeight * room / width));
+    }
+    return fitted;
+}
+
+void KeyButton::Draw(Canvas& canvas, const FontSpec& areaFont) const
+{
+    const FontSpec font = FittedFont(canvas, button_, areaFont, rect_.Width());
     if (face_) {
         const int width = rect_.Width();
         const Rect source = pressed_ ? Rect{width, 0, 2 * width, rect_.Height()} : Rect{0, 0, width, rect_.Height()};

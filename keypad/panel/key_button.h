@@ -35,6 +35,8 @@ public:
 
     // The width the caption and its raised part take in that font.
     static int CaptionWidth(Canvas& canvas, const ButtonDef& button, const FontSpec& font);
+    // The font, made smaller as far as needed for the caption to fit the key with a pixel to spare each side.
+    static FontSpec FittedFont(Canvas& canvas, const ButtonDef& button, const FontSpec& font, int keyWidth);
 
 private:
     void Repaint() const;

@@ -200,7 +200,7 @@ bool KeypadPanel::DisplayShown() const
     return KeypadShown();
 }
 
-const FontSpec& KeypadPanel::FontFor(const KeyButton& key, bool main) const
+const FontSpec& KeypadPanel::CaptionFont(const KeyButton& key, bool main) const
 {
     const KeyFonts& fonts = geometry_.keyFonts;
     const std::size_t length = CaptionLength(key.Button());
@@ -229,10 +229,10 @@ long KeypadPanel::Draw(Canvas& canvas, const Rect& clip)
 void KeypadPanel::DrawKeys(Canvas& canvas, const Rect& clip)
 {
     for (const KeyButton& key : mainKeys_) {
-        if (!key.Bounds().Intersected(clip).IsEmpty()) key.Draw(canvas, FontFor(key, true));
+        if (!key.Bounds().Intersected(clip).IsEmpty()) key.Draw(canvas, CaptionFont(key, true));
     }
     for (const KeyButton& key : ShownAlternateKeys()) {
-        if (!key.Bounds().Intersected(clip).IsEmpty()) key.Draw(canvas, FontFor(key, false));
+        if (!key.Bounds().Intersected(clip).IsEmpty()) key.Draw(canvas, CaptionFont(key, false));
     }
 }
 

@@ -55,6 +55,8 @@ public:
     // The alternate keys of the current shift state.
     const std::vector<KeyButton>& AlternateKeys() const;
     const KeypadLayouts& Layouts() const { return layouts_; }
+    // The font of a key's caption: by caption length and area.
+    const FontSpec& CaptionFont(const KeyButton& key, bool main) const;
 
 private:
     enum AlternateSet : std::size_t { SetAlternate, SetSecond, SetHyperbolic, SetHyperbolicSecond, SetCount };
@@ -68,7 +70,6 @@ private:
     bool DisplayShown() const;
     void DrawKeys(Canvas& canvas, const Rect& clip);
     void DrawTypeName(Canvas& canvas);
-    const FontSpec& FontFor(const KeyButton& key, bool main) const;
     void FireKey(std::int32_t type, std::int32_t id);
     void TapDisplay(Point point);
     void FollowShiftState();
