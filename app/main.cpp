@@ -1,15 +1,56 @@
 #include <QApplication>
-#include <QLabel>
+#include <cstdlib>
+#include <iostream>
 
-// The desktop program. For now a plain window; the keypad comes with the main frame.
+#include "app/application_fonts.h"
+#include "app/desktop_services.h"
+#include "app/headless_driver.h"
+#include "app/main_frame.h"
+#include "app/single_instance.h"
+#include "app/start_options.h"
+#include "engine/calc_engine.h"
+#include "platform/qt/qt_window_host.h"
+#include "platform/services.h"
+#include "ui/window_host.h"
+
+namespace {
+
+constexpr int kExitAlreadyRunning = 1;
+constexpr int kExitBadArguments = 2;
+
+std::vector<std::string> Arguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+}  // namespace
+
+// The desktop program: one frame with the keypad, or a headless run.
 int main(int argc, char** argv)
 {
+    const tallyx::ParsedStartOptions parsed = tallyx::ParseStartOptions(Arguments(argc, argv));
+    if (!parsed.options) {
+        std::cerr << "tallyx: " << parsed.error << '\n' << tallyx::kStartUsage;
+        return kExitBadArguments;
+    }
+    const tallyx::StartOptions& options = *parsed.options;
+    if (options.Headless()) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tallyx");
-    QLabel window("Tallyx");
-    window.setAlignment(Qt::AlignCenter);
-    window.setWindowTitle("Tallyx");
-    window.resize(480, 640);
-    window.show();
+    tallyx::QtWindowFactory factory;
+    tallyx::SetWindowFactory(&factory);
+    tallyx::InstallApplicationFonts();
+    if (options.Headless()) return tallyx::RunHeadless(options, std::cout, std::cerr);
+
+    tallyx::SingleInstance instance;
+    if (instance.RaiseRunning()) return kExitAlreadyRunning;
+
+    tallyx::InstallDesktopServices();
+    tallyx::MainFrame frame(tallyx::Calculator(), tallyx::Formatter(), *tallyx::Platform().registry);
+    const tallyx::Rect placement = tallyx::Rect::FromSize(0, 0, options.screen.width, options.screen.height);
+    if (!frame.Create(tallyx::MainFrame::kTitle, nullptr, placement)) return 0;
+    instance.Listen([&frame] { frame.Window()->BringToFront(); });
+    frame.Window()->Show();
     return QApplication::exec();
 }

@@ -1,0 +1,115 @@
+#include "app/main_frame.h"
+
+#include "app/calculator_types.h"
+#include "platform/window_messages.h"
+#include "ui/window_host.h"
+
+namespace tallyx {
+
+MainFrame::MainFrame(CalcEngine& engine, NumberFormatter& formatter, Registry& registry)
+    : panel_(std::make_unique<KeypadPanel>(engine, formatter, registry))
+{
+}
+
+MainFrame::~MainFrame()
+{
+    // The panel saves the settings while the window still exists.
+    panel_.reset();
+}
+
+long MainFrame::Draw(Canvas& canvas, const Rect& clip)
+{
+    return panel_->Draw(canvas, clip);
+}
+
+long MainFrame::OnCreate(std::uintptr_t, std::intptr_t)
+{
+    panel_->SetWindow(Window());
+    const Rect client = Window()->ClientRect();
+    clientSize_ = {client.Width(), client.Height()};
+    panel_->Size(clientSize_.width, clientSize_.height);
+    Window()->SetTitle(WindowTitleFor(panel_->CurrentType()));
+    Window()->InvalidateAll();
+    return 1;
+}
+
+long MainFrame::OnSize(std::uintptr_t, std::intptr_t second)
+{
+    const tallyx::Size size{PointXOf(second), PointYOf(second)};
+    if (size == clientSize_) return 1;
+    clientSize_ = size;
+    panel_->Size(size.width, size.height);
+    Window()->InvalidateAll();
+    return 1;
+}
+
+long MainFrame::OnEraseBackground(std::uintptr_t, std::intptr_t)
+{
+    return 1;
+}
+
+long MainFrame::OnActivate(std::uintptr_t first, std::intptr_t)
+{
+    return panel_->Activate(first != 0);
+}
+
+long MainFrame::OnChar(std::uintptr_t first, std::intptr_t)
+{
+    return panel_->Char(static_cast<wchar_t>(first));
+}
+
+long MainFrame::OnKeyDown(std::uintptr_t first, std::intptr_t)
+{
+    return panel_->KeyDown(static_cast<std::uint32_t>(first));
+}
+
+long MainFrame::OnKeyUp(std::uintptr_t first, std::intptr_t)
+{
+    return panel_->KeyUp(static_cast<std::uint32_t>(first));
+}
+
+long MainFrame::OnHotKey(std::uintptr_t, std::intptr_t second)
+{
+    const auto key = static_cast<std::uint32_t>((second >> 16) & 0xFFFF);
+    if (key != VK_F1 && key != VK_F2) return kNotHandled;
+    panel_->KeyDown(key);
+    return 1;
+}
+
+long MainFrame::OnPenDown(Point point)
+{
+    return panel_->PenDown(point);
+}
+
+long MainFrame::OnPenUp(Point point)
+{
+    return panel_->PenUp(point);
+}
+
+long MainFrame::OnPenMove(Point point)
+{
+    return panel_->PenMove(point);
+}
+
+long MainFrame::OnTimer(std::uintptr_t first, std::intptr_t)
+{
+    return panel_->Timer(first);
+}
+
+long MainFrame::OnCommand(std::uintptr_t first, std::intptr_t second)
+{
+    return panel_->Command(static_cast<std::uint32_t>(first), second);
+}
+
+long MainFrame::OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    return panel_->UserMessage(message, first, second);
+}
+
+long MainFrame::OnClose(std::uintptr_t, std::intptr_t)
+{
+    CurrentWindowFactory().Quit(0);
+    return 1;
+}
+
+}  // namespace tallyx

@@ -1,0 +1,419 @@
+#include "keypad/panel/keypad_panel.h"
+
+#include "app/calculator_types.h"
+#include "engine/calc_engine.h"
+#include "engine/number_formatter.h"
+#include "keypad/panel/display_indicators.h"
+#include "keypad/panel/display_painter.h"
+#include "keypad/skin_catalogue.h"
+#include "platform/number_text.h"
+#include "platform/registry.h"
+#include "platform/services.h"
+#include "platform/window_messages.h"
+#include "ui/window_host.h"
+
+namespace tallyx {
+namespace {
+
+constexpr int kDecimalBase = 10;
+constexpr int kShortCaption = 3;
+constexpr int kLongCaption = 5;
+constexpr std::uint32_t kCopyCommand = 32766;
+constexpr std::uint32_t kPasteCommand = 32767;
+constexpr std::uint32_t kRegionalCommand = 32772;
+constexpr std::uint32_t kExitCommand = 20211;
+constexpr std::int32_t kCopyId = 0;
+constexpr std::int32_t kPasteId = 2;
+constexpr std::int32_t kClearAll = 0;
+constexpr std::int32_t kAngleKeyId = 12;
+
+// Types whose mode panel covers the whole window.
+bool IsFullPanelType(int type)
+{
+    return type == CalculatorUnits || type == CalculatorCurrencies || type == CalculatorDateTime;
+}
+
+// The engine runs the graph type in Expression mode, the unit and currency
+// types in Algebraic mode when the chosen mode is Expression.
+int EngineModeFor(int type, int mode)
+{
+    if (type == CalculatorGraphing) return CalcModeExpression;
+    if ((type == CalculatorUnits || type == CalculatorCurrencies) && mode == CalcModeExpression) return CalcModeAlgebraic;
+    return mode;
+}
+
+// Scientific has a layout of its own for RPN entry.
+int TypeForMode(int type, int mode)
+{
+    if (type == CalculatorScientific && mode == CalcModeRpn) return CalculatorScientificRpn;
+    if (type == CalculatorScientificRpn && mode != CalcModeRpn) return CalculatorScientific;
+    return type;
+}
+
+std::size_t CaptionLength(const ButtonDef& button)
+{
+    return std::wstring_view(button.caption ? button.caption : L"").size();
+}
+
+bool HasRaised(const ButtonDef& button)
+{
+    return button.raisedCaption && *button.raisedCaption;
+}
+
+}  // namespace
+
+KeypadPanel::KeypadPanel(CalcEngine& engine, NumberFormatter& formatter, Registry& registry)
+    : engine_(engine), formatter_(formatter), registry_(registry), metrics_(ScreenMetrics::ForClient(480, 640))
+{
+    settings_ = ReadPanelSettings(registry_);
+    engine_.SetTapeRecording(settings_.useTape);
+    if (layouts_.SetSkin(settings_.skin, false) != StatusOk) {
+        settings_.skin = 0;
+        layouts_.SetSkin(settings_.skin, false);
+    }
+    const int storedType = settings_.calculatorType;
+    settings_.calculatorType = kNoLayout;
+    const int wanted = storedType >= CalculatorStandard && storedType <= CalculatorStatistics ? storedType
+                                                                                              : CalculatorStandard;
+    if (!SwitchType(TypeForMode(wanted, settings_.entryMode)) && !SwitchType(CalculatorStandard)) {
+        // A custom skin that cannot be read falls back to the built-in one.
+        settings_.skin = 0;
+        layouts_.SetSkin(0, true);
+        SwitchType(CalculatorStandard);
+    }
+    ReadEngineSettings(registry_, engine_, formatter_);
+    shiftState_ = engine_.GetShiftState();
+}
+
+KeypadPanel::~KeypadPanel()
+{
+    SaveSettings();
+}
+
+void KeypadPanel::SaveSettings()
+{
+    settings_.skin = layouts_.SkinIndex();
+    settings_.advancedMemory = layouts_.AdvancedMemory();
+    tallyx::SaveSettings(registry_, settings_, engine_, formatter_);
+}
+
+long KeypadPanel::SetWindow(WindowHost* window)
+{
+    Panel::SetWindow(window);
+    softKeys_.SetWindow(window);
+    Rebuild();
+    return 1;
+}
+
+void KeypadPanel::ApplyEntryMode()
+{
+    engine_.SetMode(EngineModeFor(settings_.calculatorType, settings_.entryMode));
+}
+
+bool KeypadPanel::SwitchType(int type)
+{
+    const int wanted = TypeForMode(type, settings_.entryMode);
+    if (wanted == settings_.calculatorType) return true;
+    if (layouts_.SetCurrentLayout(wanted) != StatusOk) return false;
+    settings_.calculatorType = wanted;
+    ApplyEntryMode();
+    if (wanted != CalculatorBase && (engine_.GetBase() != kDecimalBase || engine_.IsBcdMode())) {
+        engine_.PressButton(ButtonTypeBase, kDecimalBase);
+    }
+    if (wanted == CalculatorGraphing) engine_.PressButton(ButtonTypeClear, kClearAll);
+    Rebuild();
+    if (Window()) {
+        Window()->SetTitle(WindowTitleFor(wanted));
+        Window()->InvalidateAll();
+    }
+    return true;
+}
+
+long KeypadPanel::Size(int width, int height)
+{
+    metrics_ = ScreenMetrics::ForClient(width, height);
+    Rebuild();
+    return 1;
+}
+
+void KeypadPanel::Rebuild()
+{
+    geometry_ = ComputeKeypadGeometry(metrics_, layouts_.CurrentLayout());
+    softKeys_.Place(geometry_, layouts_.SkinIndex());
+    BuildKeys();
+}
+
+std::vector<KeyButton> KeypadPanel::MakeKeys(const std::vector<ButtonDef>& buttons, const std::vector<Rect>& rects)
+{
+    std::vector<KeyButton> keys;
+    const SkinColors& colors = layouts_.Colors();
+    const std::size_t count = std::min(buttons.size(), rects.size());
+    for (std::size_t index = 0; index < count; ++index) {
+        const ButtonDef& button = buttons[index];
+        const Rect& rect = rects[index];
+        const ColorSet& set = colors.SetForStyle(button.style);
+        std::shared_ptr<const Image> face =
+            Window() ? faces_.FaceFor(*Window(), {rect.Width(), rect.Height()}, button.style, colors.faceStyle, set,
+                                      metrics_.icon)
+                     : nullptr;
+        keys.emplace_back(button, rect, set, colors.shadow, std::move(face), Window());
+    }
+    return keys;
+}
+
+void KeypadPanel::BuildKeys()
+{
+    faces_.Clear();
+    mainKeys_.clear();
+    for (auto& set : alternateKeys_) set.clear();
+    const LayoutDef* layout = layouts_.CurrentLayout();
+    if (!layout || !KeypadShown()) return;
+    mainKeys_ = MakeKeys(layout->mainButtons, geometry_.mainKeys);
+    alternateKeys_[SetAlternate] = MakeKeys(layout->alternateButtons, geometry_.alternateKeys);
+    alternateKeys_[SetSecond] = MakeKeys(layout->secondButtons, geometry_.alternateKeys);
+    alternateKeys_[SetHyperbolic] = MakeKeys(layout->hyperbolicButtons, geometry_.alternateKeys);
+    alternateKeys_[SetHyperbolicSecond] = MakeKeys(layout->hyperbolicSecondButtons, geometry_.alternateKeys);
+}
+
+std::vector<KeyButton>& KeypadPanel::ShownAlternateKeys()
+{
+    switch (shiftState_) {
+    case ShiftStateSecond: return alternateKeys_[SetSecond];
+    case ShiftStateHyp: return alternateKeys_[SetHyperbolic];
+    case ShiftStateHypSecond: return alternateKeys_[SetHyperbolicSecond];
+    default: return alternateKeys_[SetAlternate];
+    }
+}
+
+const std::vector<KeyButton>& KeypadPanel::AlternateKeys() const
+{
+    return const_cast<KeypadPanel*>(this)->ShownAlternateKeys();
+}
+
+bool KeypadPanel::KeypadShown() const
+{
+    return !IsFullPanelType(settings_.calculatorType);
+}
+
+bool KeypadPanel::DisplayShown() const
+{
+    return KeypadShown();
+}
+
+const FontSpec& KeypadPanel::CaptionFont(const KeyButton& key, bool main) const
+{
+    const KeyFonts& fonts = geometry_.keyFonts;
+    const std::size_t length = CaptionLength(key.Button());
+    if (main) return length < kShortCaption ? fonts.mainShort : fonts.mainLong;
+    if (HasRaised(key.Button())) return fonts.alternateMiddle;
+    if (length < kShortCaption) return fonts.alternateShort;
+    return length >= kLongCaption ? fonts.alternateLong : fonts.alternateMiddle;
+}
+
+long KeypadPanel::Draw(Canvas& canvas, const Rect& clip)
+{
+    const Rect client{0, 0, metrics_.width, metrics_.height};
+    canvas.FillRect(client.Intersected(clip), layouts_.Colors().background);
+    if (IsFullPanelType(settings_.calculatorType)) {
+        DrawTypeName(canvas);
+    } else {
+        DrawKeys(canvas, clip);
+        if (!geometry_.display.Intersected(clip).IsEmpty() || !geometry_.indicators[0].Intersected(clip).IsEmpty()) {
+            DisplayPainter(geometry_, layouts_.Colors(), engine_, formatter_, settings_.regional).Draw(canvas);
+        }
+    }
+    softKeys_.Draw(canvas);
+    return 1;
+}
+
+void KeypadPanel::DrawKeys(Canvas& canvas, const Rect& clip)
+{
+    for (const KeyButton& key : mainKeys_) {
+        if (!key.Bounds().Intersected(clip).IsEmpty()) key.Draw(canvas, CaptionFont(key, true));
+    }
+    for (const KeyButton& key : ShownAlternateKeys()) {
+        if (!key.Bounds().Intersected(clip).IsEmpty()) key.Draw(canvas, CaptionFont(key, false));
+    }
+}
+
+// A panel without content of its own yet shows its name on the skin.
+void KeypadPanel::DrawTypeName(Canvas& canvas)
+{
+    const Rect area{0, 0, metrics_.width, geometry_.softKeyBar.top};
+    canvas.DrawText(CalculatorTypeName(settings_.calculatorType), area, geometry_.displayFonts.large,
+                    layouts_.Colors().text, TextAlignCenter | TextAlignVCenter);
+}
+
+long KeypadPanel::PenDown(Point point)
+{
+    if (softKeys_.PenDown(point)) return 1;
+    penOnDisplay_ = DisplayShown() && geometry_.display.Contains(point);
+    for (KeyButton& key : mainKeys_) {
+        if (key.PenDown(point)) return 1;
+    }
+    for (KeyButton& key : ShownAlternateKeys()) {
+        if (key.PenDown(point)) return 1;
+    }
+    return 1;
+}
+
+long KeypadPanel::PenMove(Point point)
+{
+    for (KeyButton& key : mainKeys_) key.PenMove(point);
+    for (KeyButton& key : ShownAlternateKeys()) key.PenMove(point);
+    return 1;
+}
+
+long KeypadPanel::PenUp(Point point)
+{
+    if (softKeys_.PenUp(point)) return 1;
+    if (penOnDisplay_ && geometry_.display.Contains(point)) {
+        penOnDisplay_ = false;
+        TapDisplay(point);
+        return 1;
+    }
+    penOnDisplay_ = false;
+    auto fire = [&](std::vector<KeyButton>& keys) {
+        for (KeyButton& key : keys) {
+            if (!key.PenUp(point)) continue;
+            InvalidateDisplay();
+            if (Window()) Window()->PostMessage(kKeyMessage, static_cast<std::uintptr_t>(key.Button().type), key.Button().id);
+        }
+    };
+    fire(mainKeys_);
+    fire(ShownAlternateKeys());
+    return 1;
+}
+
+void KeypadPanel::TapDisplay(Point point)
+{
+    const auto& indicators = geometry_.indicators;
+    const bool decimal = engine_.GetBase() == kDecimalBase;
+    Rect repaint = geometry_.display;
+    if (indicators[IndicatorNotation].Contains(point)) {
+        if (decimal) {
+            formatter_.SetNotation(NextTappedNotation(formatter_.GetNotation()));
+        } else {
+            engine_.SetWordSize(NextTappedWordSize(engine_.GetWordSize()));
+        }
+    } else if (indicators[IndicatorAngle].Contains(point)) {
+        if (decimal) engine_.PressButton(ButtonTypeFunction, kAngleKeyId);
+    } else if (indicators[IndicatorBase].Contains(point)) {
+        if (settings_.calculatorType == CalculatorBase) engine_.PressButton(ButtonTypeBase, NextTappedBase(engine_.GetBase()));
+    } else if (indicators[IndicatorMemory].Contains(point)) {
+        std::wstring text;
+        if (layouts_.AdvancedMemory()) {
+            for (int slot = 0; slot < MemorySlots::kSlots; ++slot) {
+                text += L"Memory" + FormatInteger(slot) + L": " + engine_.Memories().Text(slot) + L"\n";
+            }
+            Platform().notifier->ShowMessage(text, L"Tallyx Memory", NotifierIcon::Information, NotifierButtons::Ok);
+        } else if (engine_.IsMemoryUsed(0)) {
+            Platform().notifier->ShowMessage(L"Memory: " + engine_.Memories().Text(0), L"Tallyx",
+                                             NotifierIcon::Information, NotifierButtons::Ok);
+        }
+    }
+    if (Window()) Window()->Invalidate(repaint);
+}
+
+void KeypadPanel::InvalidateDisplay()
+{
+    if (Window() && DisplayShown()) Window()->Invalidate(geometry_.display);
+}
+
+void KeypadPanel::FireKey(std::int32_t type, std::int32_t id)
+{
+    if (type == ButtonTypeWorksheet || (type == ButtonTypeGraph && id == 0)) return;
+    engine_.PressButton(type, id);
+    FollowShiftState();
+    InvalidateDisplay();
+}
+
+void KeypadPanel::FollowShiftState()
+{
+    const int state = engine_.GetShiftState();
+    if (state == shiftState_) return;
+    shiftState_ = state;
+    if (Window()) {
+        Window()->Invalidate(geometry_.alternateArea);
+        for (const Rect& indicator : geometry_.indicators) Window()->Invalidate(indicator);
+    }
+}
+
+long KeypadPanel::UserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    switch (message) {
+    case kKeyMessage: FireKey(static_cast<std::int32_t>(first), static_cast<std::int32_t>(second)); return 1;
+    case SoftKeyBar::kLeftMessage: return ShowFileMenu();
+    case SoftKeyBar::kRightMessage: return ShowViewMenu();
+    case SoftKeyBar::kMiddleMessage: SwitchType(layouts_.PreviousIndex()); return 1;
+    default: return kNotHandled;
+    }
+}
+
+long KeypadPanel::Char(wchar_t character)
+{
+    const std::optional<MappedKey> key = keyMapper_.MapCharacter(character, engine_.GetBase());
+    if (!key) return kNotHandled;
+    if (key->press) {
+        engine_.PressButton(key->type, key->id);
+        FollowShiftState();
+    }
+    if (Window()) Window()->InvalidateAll();
+    return 1;
+}
+
+long KeypadPanel::KeyDown(std::uint32_t)
+{
+    InvalidateDisplay();
+    return 1;
+}
+
+long KeypadPanel::KeyUp(std::uint32_t virtualKey)
+{
+    switch (virtualKey) {
+    case VK_LEFT:
+    case VK_RIGHT: SwitchType(CycledType(settings_.calculatorType, virtualKey == VK_RIGHT)); return 1;
+    case VK_UP:
+    case VK_DOWN:
+        if (engine_.GetMode() == CalcModeExpression && (virtualKey == VK_UP ? engine_.HistoryUp() : engine_.HistoryDown())) {
+            InvalidateDisplay();
+        }
+        return 1;
+    case VK_F1: return ShowFileMenu();
+    case VK_F2: return ShowViewMenu();
+    default: InvalidateDisplay(); return 1;
+    }
+}
+
+long KeypadPanel::Command(std::uint32_t command, std::intptr_t)
+{
+    if (const std::optional<int> type = TypeOfMenuCommand(command)) {
+        SwitchType(*type);
+    } else if (command == kCopyCommand || command == kPasteCommand) {
+        engine_.PressButton(ButtonTypeClipboard, command == kCopyCommand ? kCopyId : kPasteId);
+    } else if (command == kRegionalCommand) {
+        settings_.regional = !settings_.regional;
+    } else if (command == kExitCommand) {
+        ReleaseKeys();
+        CurrentWindowFactory().Quit(0);
+        return 1;
+    } else {
+        return kNotHandled;
+    }
+    InvalidateDisplay();
+    return 1;
+}
+
+void KeypadPanel::ReleaseKeys()
+{
+    mainKeys_.clear();
+    for (auto& set : alternateKeys_) set.clear();
+    faces_.Clear();
+}
+
+long KeypadPanel::Timer(std::uintptr_t)
+{
+    return kNotHandled;
+}
+
+}  // namespace tallyx

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/keypad_settings.h"
+#include "app/panel.h"
+#include "keypad/key_mapper.h"
+#include "keypad/keypad_layouts.h"
+#include "keypad/panel/face_cache.h"
+#include "keypad/panel/key_button.h"
+#include "keypad/panel/keypad_geometry.h"
+#include "keypad/panel/soft_key_bar.h"
+
+namespace tallyx {
+
+class CalcEngine;
+class NumberFormatter;
+class Registry;
+
+// The calculator window's content: display, alternate and main key areas
+// and the soft-key bar, for every calculator type. Reads the settings when
+// built and writes them when destroyed.
+class KeypadPanel : public Panel {
+public:
+    static constexpr std::uint32_t kKeyMessage = 1147;
+
+    KeypadPanel(CalcEngine& engine, NumberFormatter& formatter, Registry& registry);
+    ~KeypadPanel() override;
+
+    long Draw(Canvas& canvas, const Rect& clip) override;
+    long Size(int width, int height) override;
+    long Char(wchar_t character) override;
+    long KeyDown(std::uint32_t virtualKey) override;
+    long KeyUp(std::uint32_t virtualKey) override;
+    long PenUp(Point point) override;
+    long PenDown(Point point) override;
+    long PenMove(Point point) override;
+    long SetWindow(WindowHost* window) override;
+    long UserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
+    long Command(std::uint32_t command, std::intptr_t parameter) override;
+    long Timer(std::uintptr_t timer) override;
+
+    // Makes a calculator type current; false when its layout cannot be built.
+    bool SwitchType(int type);
+    // Writes every setting and the memories.
+    void SaveSettings();
+
+    int CurrentType() const { return settings_.calculatorType; }
+    const PanelSettings& Settings() const { return settings_; }
+    const KeypadGeometry& Geometry() const { return geometry_; }
+    const std::vector<KeyButton>& MainKeys() const { return mainKeys_; }
+    // The alternate keys of the current shift state.
+    const std::vector<KeyButton>& AlternateKeys() const;
+    const KeypadLayouts& Layouts() const { return layouts_; }
+    // The font of a key's caption: by caption length and area.
+    const FontSpec& CaptionFont(const KeyButton& key, bool main) const;
+
+private:
+    enum AlternateSet : std::size_t { SetAlternate, SetSecond, SetHyperbolic, SetHyperbolicSecond, SetCount };
+
+    void ApplyEntryMode();
+    void Rebuild();
+    void BuildKeys();
+    std::vector<KeyButton> MakeKeys(const std::vector<ButtonDef>& buttons, const std::vector<Rect>& rects);
+    std::vector<KeyButton>& ShownAlternateKeys();
+    bool KeypadShown() const;
+    bool DisplayShown() const;
+    void DrawKeys(Canvas& canvas, const Rect& clip);
+    void DrawTypeName(Canvas& canvas);
+    void FireKey(std::int32_t type, std::int32_t id);
+    void TapDisplay(Point point);
+    void FollowShiftState();
+    void InvalidateDisplay();
+    void ReleaseKeys();
+
+    CalcEngine& engine_;
+    NumberFormatter& formatter_;
+    Registry& registry_;
+    KeypadLayouts layouts_;
+    KeyMapper keyMapper_;
+    SoftKeyBar softKeys_;
+    FaceCache faces_;
+    PanelSettings settings_;
+    ScreenMetrics metrics_;
+    KeypadGeometry geometry_;
+    std::vector<KeyButton> mainKeys_;
+    std::array<std::vector<KeyButton>, SetCount> alternateKeys_;
+    int shiftState_;
+    bool penOnDisplay_ = false;
+};
+
+}  // namespace tallyx

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "keypad/panel/keypad_geometry.h"
+#include "ui/canvas.h"
+
+namespace tallyx {
+
+class WindowHost;
+
+// The strip at the bottom of the window: "File" on the left, "Menu" on the
+// right, "Cancel" alone while a drawn menu is open. A tap posts the message
+// of its region to the window.
+class SoftKeyBar {
+public:
+    static constexpr std::uint32_t kLeftMessage = 1224;
+    static constexpr std::uint32_t kRightMessage = 1225;
+    static constexpr std::uint32_t kMiddleMessage = 1226;
+
+    void Place(const KeypadGeometry& geometry, std::int32_t skinIndex);
+    void SetWindow(WindowHost* window) { window_ = window; }
+    void SetMenuOpen(bool open) { menuOpen_ = open; }
+
+    // Each answers whether the point was on the bar.
+    bool PenDown(Point point);
+    bool PenUp(Point point);
+
+    void Draw(Canvas& canvas) const;
+    const Rect& Bounds() const { return bar_; }
+    SoftKeyRegion PressedRegion() const { return pressed_; }
+
+private:
+    SoftKeyRegion RegionAt(Point point) const;
+    const Rect& RegionRect(SoftKeyRegion region) const;
+    void DrawCaption(Canvas& canvas, std::wstring_view caption, SoftKeyRegion region) const;
+
+    Rect bar_;
+    Rect left_;
+    Rect middle_;
+    Rect right_;
+    int icon_ = 32;
+    std::int32_t skinIndex_ = 0;
+    SoftKeyRegion pressed_ = SoftKeyNone;
+    bool menuOpen_ = false;
+    WindowHost* window_ = nullptr;
+};
+
+}  // namespace tallyx

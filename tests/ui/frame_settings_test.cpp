@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "app/calculator_types.h"
+#include "frame_test_support.h"
+
+namespace tallyx {
+namespace {
+
+std::optional<std::uint32_t> Stored(Registry& registry, std::wstring_view name)
+{
+    std::uint32_t value = 0;
+    if (registry.ReadDword(kTallyxKey, name, value) != StatusOk) return std::nullopt;
+    return value;
+}
+
+TEST(FrameSettings, FirstStartDefaults)
+{
+    FrameHarness harness;
+    harness.Open(480, 640);
+    const PanelSettings& settings = harness.Keypad().Settings();
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard);
+    EXPECT_EQ(settings.entryMode, CalcModeAlgebraic);
+    EXPECT_EQ(harness.Engine().GetMode(), CalcModeAlgebraic);
+    EXPECT_EQ(settings.playSounds, 1);
+    EXPECT_EQ(harness.Keypad().Layouts().SkinIndex(), 0);
+    EXPECT_EQ(harness.Engine().GetWordSize(), 32);
+    EXPECT_EQ(harness.Engine().Rpn().Depth() + 1, 4);  // levels counting X
+    EXPECT_EQ(harness.Host().Widget()->windowTitle().toStdWString(), L"Tallyx - Standard");
+}
+
+TEST(FrameSettings, EveryValueIsWrittenAtExit)
+{
+    FrameHarness harness;
+    harness.Open(240, 320);
+    harness.Close();
+    const std::wstring_view names[] = {L"CalcType",  L"CalcMode",    L"AdvMem",       L"RPNStack",  L"Notation",
+                                       L"BaseBits",  L"RegionalSettings", L"PlaySounds", L"Skin",   L"Ani2ndHyp",
+                                       L"FixedDigits", L"TVMEndPay", L"MortPaymentSched", L"GraphFast", L"GraphPoints",
+                                       L"DRG",       L"Size",        L"UseTape"};
+    for (const std::wstring_view name : names) {
+        EXPECT_TRUE(Stored(harness.registry, name).has_value()) << std::wstring(name);
+    }
+    std::wstring memory;
+    EXPECT_EQ(harness.registry.ReadString(kTallyxKey, L"Memory9", memory), StatusOk);
+}
+
+TEST(FrameSettings, SettingsSurviveARestart)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeNormal);
+    harness.Open(480, 640);
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorFinancial));
+    harness.TapKeys({L"4", L"2", L"MS"});
+    harness.Formatter().SetNotation(NotationScientific);
+    harness.Engine().SetAngleUnit(2);
+    harness.Close();
+
+    harness.Open(480, 640);
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorFinancial);
+    EXPECT_EQ(harness.Engine().GetMode(), CalcModeNormal);
+    EXPECT_EQ(harness.Engine().Memories().Text(0), L"42");
+    EXPECT_EQ(harness.Formatter().GetNotation(), NotationScientific);
+    EXPECT_EQ(harness.Engine().GetAngleUnit(), 2);
+}
+
+struct StoredValueCase {
+    std::wstring_view name;
+    std::uint32_t stored;
+    std::uint32_t savedBack;
+};
+
+TEST(FrameSettings, OutOfRangeValuesAreIgnored)
+{
+    const StoredValueCase cases[] = {
+        {L"RPNStack", 60, 4}, {L"RPNStack", 50, 50}, {L"RPNStack", 2, 4},  {L"FixedDigits", 12, 2},
+        {L"FixedDigits", 5, 5}, {L"BaseBits", 0x110, 16}, {L"Notation", 9, 0},
+    };
+    for (const StoredValueCase& c : cases) {
+        FrameHarness harness;
+        harness.registry.WriteDword(kTallyxKey, c.name, c.stored);
+        harness.Open(240, 320);
+        harness.Close();
+        EXPECT_EQ(Stored(harness.registry, c.name), c.savedBack) << std::wstring(c.name) << " " << c.stored;
+    }
+}
+
+TEST(FrameSettings, LongStoredMemoryIsCutToTheSlot)
+{
+    FrameHarness harness;
+    harness.registry.WriteString(kTallyxKey, L"Memory3", std::wstring(40, L'7'));
+    harness.registry.WriteString(kTallyxKey, L"Memory1", L"2.5");
+    harness.Open(240, 320);
+    EXPECT_EQ(harness.Engine().Memories().Text(3), std::wstring(31, L'7'));
+    EXPECT_EQ(harness.Engine().Memories().Text(1), L"2.5");
+}
+
+TEST(FrameSettings, UnknownStoredTypeStartsInStandard)
+{
+    for (const std::uint32_t type : {11u, 12u, 99u}) {
+        FrameHarness harness;
+        harness.registry.WriteDword(kTallyxKey, L"CalcType", type);
+        harness.Open(240, 320);
+        EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard) << type;
+        EXPECT_FALSE(harness.Keypad().MainKeys().empty());
+    }
+}
+
+TEST(FrameSettings, MissingCustomSkinFallsBackToTheBuiltInOne)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"Skin", 5);
+    harness.Open(240, 320);
+    EXPECT_EQ(harness.Keypad().Layouts().SkinIndex(), 0);
+    EXPECT_EQ(harness.Keypad().MainKeys().size(), 20u);
+}
+
+TEST(FrameSettings, StoredRpnModeStartsTheRpnScientificKeypad)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"CalcType", CalculatorScientific);
+    harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeRpn);
+    harness.Open(240, 320);
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientificRpn);
+    EXPECT_EQ(harness.Engine().GetMode(), CalcModeRpn);
+}
+
+}  // namespace
+}  // namespace tallyx

@@ -1,0 +1,207 @@
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "app/calculator_types.h"
+#include "frame_test_support.h"
+#include "keypad/panel/keypad_geometry.h"
+
+namespace tallyx {
+namespace {
+
+class KeypadPanelInputTest : public ::testing::Test {
+protected:
+    void SetUp() override { harness.Open(480, 640); }
+    Point IndicatorPoint(Indicator indicator)
+    {
+        return FrameHarness::Centre(harness.Keypad().Geometry().indicators[static_cast<std::size_t>(indicator)]);
+    }
+    std::wstring Title() { return harness.Host().Widget()->windowTitle().toStdWString(); }
+
+    FrameHarness harness;
+};
+
+TEST_F(KeypadPanelInputTest, TapsDriveTheEngine)
+{
+    harness.TapKeys({L"2", L"+", L"3", L"×", L"4", L"="});
+    EXPECT_EQ(harness.Shown(), L"14.");
+}
+
+TEST_F(KeypadPanelInputTest, PenSlidingOffAKeyFiresNothing)
+{
+    const Rect seven = *harness.KeyRect(L"7");
+    harness.PenDown(FrameHarness::Centre(seven));
+    EXPECT_TRUE(harness.Keypad().MainKeys()[1].Pressed());
+    const Point outside{seven.right + 20, seven.bottom + 20};
+    harness.PenMove(outside);
+    EXPECT_FALSE(harness.Keypad().MainKeys()[1].Pressed());
+    harness.PenUp(outside);
+    FrameHarness::Settle();
+    EXPECT_EQ(harness.Shown(), L"0.");
+}
+
+TEST_F(KeypadPanelInputTest, KeyPressRepaintsOnlyTheKeyAndTheDisplay)
+{
+    const Rect five = *harness.KeyRect(L"5");
+    FrameHarness::Settle();
+    harness.Host().ClearInvalidationLog();
+    harness.Tap(FrameHarness::Centre(five));
+    const auto& log = harness.Host().InvalidationLog();
+    ASSERT_FALSE(log.empty());
+    const Rect display = harness.Keypad().Geometry().display;
+    for (const Rect& rect : log) {
+        EXPECT_TRUE(rect == five || rect == display) << rect.left << "," << rect.top << " " << rect.Width() << "x"
+                                                     << rect.Height();
+    }
+    EXPECT_NE(std::find(log.begin(), log.end(), display), log.end());
+}
+
+TEST_F(KeypadPanelInputTest, NotationIndicatorCyclesToFractionsAndBack)
+{
+    const int expected[] = {NotationFixed, NotationScientific, NotationEngineering, NotationFractions, NotationNormal};
+    for (const int notation : expected) {
+        harness.Tap(IndicatorPoint(IndicatorNotation));
+        EXPECT_EQ(harness.Formatter().GetNotation(), notation);
+    }
+}
+
+TEST_F(KeypadPanelInputTest, AngleIndicatorPressesDrgConvert)
+{
+    harness.Type(L"180");
+    harness.Tap(IndicatorPoint(IndicatorAngle));
+    EXPECT_EQ(harness.Shown().substr(0, 7), L"3.14159");
+}
+
+TEST_F(KeypadPanelInputTest, BaseIndicatorCyclesOnlyInTheBaseType)
+{
+    harness.Tap(IndicatorPoint(IndicatorBase));
+    EXPECT_EQ(harness.Engine().GetBase(), 10);
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorBase));
+    for (const int base : {16, 2, 8, 10}) {
+        harness.Tap(IndicatorPoint(IndicatorBase));
+        EXPECT_EQ(harness.Engine().GetBase(), base);
+    }
+}
+
+TEST_F(KeypadPanelInputTest, WordSizeIndicatorInOtherBases)
+{
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorBase));
+    harness.Tap(IndicatorPoint(IndicatorBase));
+    ASSERT_EQ(harness.Engine().GetBase(), 16);
+    harness.Engine().SetWordSize(64);
+    for (const int bits : {8, 16, 32, 48, 8}) {
+        harness.Tap(IndicatorPoint(IndicatorNotation));
+        EXPECT_EQ(harness.Engine().GetWordSize(), bits);
+    }
+}
+
+TEST_F(KeypadPanelInputTest, MemoryIndicatorShowsThePlainMemory)
+{
+    harness.Tap(IndicatorPoint(IndicatorMemory));
+    EXPECT_TRUE(harness.notifier.messages.empty());
+    harness.TapKeys({L"7", L"MS"});
+    harness.Tap(IndicatorPoint(IndicatorMemory));
+    ASSERT_EQ(harness.notifier.messages.size(), 1u);
+    EXPECT_EQ(harness.notifier.messages[0].text, L"Memory: 7");
+}
+
+TEST(KeypadPanelAdvancedMemory, MemoryIndicatorListsAllTen)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"AdvMem", 1);
+    harness.Open(480, 640);
+    EXPECT_EQ(std::wstring(harness.Keypad().MainKeys()[0].Button().caption), L"STO");
+    harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().indicators[IndicatorMemory]));
+    ASSERT_EQ(harness.notifier.messages.size(), 1u);
+    const std::wstring& text = harness.notifier.messages[0].text;
+    EXPECT_EQ(harness.notifier.messages[0].caption, L"Tallyx Memory");
+    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 10);
+    EXPECT_NE(text.find(L"Memory9: \n"), std::wstring::npos);
+}
+
+struct CycleCase {
+    int from;
+    std::uint32_t key;
+    int to;
+};
+
+TEST_F(KeypadPanelInputTest, CursorKeysCycleTheTypes)
+{
+    const CycleCase cases[] = {
+        {CalculatorStandard, VK_LEFT, CalculatorStatistics}, {CalculatorStatistics, VK_RIGHT, CalculatorStandard},
+        {CalculatorStandard, VK_RIGHT, CalculatorScientific}, {CalculatorScientific, VK_RIGHT, CalculatorBase},
+        {CalculatorBase, VK_LEFT, CalculatorScientific},      {CalculatorFinancial, VK_RIGHT, CalculatorStatistics},
+    };
+    for (const CycleCase& c : cases) {
+        ASSERT_TRUE(harness.Keypad().SwitchType(c.from));
+        harness.KeyUp(c.key);
+        EXPECT_EQ(harness.Keypad().CurrentType(), c.to) << c.from;
+        EXPECT_EQ(Title(), WindowTitleFor(c.to));
+    }
+}
+
+TEST(KeypadPanelRpn, ScientificFollowsRpnEntry)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeRpn);
+    harness.Open(480, 640);
+    harness.KeyUp(VK_RIGHT);
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientificRpn);
+    EXPECT_EQ(harness.Host().Widget()->windowTitle().toStdWString(), L"Tallyx - Scientific");
+    harness.Frame().WindowProcedure(WM_COMMAND, 32770, 0);
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientificRpn);
+    harness.KeyUp(VK_LEFT);
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard);
+}
+
+TEST_F(KeypadPanelInputTest, SecondKeyShowsTheOtherKeySet)
+{
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    EXPECT_EQ(std::wstring(harness.Keypad().AlternateKeys()[7].Button().caption), L"sin");
+    harness.TapKeys({L"2ndF"});
+    EXPECT_EQ(std::wstring(harness.Keypad().AlternateKeys()[7].Button().caption), L"asin");
+    harness.TapKeys({L"Hyp"});
+    EXPECT_EQ(std::wstring(harness.Keypad().AlternateKeys()[7].Button().caption), L"asnh");
+}
+
+struct TypedCase {
+    int base;
+    std::wstring_view typed;
+    std::wstring_view shown;
+};
+
+TEST_F(KeypadPanelInputTest, TypedCharactersPressKeys)
+{
+    const TypedCase cases[] = {
+        {10, L"12+30=", L"42."}, {10, L"7*6\r", L"42."}, {10, L"9-2=", L"7."},
+        {10, L"45$", L"0."},     {10, L"0c", L"1."},     {16, L"c", L"C"},
+    };
+    for (const TypedCase& c : cases) {
+        ASSERT_TRUE(harness.Keypad().SwitchType(c.base == 10 ? CalculatorStandard : CalculatorBase));
+        harness.Engine().PressButton(ButtonTypeBase, c.base);
+        harness.Engine().PressButton(ButtonTypeClear, 1);
+        harness.Type(c.typed);
+        EXPECT_EQ(harness.Shown(), c.shown) << std::wstring(c.typed);
+    }
+}
+
+TEST_F(KeypadPanelInputTest, SoftKeyMiddleGoesBackToThePreviousType)
+{
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorFinancial));
+    harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().softKeyMiddle));
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard);
+}
+
+TEST_F(KeypadPanelInputTest, MenuCommandsSwitchTypes)
+{
+    const std::pair<std::uint32_t, int> cases[] = {{32771, CalculatorBase},   {20200, CalculatorGraphing},
+                                                   {20199, CalculatorUnits},  {20196, CalculatorConstants},
+                                                   {20186, CalculatorStatistics}, {32769, CalculatorStandard}};
+    for (const auto& [command, type] : cases) {
+        harness.Frame().WindowProcedure(WM_COMMAND, command, 0);
+        EXPECT_EQ(harness.Keypad().CurrentType(), type) << command;
+    }
+}
+
+}  // namespace
+}  // namespace tallyx
