@@ -179,7 +179,7 @@ bool ExpressionScanner::Emit(TokenCode code)
 
 bool ExpressionScanner::Take(char character)
 {
-    if (Peek() != character || position_ == text_.size()) return false;
+    if (position_ == text_.size() || text_[position_] != character) return false;
     ++position_;
     return true;
 }
