@@ -121,6 +121,8 @@ std::optional<std::wstring> FixedStep(const std::wstring& text, int digits, int 
 // Adds one at the last digit, carrying through nines.
 void RoundUpLastDigit(std::wstring& text)
 {
+    const std::size_t firstDigit = text.find_first_of(L"0123456789");
+    if (firstDigit == std::wstring::npos) return;
     for (std::size_t position = text.size(); position-- > 0;) {
         if (!IsDigit(text[position])) continue;
         if (text[position] != L'9') {
@@ -129,7 +131,7 @@ void RoundUpLastDigit(std::wstring& text)
         }
         text[position] = L'0';
     }
-    text.insert(text.find_first_of(L"0123456789"), 1, L'1');
+    text.insert(firstDigit, 1, L'1');
 }
 
 void DropTrailingZeros(std::wstring& significand)
