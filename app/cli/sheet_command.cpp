@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/cli/cli_command.h"
 #include "platform/file_registry.h"
@@ -47,7 +49,8 @@ std::optional<std::pair<std::wstring, std::wstring>> SplitAssignment(const std::
     return std::make_pair(text.substr(0, equals), text.substr(equals + 1));
 }
 
-bool IsWholeNumber(std::wstring_view text, bool integer)
+// The whole text is one number (an integer, when asked), as a user would type it.
+bool IsNumberText(std::wstring_view text, bool integerOnly)
 {
     const std::wstring_view trimmed = TrimBlanks(text);
     std::size_t consumed = 0;
@@ -55,13 +58,13 @@ bool IsWholeNumber(std::wstring_view text, bool integer)
     if (consumed == 0 || consumed != trimmed.size()) {
         return false;
     }
-    return !integer || trimmed.find_first_of(L".eE") == std::wstring_view::npos;
+    return !integerOnly || trimmed.find_first_of(L".eE") == std::wstring_view::npos;
 }
 
 const OptionSetter* FindOption(const std::pair<std::wstring, std::wstring>& assignment)
 {
     for (const OptionSetter& setter : kOptionSetters) {
-        if (EqualNoCase(setter.name, assignment.first) && IsWholeNumber(assignment.second, true)) {
+        if (EqualNoCase(setter.name, assignment.first) && IsNumberText(assignment.second, true)) {
             return &setter;
         }
     }
@@ -138,7 +141,7 @@ std::optional<int> FindRow(const Worksheet& sheet, const std::wstring& row)
             return static_cast<int>(cell);
         }
     }
-    if (IsWholeNumber(row, true)) {
+    if (IsNumberText(row, true)) {
         const std::int32_t index = ParseLong(row);
         if (index >= 0 && index < static_cast<std::int32_t>(cells.size())) {
             return index;
@@ -154,7 +157,7 @@ bool Enter(Worksheet& sheet, int cell, const std::wstring& value, std::ostream& 
         error << "tallyx-cli sheet: '" << NarrowUtf8(sheet.Cells()[cell].Label()) << "' is a result and takes no input\n";
         return false;
     }
-    if (!IsWholeNumber(value, false)) {
+    if (!IsNumberText(value, false)) {
         error << "tallyx-cli sheet: '" << NarrowUtf8(value) << "' is not a number\n";
         return false;
     }

@@ -37,6 +37,8 @@ TEST(CellNumberTextTest, EveryTextFitsACell)
         EXPECT_LE(CellNumberText(value).size(), 31u) << value;
     }
     EXPECT_EQ(CellIntegerText(-32768), L"-32768");
+    EXPECT_EQ(CellNumberText(std::numeric_limits<double>::infinity()), L"infinity");
+    EXPECT_EQ(CellNumberText(std::numeric_limits<double>::quiet_NaN()), L"imaginary");
 }
 
 }  // namespace
