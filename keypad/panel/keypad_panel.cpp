@@ -212,6 +212,40 @@ const FontSpec& KeypadPanel::CaptionFont(const KeyButton& key, bool main) const
 
 long KeypadPanel::Draw(Canvas& canvas, const Rect& clip)
 {
+    DrawLive(canvas, clip);
+    if (transition_.Active()) transition_.Draw(canvas);
+    return 1;
+}
+
+std::unique_ptr<Image> KeypadPanel::Snapshot()
+{
+    if (!Window() || metrics_.width <= 0 || metrics_.height <= 0) return nullptr;
+    std::unique_ptr<Image> image = Window()->CreateImage(metrics_.width, metrics_.height);
+    if (image) DrawLive(image->Paint(), {0, 0, metrics_.width, metrics_.height});
+    return image;
+}
+
+void KeypadPanel::StartTransition(std::unique_ptr<Image> from, const Rect& area, SlideDirection direction,
+                                  std::chrono::milliseconds duration)
+{
+    std::unique_ptr<Image> to = Snapshot();
+    if (!from || !to) return;
+    transition_.Start(std::move(from), std::move(to), area, direction, duration);
+    Window()->SetTimer(kTransitionTimer, kTransitionFrameMilliseconds);
+    Window()->Invalidate(area);
+}
+
+void KeypadPanel::SlideToType(int type, bool forward)
+{
+    std::unique_ptr<Image> from = Snapshot();
+    const int before = settings_.calculatorType;
+    if (!SwitchType(type) || before == settings_.calculatorType) return;
+    StartTransition(std::move(from), {0, 0, metrics_.width, metrics_.height},
+                    forward ? SlideDirection::FromRight : SlideDirection::FromLeft, KeypadTransition::kTypeSlide);
+}
+
+void KeypadPanel::DrawLive(Canvas& canvas, const Rect& clip)
+{
     const Rect client{0, 0, metrics_.width, metrics_.height};
     canvas.FillRect(client.Intersected(clip), layouts_.Colors().background);
     if (IsFullPanelType(settings_.calculatorType)) {
@@ -223,7 +257,6 @@ long KeypadPanel::Draw(Canvas& canvas, const Rect& clip)
         }
     }
     softKeys_.Draw(canvas);
-    return 1;
 }
 
 void KeypadPanel::DrawKeys(Canvas& canvas, const Rect& clip)
@@ -332,7 +365,15 @@ void KeypadPanel::FollowShiftState()
 {
     const int state = engine_.GetShiftState();
     if (state == shiftState_) return;
+    std::unique_ptr<Image> from = settings_.animateShift ? Snapshot() : nullptr;
     shiftState_ = state;
+    if (from) {
+        // The new set comes in from the side the area grows from; back to no shift it leaves that way.
+        const bool toNone = state == ShiftStateNone;
+        const SlideDirection direction = metrics_.Landscape() ? (toNone ? SlideDirection::FromLeft : SlideDirection::FromRight)
+                                                              : (toNone ? SlideDirection::FromBottom : SlideDirection::FromTop);
+        StartTransition(std::move(from), geometry_.alternateArea, direction, KeypadTransition::kShiftSlide);
+    }
     if (Window()) {
         Window()->Invalidate(geometry_.alternateArea);
         for (const Rect& indicator : geometry_.indicators) Window()->Invalidate(indicator);
@@ -372,7 +413,7 @@ long KeypadPanel::KeyUp(std::uint32_t virtualKey)
 {
     switch (virtualKey) {
     case VK_LEFT:
-    case VK_RIGHT: SwitchType(CycledType(settings_.calculatorType, virtualKey == VK_RIGHT)); return 1;
+    case VK_RIGHT: SlideToType(CycledType(settings_.calculatorType, virtualKey == VK_RIGHT), virtualKey == VK_RIGHT); return 1;
     case VK_UP:
     case VK_DOWN:
         if (engine_.GetMode() == CalcModeExpression && (virtualKey == VK_UP ? engine_.HistoryUp() : engine_.HistoryDown())) {
@@ -411,9 +452,12 @@ void KeypadPanel::ReleaseKeys()
     faces_.Clear();
 }
 
-long KeypadPanel::Timer(std::uintptr_t)
+long KeypadPanel::Timer(std::uintptr_t timer)
 {
-    return kNotHandled;
+    if (timer != kTransitionTimer || !Window()) return kNotHandled;
+    if (!transition_.Active()) Window()->KillTimer(kTransitionTimer);
+    Window()->Invalidate(transition_.Area());
+    return 1;
 }
 
 }  // namespace tallyx

@@ -12,6 +12,7 @@
 #include "keypad/panel/face_cache.h"
 #include "keypad/panel/key_button.h"
 #include "keypad/panel/keypad_geometry.h"
+#include "keypad/panel/keypad_transition.h"
 #include "keypad/panel/soft_key_bar.h"
 
 namespace tallyx {
@@ -26,6 +27,8 @@ class Registry;
 class KeypadPanel : public Panel {
 public:
     static constexpr std::uint32_t kKeyMessage = 1147;
+    static constexpr std::uintptr_t kTransitionTimer = 1;
+    static constexpr int kTransitionFrameMilliseconds = 16;
 
     KeypadPanel(CalcEngine& engine, NumberFormatter& formatter, Registry& registry);
     ~KeypadPanel() override;
@@ -55,6 +58,7 @@ public:
     // The alternate keys of the current shift state.
     const std::vector<KeyButton>& AlternateKeys() const;
     const KeypadLayouts& Layouts() const { return layouts_; }
+    KeypadTransition& Transition() { return transition_; }
     // The font of a key's caption: by caption length and area.
     const FontSpec& CaptionFont(const KeyButton& key, bool main) const;
 
@@ -68,7 +72,13 @@ private:
     std::vector<KeyButton>& ShownAlternateKeys();
     bool KeypadShown() const;
     bool DisplayShown() const;
+    void DrawLive(Canvas& canvas, const Rect& clip);
     void DrawKeys(Canvas& canvas, const Rect& clip);
+    // The window as it would be drawn now, for a transition.
+    std::unique_ptr<Image> Snapshot();
+    void StartTransition(std::unique_ptr<Image> from, const Rect& area, SlideDirection direction,
+                         std::chrono::milliseconds duration);
+    void SlideToType(int type, bool forward);
     void DrawTypeName(Canvas& canvas);
     void FireKey(std::int32_t type, std::int32_t id);
     void TapDisplay(Point point);
@@ -86,6 +96,7 @@ private:
     PanelSettings settings_;
     ScreenMetrics metrics_;
     KeypadGeometry geometry_;
+    KeypadTransition transition_;
     std::vector<KeyButton> mainKeys_;
     std::array<std::vector<KeyButton>, SetCount> alternateKeys_;
     int shiftState_;
