@@ -1,6 +1,10 @@
 #include "keypad/panel/keypad_panel.h"
 
+#include <array>
+#include <cstdlib>
+
 #include "app/calculator_types.h"
+#include "app/options_dialog.h"
 #include "engine/calc_engine.h"
 #include "engine/number_formatter.h"
 #include "keypad/panel/display_indicators.h"
@@ -26,6 +30,36 @@ constexpr std::int32_t kCopyId = 0;
 constexpr std::int32_t kPasteId = 2;
 constexpr std::int32_t kClearAll = 0;
 constexpr std::int32_t kAngleKeyId = 12;
+constexpr std::uint32_t kOptionsCommand = 32773;
+constexpr std::uint32_t kViewTapeCommand = 32768;
+constexpr std::uint32_t kFileMenuCommand = 20201;
+constexpr std::uint32_t kTypeMenuCommand = 20203;
+constexpr std::uint32_t kNoCommand = 0xFFFFFFFF;
+constexpr unsigned kFileMenuStyle = 13;
+constexpr unsigned kTypeMenuStyle = 29;
+constexpr int kRpnMenuMostLevels = 10;
+constexpr int kRpnMenuTallFrom = 6;
+// A held press that moves further than this is no tap and hold.
+constexpr int kHoldSlop = 4;
+
+struct MenuItemDef {
+    const wchar_t* text;  // none: a separator
+    std::uint32_t command;
+};
+
+constexpr std::array kFileMenu = {
+    MenuItemDef{L"Copy", kCopyCommand},      MenuItemDef{L"Paste", kPasteCommand},
+    MenuItemDef{nullptr, 0},                 MenuItemDef{L"View Tape...", kViewTapeCommand},
+    MenuItemDef{L"Update Currencies", 32761}, MenuItemDef{nullptr, 0},
+    MenuItemDef{L"Help...", 32764},          MenuItemDef{L"About...", 32763},
+    MenuItemDef{L"Options...", kOptionsCommand}, MenuItemDef{nullptr, 0},
+    MenuItemDef{L"Exit", kExitCommand},
+};
+
+constexpr std::array kContextMenu = {MenuItemDef{L"Copy", kCopyCommand}, MenuItemDef{L"Paste", kPasteCommand}};
+
+// The labels of the bottom four stack rows, X last.
+constexpr std::array kStackLabels = {L"T:", L"Z:", L"Y:", L"X:"};
 
 // Types whose mode panel covers the whole window.
 bool IsFullPanelType(int type)
@@ -256,6 +290,7 @@ void KeypadPanel::DrawLive(Canvas& canvas, const Rect& clip)
             DisplayPainter(geometry_, layouts_.Colors(), engine_, formatter_, settings_.regional).Draw(canvas);
         }
     }
+    softKeys_.SetMenuOpen(menu_.IsOpen());
     softKeys_.Draw(canvas);
 }
 
@@ -279,6 +314,7 @@ void KeypadPanel::DrawTypeName(Canvas& canvas)
 
 long KeypadPanel::PenDown(Point point)
 {
+    if (menu_.IsOpen()) return 1;
     if (softKeys_.PenDown(point)) return 1;
     penOnDisplay_ = DisplayShown() && geometry_.display.Contains(point);
     for (KeyButton& key : mainKeys_) {
@@ -287,11 +323,18 @@ long KeypadPanel::PenDown(Point point)
     for (KeyButton& key : ShownAlternateKeys()) {
         if (key.PenDown(point)) return 1;
     }
+    holdPoint_ = point;
+    if (Window()) Window()->SetTimer(kHoldTimer, kHoldMilliseconds);
     return 1;
 }
 
 long KeypadPanel::PenMove(Point point)
 {
+    if (menu_.IsOpen()) return 1;
+    if (holdPoint_ && (std::abs(point.x - holdPoint_->x) > kHoldSlop || std::abs(point.y - holdPoint_->y) > kHoldSlop)) {
+        holdPoint_.reset();
+        if (Window()) Window()->KillTimer(kHoldTimer);
+    }
     for (KeyButton& key : mainKeys_) key.PenMove(point);
     for (KeyButton& key : ShownAlternateKeys()) key.PenMove(point);
     return 1;
@@ -299,6 +342,11 @@ long KeypadPanel::PenMove(Point point)
 
 long KeypadPanel::PenUp(Point point)
 {
+    if (menu_.IsOpen()) return 1;
+    if (holdPoint_) {
+        holdPoint_.reset();
+        if (Window()) Window()->KillTimer(kHoldTimer);
+    }
     if (softKeys_.PenUp(point)) return 1;
     if (penOnDisplay_ && geometry_.display.Contains(point)) {
         penOnDisplay_ = false;
@@ -344,6 +392,8 @@ void KeypadPanel::TapDisplay(Point point)
             Platform().notifier->ShowMessage(L"Memory: " + engine_.Memories().Text(0), L"Tallyx",
                                              NotifierIcon::Information, NotifierButtons::Ok);
         }
+    } else if (engine_.GetMode() == CalcModeRpn && engine_.Rpn().Depth() + 1 <= kRpnMenuMostLevels) {
+        ShowRpnStackMenu();
     }
     if (Window()) Window()->Invalidate(repaint);
 }
@@ -434,6 +484,12 @@ long KeypadPanel::Command(std::uint32_t command, std::intptr_t)
         engine_.PressButton(ButtonTypeClipboard, command == kCopyCommand ? kCopyId : kPasteId);
     } else if (command == kRegionalCommand) {
         settings_.regional = !settings_.regional;
+    } else if (command == kFileMenuCommand) {
+        return ShowFileMenu();
+    } else if (command == kTypeMenuCommand) {
+        return ShowViewMenu();
+    } else if (command == kOptionsCommand) {
+        RunOptions();
     } else if (command == kExitCommand) {
         ReleaseKeys();
         CurrentWindowFactory().Quit(0);
@@ -454,10 +510,142 @@ void KeypadPanel::ReleaseKeys()
 
 long KeypadPanel::Timer(std::uintptr_t timer)
 {
+    if (timer == kHoldTimer && Window()) {
+        Window()->KillTimer(kHoldTimer);
+        if (holdPoint_) ShowContextMenu(*holdPoint_);
+        holdPoint_.reset();
+        return 1;
+    }
     if (timer != kTransitionTimer || !Window()) return kNotHandled;
     if (!transition_.Active()) Window()->KillTimer(kTransitionTimer);
     Window()->Invalidate(transition_.Area());
     return 1;
+}
+
+void KeypadPanel::ShowMenu(unsigned style, const Rect& area)
+{
+    if (!Window()) return;
+    menu_.List().SetColors(MenuColors::ForSkin(layouts_.Colors()));
+    menu_.List().SetRowHeights(MenuList::DefaultRowHeight(metrics_.icon), MenuList::DefaultRowHeight(metrics_.icon));
+    menu_.List().SetFont(FontSpec{L"Tahoma", 4 * metrics_.icon / 9, 400});
+    menu_.Show(*Window(), style, area);
+    Window()->Invalidate(geometry_.softKeyBar);
+}
+
+long KeypadPanel::ShowFileMenu()
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    for (const MenuItemDef& item : kFileMenu) {
+        if (!item.text) {
+            list.AddSeparator();
+        } else if (item.command != kViewTapeCommand || engine_.IsTapeOn()) {
+            list.AddItem(item.text, item.command);
+        }
+    }
+    ShowMenu(kFileMenuStyle, {0, 0, metrics_.width, geometry_.softKeyBar.top});
+    return 1;
+}
+
+long KeypadPanel::ShowViewMenu()
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    for (const int type : MenuTypes()) {
+        const bool current = MenuTypeOf(settings_.calculatorType) == type;
+        list.AddItem(CalculatorTypeName(type), *MenuCommandOf(type), type, current ? MenuItemChecked : MenuItemCheckable);
+    }
+    ShowMenu(kTypeMenuStyle, {0, 0, metrics_.width, geometry_.softKeyBar.top});
+    return 1;
+}
+
+void KeypadPanel::ShowContextMenu(Point point)
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    for (const MenuItemDef& item : kContextMenu) list.AddItem(item.text, item.command);
+    ShowMenu(MenuStyleFitWidth | MenuStyleFitHeight, {point.x, point.y, metrics_.width, geometry_.softKeyBar.top});
+}
+
+void KeypadPanel::ShowRpnStackMenu()
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    list.SetTitle(L"RPN Stack");
+    const RpnEngine& rpn = engine_.Rpn();
+    const int levels = rpn.Depth() + 1;
+    for (int level = levels; level >= 1; --level) {
+        const std::size_t fromBottom = static_cast<std::size_t>(level - 1);
+        const std::wstring label = fromBottom < kStackLabels.size() ? kStackLabels[kStackLabels.size() - 1 - fromBottom]
+                                                                     : FormatInteger(level) + L":";
+        // Level 1 is X, the entry; the registers above start with Y.
+        const std::wstring value = level == 1 ? engine_.GetDisplayText(settings_.regional).main
+                                              : formatter_.FormatDisplay(rpn.GetStackRegister(level - 2), settings_.regional).main;
+        list.AddItem(label + L" " + value, kNoCommand, level, MenuItemDisabled);
+    }
+    ShowMenu(levels >= kRpnMenuTallFrom ? 1u : 0u, {0, 0, metrics_.width, geometry_.softKeyBar.top});
+}
+
+OptionsRecord KeypadPanel::CurrentOptions() const
+{
+    const ProcessSettings& shared = SharedProcessSettings();
+    OptionsRecord record;
+    record[OptionRegionalSettings] = settings_.regional;
+    record[OptionPlaySounds] = settings_.playSounds;
+    record[OptionRecordTape] = engine_.IsTapeOn();
+    record[OptionAdvancedMemory] = layouts_.AdvancedMemory();
+    record[OptionCalculatorMode] = settings_.entryMode;
+    record[OptionNotation] = formatter_.GetNotation();
+    record[OptionConversionBuffer] = engine_.GetWordSize();
+    record[OptionRpnStackSize] = engine_.Rpn().Depth() + 1;
+    record[OptionSkin] = layouts_.SkinIndex();
+    record[OptionFixedDigits] = formatter_.GetFixedDigits();
+    record[OptionFastGraphing] = shared.graphFast;
+    record[OptionPointsOnly] = shared.graphPoints;
+    record[OptionEndPeriodPayments] = shared.tvmEndPayments;
+    record[OptionPaymentSchedule] = shared.mortgageSchedule;
+    record[OptionCalculatorSize] = shared.calculatorSize;
+    return record;
+}
+
+void KeypadPanel::ApplyOptions(const OptionsRecord& record)
+{
+    settings_.regional = record[OptionRegionalSettings] != 0;
+    settings_.playSounds = record[OptionPlaySounds];
+    settings_.entryMode = record[OptionCalculatorMode];
+    engine_.SetTapeRecording(record[OptionRecordTape] != 0);
+    ProcessSettings& shared = SharedProcessSettings();
+    shared.graphFast = record[OptionFastGraphing] != 0;
+    shared.graphPoints = record[OptionPointsOnly] != 0;
+    shared.tvmEndPayments = record[OptionEndPeriodPayments] != 0;
+    shared.mortgageSchedule = record[OptionPaymentSchedule];
+    shared.calculatorSize = record[OptionCalculatorSize];
+    formatter_.SetNotation(record[OptionNotation]);
+    engine_.SetWordSize(static_cast<std::int8_t>(record[OptionConversionBuffer] & 0xFF));
+    engine_.Rpn().SetStackSize(static_cast<std::int8_t>(record[OptionRpnStackSize] & 0xFF));
+    formatter_.SetFixedDigits(record[OptionFixedDigits]);
+
+    const bool rpnKeys = settings_.entryMode == CalcModeRpn;
+    const bool rebuildLayouts = record[OptionSkin] != layouts_.SkinIndex() ||
+                                (record[OptionAdvancedMemory] != 0) != layouts_.AdvancedMemory() || rpnKeys != layouts_.RpnKeys();
+    layouts_.SetAdvancedMemory(record[OptionAdvancedMemory] != 0);
+    layouts_.SetRpnKeys(rpnKeys);
+    if (rebuildLayouts && layouts_.SetSkin(record[OptionSkin], true) != StatusOk) {
+        // A skin that cannot be read leaves the built-in one.
+        layouts_.SetSkin(0, true);
+    }
+    ApplyEntryMode();
+    SwitchType(settings_.calculatorType);
+    Rebuild();
+    if (Window()) Window()->InvalidateAll();
+    SaveSettings();
+}
+
+void KeypadPanel::RunOptions()
+{
+    if (!Window()) return;
+    OptionsDialog dialog(CurrentOptions(), menu_, layouts_.SkinIndex());
+    if (dialog.Run(*Window())) ApplyOptions(dialog.Record());
 }
 
 }  // namespace tallyx

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/keypad_settings.h"
+#include "app/options_record.h"
 #include "app/panel.h"
 #include "keypad/key_mapper.h"
 #include "keypad/keypad_layouts.h"
@@ -14,6 +15,7 @@
 #include "keypad/panel/keypad_geometry.h"
 #include "keypad/panel/keypad_transition.h"
 #include "keypad/panel/soft_key_bar.h"
+#include "ui/popup_menu_window.h"
 
 namespace tallyx {
 
@@ -29,6 +31,9 @@ public:
     static constexpr std::uint32_t kKeyMessage = 1147;
     static constexpr std::uintptr_t kTransitionTimer = 1;
     static constexpr int kTransitionFrameMilliseconds = 16;
+    static constexpr std::uintptr_t kHoldTimer = 2;
+    // A press held this long without moving opens the Copy/Paste menu.
+    static constexpr int kHoldMilliseconds = 500;
 
     KeypadPanel(CalcEngine& engine, NumberFormatter& formatter, Registry& registry);
     ~KeypadPanel() override;
@@ -45,6 +50,14 @@ public:
     long UserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
     long Command(std::uint32_t command, std::intptr_t parameter) override;
     long Timer(std::uintptr_t timer) override;
+    long ShowFileMenu() override;
+    long ShowViewMenu() override;
+    // Copy and Paste at the point: a press held on no key, or the right button.
+    void ShowContextMenu(Point point);
+
+    // The options dialog's record of the current settings, and taking one back on OK.
+    OptionsRecord CurrentOptions() const;
+    void ApplyOptions(const OptionsRecord& record);
 
     // Makes a calculator type current; false when its layout cannot be built.
     bool SwitchType(int type);
@@ -59,6 +72,7 @@ public:
     const std::vector<KeyButton>& AlternateKeys() const;
     const KeypadLayouts& Layouts() const { return layouts_; }
     KeypadTransition& Transition() { return transition_; }
+    PopupMenuWindow& Menu() { return menu_; }
     // The font of a key's caption: by caption length and area.
     const FontSpec& CaptionFont(const KeyButton& key, bool main) const;
 
@@ -85,6 +99,9 @@ private:
     void FollowShiftState();
     void InvalidateDisplay();
     void ReleaseKeys();
+    void ShowMenu(unsigned style, const Rect& area);
+    void ShowRpnStackMenu();
+    void RunOptions();
 
     CalcEngine& engine_;
     NumberFormatter& formatter_;
@@ -99,8 +116,10 @@ private:
     KeypadTransition transition_;
     std::vector<KeyButton> mainKeys_;
     std::array<std::vector<KeyButton>, SetCount> alternateKeys_;
+    PopupMenuWindow menu_;
     int shiftState_;
     bool penOnDisplay_ = false;
+    std::optional<Point> holdPoint_;
 };
 
 }  // namespace tallyx
