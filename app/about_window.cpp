@@ -25,14 +25,13 @@ struct TextBlock {
 };
 
 constexpr std::array<TextBlock, 5> kProductText = {{
-    {L"Tallyx", 9, true, kWhite},
-    {L"Version 1.0", 4, false, kMuted},
+    {L"Tallyx", 8, true, kWhite},
+    {L"Version 1.0", 3, false, kMuted},
     {L"A calculator of many kinds in one window: standard, scientific and RPN keypads, base conversions, "
      L"financial and statistics worksheets, graphing, unit and currency conversion, dates and times, and a "
      L"library of constants.",
-     4, false, kWhite},
-    {L"Tap the right soft key to change the kind of calculator; the File menu holds the options, the tape and help.",
-     4, false, kMuted},
+     3, false, kWhite},
+    {L"Menu changes the kind of calculator; File holds the options, the tape and help.", 3, false, kMuted},
     {L"\u00A9 2026 Vexa. All rights reserved.", 3, false, kMuted},
 }};
 
@@ -77,8 +76,9 @@ long AboutWindow::Draw(Canvas& canvas, const Rect&)
         const FontSpec font{L"Tahoma", block.ninths * icon_ / 9, block.bold ? 700 : 400};
         const Rect room{page.left + margin, top, page.right - margin, page.bottom};
         const int lineWidth = room.Width();
-        // Word-broken blocks take as many lines as their width needs.
-        const int textWidth = canvas.MeasureText(block.text, font).width;
+        // Word-broken blocks take as many lines as their width needs, with a
+        // quarter more for the room lost at the line ends.
+        const int textWidth = canvas.MeasureText(block.text, font).width * 5 / 4;
         const int lines = lineWidth > 0 ? textWidth / lineWidth + 1 : 1;
         const int height = lines * font.pixelHeight * 5 / 4;
         canvas.DrawText(block.text, {room.left, top, room.right, top + height}, font, block.color,

@@ -101,18 +101,24 @@ bool OptionsDialog::DrawRow(Canvas& canvas, const MenuEntry& entry, const Rect& 
                                         Point{arrowLeft + 2 * reach, middle},
                                         Point{arrowLeft + reach, middle + reach}};
     canvas.FillPolygon(arrow, kWhite);
-    const Rect text{row.left + smallIcon_ / 4, row.top, arrowLeft, row.bottom};
-    canvas.DrawText(entry.text, text, {L"Tahoma", 4 * icon_ / 9, 700}, kWhite, TextAlignLeft | TextAlignVCenter);
+    // The value keeps its room; a label too long for the rest is cut short.
     const auto option = static_cast<Option>(entry.value);
-    canvas.DrawText(ChoiceName(option, record_[option]), text, {L"Tahoma", 3 * icon_ / 7, 400},
-                    selected ? kWhite : kUnselectedValue, TextAlignRight | TextAlignVCenter);
+    const std::wstring value = ChoiceName(option, record_[option]);
+    const FontSpec valueFont{L"Tahoma", 3 * icon_ / 7, 400};
+    const int valueLeft = arrowLeft - canvas.MeasureText(value, valueFont).width;
+    canvas.DrawText(value, {valueLeft, row.top, arrowLeft, row.bottom}, valueFont, selected ? kWhite : kUnselectedValue,
+                    TextAlignRight | TextAlignVCenter);
+    const Rect label{row.left + smallIcon_ / 4, row.top, valueLeft - smallIcon_ / 4, row.bottom};
+    canvas.DrawText(entry.text, label, {L"Tahoma", 4 * icon_ / 9, 700}, kWhite,
+                    TextAlignLeft | TextAlignVCenter | TextEndEllipsis);
     return true;
 }
 
 long OptionsDialog::Draw(Canvas& canvas, const Rect&)
 {
-    list_.Draw(canvas, listArea_);
+    // The list clips what follows it to its area, so the bar goes first.
     softKeys_.Draw(canvas);
+    list_.Draw(canvas, listArea_);
     return 1;
 }
 
