@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "app/about_window.h"
 #include "app/calculator_types.h"
+#include "app/help.h"
 #include "app/options_dialog.h"
 #include "engine/calc_engine.h"
 #include "engine/number_formatter.h"
@@ -35,6 +37,8 @@ constexpr std::uint32_t kViewTapeCommand = 32768;
 constexpr std::uint32_t kFileMenuCommand = 20201;
 constexpr std::uint32_t kTypeMenuCommand = 20203;
 constexpr std::uint32_t kNoCommand = 0xFFFFFFFF;
+constexpr std::uint32_t kAboutCommand = 32763;
+constexpr std::uint32_t kHelpCommand = 32764;
 constexpr unsigned kFileMenuStyle = 13;
 constexpr unsigned kTypeMenuStyle = 29;
 constexpr int kRpnMenuMostLevels = 10;
@@ -51,7 +55,7 @@ constexpr std::array kFileMenu = {
     MenuItemDef{L"Copy", kCopyCommand},      MenuItemDef{L"Paste", kPasteCommand},
     MenuItemDef{nullptr, 0},                 MenuItemDef{L"View Tape...", kViewTapeCommand},
     MenuItemDef{L"Update Currencies", 32761}, MenuItemDef{nullptr, 0},
-    MenuItemDef{L"Help...", 32764},          MenuItemDef{L"About...", 32763},
+    MenuItemDef{L"Help...", kHelpCommand},   MenuItemDef{L"About...", kAboutCommand},
     MenuItemDef{L"Options...", kOptionsCommand}, MenuItemDef{nullptr, 0},
     MenuItemDef{L"Exit", kExitCommand},
 };
@@ -136,7 +140,35 @@ long KeypadPanel::SetWindow(WindowHost* window)
     Panel::SetWindow(window);
     softKeys_.SetWindow(window);
     Rebuild();
+    AttachModePanel();
     return 1;
+}
+
+Panel* KeypadPanel::ModePanel(int type)
+{
+    switch (type) {
+    case CalculatorGraphing: return &graphPanel_;
+    case CalculatorUnits: return &unitPanel_;
+    case CalculatorCurrencies: return &currencyPanel_;
+    case CalculatorDateTime: return &datePanel_;
+    case CalculatorConstants: return &constantsPanel_;
+    default: return nullptr;
+    }
+}
+
+void KeypadPanel::AttachModePanel()
+{
+    Panel* panel = ModePanel(settings_.calculatorType);
+    if (!panel || !Window()) return;
+    PanelContext context;
+    context.engine = &engine_;
+    context.keyMapper = &keyMapper_;
+    context.layouts = &layouts_;
+    context.menuWindow = &menu_;
+    context.softKeyBar = &softKeys_;
+    context.window = Window();
+    panel->Attach(context);
+    panel->Size(metrics_.width, metrics_.height);
 }
 
 void KeypadPanel::ApplyEntryMode()
@@ -148,6 +180,7 @@ bool KeypadPanel::SwitchType(int type)
 {
     const int wanted = TypeForMode(type, settings_.entryMode);
     if (wanted == settings_.calculatorType) return true;
+    if (Panel* leaving = ModePanel(settings_.calculatorType)) leaving->TypeChanging(wanted);
     if (layouts_.SetCurrentLayout(wanted) != StatusOk) return false;
     settings_.calculatorType = wanted;
     ApplyEntryMode();
@@ -156,6 +189,7 @@ bool KeypadPanel::SwitchType(int type)
     }
     if (wanted == CalculatorGraphing) engine_.PressButton(ButtonTypeClear, kClearAll);
     Rebuild();
+    AttachModePanel();
     if (Window()) {
         Window()->SetTitle(WindowTitleFor(wanted));
         Window()->InvalidateAll();
@@ -167,6 +201,11 @@ long KeypadPanel::Size(int width, int height)
 {
     metrics_ = ScreenMetrics::ForClient(width, height);
     Rebuild();
+    for (Panel* panel : {static_cast<Panel*>(&graphPanel_), static_cast<Panel*>(&unitPanel_),
+                         static_cast<Panel*>(&currencyPanel_), static_cast<Panel*>(&datePanel_),
+                         static_cast<Panel*>(&constantsPanel_)}) {
+        panel->Size(width, height);
+    }
     return 1;
 }
 
@@ -282,9 +321,9 @@ void KeypadPanel::DrawLive(Canvas& canvas, const Rect& clip)
 {
     const Rect client{0, 0, metrics_.width, metrics_.height};
     canvas.FillRect(client.Intersected(clip), layouts_.Colors().background);
-    if (IsFullPanelType(settings_.calculatorType)) {
-        DrawTypeName(canvas);
-    } else {
+    Panel* modePanel = ModePanel(settings_.calculatorType);
+    if (modePanel) modePanel->Draw(canvas, clip);
+    if (!IsFullPanelType(settings_.calculatorType)) {
         DrawKeys(canvas, clip);
         if (!geometry_.display.Intersected(clip).IsEmpty() || !geometry_.indicators[0].Intersected(clip).IsEmpty()) {
             DisplayPainter(geometry_, layouts_.Colors(), engine_, formatter_, settings_.regional).Draw(canvas);
@@ -304,24 +343,18 @@ void KeypadPanel::DrawKeys(Canvas& canvas, const Rect& clip)
     }
 }
 
-// A panel without content of its own yet shows its name on the skin.
-void KeypadPanel::DrawTypeName(Canvas& canvas)
-{
-    const Rect area{0, 0, metrics_.width, geometry_.softKeyBar.top};
-    canvas.DrawText(CalculatorTypeName(settings_.calculatorType), area, geometry_.displayFonts.large,
-                    layouts_.Colors().text, TextAlignCenter | TextAlignVCenter);
-}
-
 long KeypadPanel::PenDown(Point point)
 {
     if (menu_.IsOpen()) return 1;
     if (softKeys_.PenDown(point)) return 1;
+    if (Panel* panel = ModePanel(settings_.calculatorType); panel && panel->PenDown(point) != kNotHandled) return 1;
     penOnDisplay_ = DisplayShown() && geometry_.display.Contains(point);
-    for (KeyButton& key : mainKeys_) {
-        if (key.PenDown(point)) return 1;
-    }
-    for (KeyButton& key : ShownAlternateKeys()) {
-        if (key.PenDown(point)) return 1;
+    for (auto* keys : {&mainKeys_, &ShownAlternateKeys()}) {
+        for (KeyButton& key : *keys) {
+            if (!key.PenDown(point)) continue;
+            keySound_.Play(settings_.playSounds);
+            return 1;
+        }
     }
     holdPoint_ = point;
     if (Window()) Window()->SetTimer(kHoldTimer, kHoldMilliseconds);
@@ -348,6 +381,7 @@ long KeypadPanel::PenUp(Point point)
         if (Window()) Window()->KillTimer(kHoldTimer);
     }
     if (softKeys_.PenUp(point)) return 1;
+    if (Panel* panel = ModePanel(settings_.calculatorType); panel && panel->PenUp(point) != kNotHandled) return 1;
     if (penOnDisplay_ && geometry_.display.Contains(point)) {
         penOnDisplay_ = false;
         TapDisplay(point);
@@ -476,8 +510,11 @@ long KeypadPanel::KeyUp(std::uint32_t virtualKey)
     }
 }
 
-long KeypadPanel::Command(std::uint32_t command, std::intptr_t)
+long KeypadPanel::Command(std::uint32_t command, std::intptr_t parameter)
 {
+    if (Panel* panel = ModePanel(settings_.calculatorType); panel && panel->Command(command, parameter) != kNotHandled) {
+        return 1;
+    }
     if (const std::optional<int> type = TypeOfMenuCommand(command)) {
         SwitchType(*type);
     } else if (command == kCopyCommand || command == kPasteCommand) {
@@ -490,6 +527,10 @@ long KeypadPanel::Command(std::uint32_t command, std::intptr_t)
         return ShowViewMenu();
     } else if (command == kOptionsCommand) {
         RunOptions();
+    } else if (command == kAboutCommand) {
+        if (Window()) AboutWindow(layouts_.SkinIndex()).Run(*Window());
+    } else if (command == kHelpCommand) {
+        OpenHelp();
     } else if (command == kExitCommand) {
         ReleaseKeys();
         CurrentWindowFactory().Quit(0);
@@ -516,7 +557,10 @@ long KeypadPanel::Timer(std::uintptr_t timer)
         holdPoint_.reset();
         return 1;
     }
-    if (timer != kTransitionTimer || !Window()) return kNotHandled;
+    if (timer != kTransitionTimer || !Window()) {
+        Panel* panel = ModePanel(settings_.calculatorType);
+        return panel ? panel->Timer(timer) : kNotHandled;
+    }
     if (!transition_.Active()) Window()->KillTimer(kTransitionTimer);
     Window()->Invalidate(transition_.Area());
     return 1;

@@ -5,7 +5,13 @@
 #include <optional>
 #include <vector>
 
+#include "app/key_sound.h"
 #include "app/keypad_settings.h"
+#include "app/mode_panels/constants_panel.h"
+#include "app/mode_panels/currency_panel.h"
+#include "app/mode_panels/date_panel.h"
+#include "app/mode_panels/graph_panel.h"
+#include "app/mode_panels/unit_panel.h"
 #include "app/options_record.h"
 #include "app/panel.h"
 #include "keypad/key_mapper.h"
@@ -93,12 +99,14 @@ private:
     void StartTransition(std::unique_ptr<Image> from, const Rect& area, SlideDirection direction,
                          std::chrono::milliseconds duration);
     void SlideToType(int type, bool forward);
-    void DrawTypeName(Canvas& canvas);
     void FireKey(std::int32_t type, std::int32_t id);
     void TapDisplay(Point point);
     void FollowShiftState();
     void InvalidateDisplay();
     void ReleaseKeys();
+    // The mode panel of the current type, or none for the keypad types.
+    Panel* ModePanel(int type);
+    void AttachModePanel();
     void ShowMenu(unsigned style, const Rect& area);
     void ShowRpnStackMenu();
     void RunOptions();
@@ -117,6 +125,12 @@ private:
     std::vector<KeyButton> mainKeys_;
     std::array<std::vector<KeyButton>, SetCount> alternateKeys_;
     PopupMenuWindow menu_;
+    KeySound keySound_;
+    GraphPanel graphPanel_;
+    UnitPanel unitPanel_;
+    CurrencyPanel currencyPanel_;
+    DatePanel datePanel_;
+    ConstantsPanel constantsPanel_;
     int shiftState_;
     bool penOnDisplay_ = false;
     std::optional<Point> holdPoint_;
