@@ -204,8 +204,14 @@ long OptionsDialog::OnClose(std::uintptr_t, std::intptr_t)
 
 void OptionsDialog::End(long result)
 {
-    menu_.Close();
     if (Window()) Window()->EndModal(result);
+}
+
+// However the dialog ends, a choice menu over it goes with it.
+long OptionsDialog::OnDestroy(std::uintptr_t, std::intptr_t)
+{
+    menu_.Close();
+    return 1;
 }
 
 std::optional<Option> OptionsDialog::SelectedOption() const

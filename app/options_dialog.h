@@ -57,6 +57,7 @@ protected:
     long OnKeyUp(std::uintptr_t first, std::intptr_t second) override;
     long OnCommand(std::uintptr_t first, std::intptr_t second) override;
     long OnClose(std::uintptr_t first, std::intptr_t second) override;
+    long OnDestroy(std::uintptr_t first, std::intptr_t second) override;
     long OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
 private:

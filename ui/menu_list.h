@@ -68,6 +68,7 @@ public:
     // Rows 29/32 of the icon width high.
     static int DefaultRowHeight(int icon);
 
+    // Empties the list and forgets its row painter.
     void Clear();
     // A header row at the top: the menu's title.
     void SetTitle(std::wstring title);

@@ -206,6 +206,20 @@ TEST_F(OptionsDialogTest, OkSoftKeyAndCommandEndWithOk)
     }
 }
 
+TEST_F(OptionsDialogTest, EndingWithAChoiceMenuOpenClosesTheMenu)
+{
+    OptionsDialog dialog(record, menu, 0);
+    const bool ok = Run(dialog, [&](OptionsDialog& shown) {
+        now += 2s;
+        shown.OpenChoices();
+        ASSERT_TRUE(menu.IsOpen());
+        shown.WindowProcedure(SoftKeyBar::kLeftMessage, 0, 0);
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(menu.IsOpen());
+    EXPECT_EQ(dialog.Record(), record);
+}
+
 TEST_F(OptionsDialogTest, ChoiceMenuListsOfferedValuesWithTheCurrentChecked)
 {
     OptionsDialog dialog(record, menu, 0);
