@@ -22,21 +22,27 @@ constexpr std::array kTypes = {
 
 constexpr std::wstring_view kTitlePrefix = L"Tallyx - ";
 
-// The RPN layout of Scientific is the same entry of the table.
-int MenuType(int type)
-{
-    return type == CalculatorScientificRpn ? CalculatorScientific : type;
-}
-
 const TypeEntry* Find(int type)
 {
     for (const TypeEntry& entry : kTypes) {
-        if (entry.type == MenuType(type)) return &entry;
+        if (entry.type == MenuTypeOf(type)) return &entry;
     }
     return nullptr;
 }
 
 }  // namespace
+
+int MenuTypeOf(int type)
+{
+    return type == CalculatorScientificRpn ? CalculatorScientific : type;
+}
+
+std::vector<int> MenuTypes()
+{
+    std::vector<int> types;
+    for (const TypeEntry& entry : kTypes) types.push_back(entry.type);
+    return types;
+}
 
 std::wstring CalculatorTypeName(int type)
 {
@@ -68,7 +74,7 @@ int CycledType(int type, bool forward)
 {
     const int count = static_cast<int>(kTypes.size());
     for (int index = 0; index < count; ++index) {
-        if (kTypes[static_cast<std::size_t>(index)].type != MenuType(type)) continue;
+        if (kTypes[static_cast<std::size_t>(index)].type != MenuTypeOf(type)) continue;
         const int next = (index + (forward ? 1 : count - 1)) % count;
         return kTypes[static_cast<std::size_t>(next)].type;
     }

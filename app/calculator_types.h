@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallyx {
 
@@ -26,6 +27,8 @@ enum CalculatorType : int {
 
 constexpr int kCalculatorTypeCount = 13;
 
+// Scientific with RPN keys is Scientific in the menus.
+int MenuTypeOf(int type);
 // The name in menus and the title; empty for the worksheet types.
 std::wstring CalculatorTypeName(int type);
 // "Tallyx - " and the type's name.
@@ -33,6 +36,8 @@ std::wstring WindowTitleFor(int type);
 // The type menu's command of a type, and the type of a command.
 std::optional<std::uint32_t> MenuCommandOf(int type);
 std::optional<int> TypeOfMenuCommand(std::uint32_t command);
+// The types of the type menu, in its order.
+std::vector<int> MenuTypes();
 // The type the right (forward) or left key moves to; Scientific stands for
 // both of its layouts.
 int CycledType(int type, bool forward);

@@ -106,6 +106,13 @@ long MainFrame::OnUserMessage(std::uint32_t message, std::uintptr_t first, std::
     return panel_->UserMessage(message, first, second);
 }
 
+long MainFrame::DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (message != WM_RBUTTONUP) return WindowBase::DefaultHandler(message, first, second);
+    panel_->ShowContextMenu({PointXOf(second), PointYOf(second)});
+    return 1;
+}
+
 long MainFrame::OnClose(std::uintptr_t, std::intptr_t)
 {
     CurrentWindowFactory().Quit(0);

@@ -39,6 +39,8 @@ protected:
     long OnCommand(std::uintptr_t first, std::intptr_t second) override;
     long OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
     long OnClose(std::uintptr_t first, std::intptr_t second) override;
+    // The right button stands for tap and hold.
+    long DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
 private:
     std::unique_ptr<KeypadPanel> panel_;

@@ -1,6 +1,12 @@
 #include "keypad/panel/keypad_panel.h"
 
+#include <array>
+#include <cstdlib>
+
+#include "app/about_window.h"
 #include "app/calculator_types.h"
+#include "app/help.h"
+#include "app/options_dialog.h"
 #include "engine/calc_engine.h"
 #include "engine/number_formatter.h"
 #include "keypad/panel/display_indicators.h"
@@ -26,6 +32,38 @@ constexpr std::int32_t kCopyId = 0;
 constexpr std::int32_t kPasteId = 2;
 constexpr std::int32_t kClearAll = 0;
 constexpr std::int32_t kAngleKeyId = 12;
+constexpr std::uint32_t kOptionsCommand = 32773;
+constexpr std::uint32_t kViewTapeCommand = 32768;
+constexpr std::uint32_t kFileMenuCommand = 20201;
+constexpr std::uint32_t kTypeMenuCommand = 20203;
+constexpr std::uint32_t kNoCommand = 0xFFFFFFFF;
+constexpr std::uint32_t kAboutCommand = 32763;
+constexpr std::uint32_t kHelpCommand = 32764;
+constexpr unsigned kFileMenuStyle = 13;
+constexpr unsigned kTypeMenuStyle = 29;
+constexpr int kRpnMenuMostLevels = 10;
+constexpr int kRpnMenuTallFrom = 6;
+// A held press that moves further than this is no tap and hold.
+constexpr int kHoldSlop = 4;
+
+struct MenuItemDef {
+    const wchar_t* text;  // none: a separator
+    std::uint32_t command;
+};
+
+constexpr std::array kFileMenu = {
+    MenuItemDef{L"Copy", kCopyCommand},      MenuItemDef{L"Paste", kPasteCommand},
+    MenuItemDef{nullptr, 0},                 MenuItemDef{L"View Tape...", kViewTapeCommand},
+    MenuItemDef{L"Update Currencies", 32761}, MenuItemDef{nullptr, 0},
+    MenuItemDef{L"Help...", kHelpCommand},   MenuItemDef{L"About...", kAboutCommand},
+    MenuItemDef{L"Options...", kOptionsCommand}, MenuItemDef{nullptr, 0},
+    MenuItemDef{L"Exit", kExitCommand},
+};
+
+constexpr std::array kContextMenu = {MenuItemDef{L"Copy", kCopyCommand}, MenuItemDef{L"Paste", kPasteCommand}};
+
+// The labels of the bottom four stack rows, X last.
+constexpr std::array kStackLabels = {L"T:", L"Z:", L"Y:", L"X:"};
 
 // Types whose mode panel covers the whole window.
 bool IsFullPanelType(int type)
@@ -102,7 +140,35 @@ long KeypadPanel::SetWindow(WindowHost* window)
     Panel::SetWindow(window);
     softKeys_.SetWindow(window);
     Rebuild();
+    AttachModePanel();
     return 1;
+}
+
+Panel* KeypadPanel::ModePanel(int type)
+{
+    switch (type) {
+    case CalculatorGraphing: return &graphPanel_;
+    case CalculatorUnits: return &unitPanel_;
+    case CalculatorCurrencies: return &currencyPanel_;
+    case CalculatorDateTime: return &datePanel_;
+    case CalculatorConstants: return &constantsPanel_;
+    default: return nullptr;
+    }
+}
+
+void KeypadPanel::AttachModePanel()
+{
+    Panel* panel = ModePanel(settings_.calculatorType);
+    if (!panel || !Window()) return;
+    PanelContext context;
+    context.engine = &engine_;
+    context.keyMapper = &keyMapper_;
+    context.layouts = &layouts_;
+    context.menuWindow = &menu_;
+    context.softKeyBar = &softKeys_;
+    context.window = Window();
+    panel->Attach(context);
+    panel->Size(metrics_.width, metrics_.height);
 }
 
 void KeypadPanel::ApplyEntryMode()
@@ -114,6 +180,7 @@ bool KeypadPanel::SwitchType(int type)
 {
     const int wanted = TypeForMode(type, settings_.entryMode);
     if (wanted == settings_.calculatorType) return true;
+    if (Panel* leaving = ModePanel(settings_.calculatorType)) leaving->TypeChanging(wanted);
     if (layouts_.SetCurrentLayout(wanted) != StatusOk) return false;
     settings_.calculatorType = wanted;
     ApplyEntryMode();
@@ -122,6 +189,7 @@ bool KeypadPanel::SwitchType(int type)
     }
     if (wanted == CalculatorGraphing) engine_.PressButton(ButtonTypeClear, kClearAll);
     Rebuild();
+    AttachModePanel();
     if (Window()) {
         Window()->SetTitle(WindowTitleFor(wanted));
         Window()->InvalidateAll();
@@ -133,6 +201,11 @@ long KeypadPanel::Size(int width, int height)
 {
     metrics_ = ScreenMetrics::ForClient(width, height);
     Rebuild();
+    for (Panel* panel : {static_cast<Panel*>(&graphPanel_), static_cast<Panel*>(&unitPanel_),
+                         static_cast<Panel*>(&currencyPanel_), static_cast<Panel*>(&datePanel_),
+                         static_cast<Panel*>(&constantsPanel_)}) {
+        panel->Size(width, height);
+    }
     return 1;
 }
 
@@ -212,18 +285,52 @@ const FontSpec& KeypadPanel::CaptionFont(const KeyButton& key, bool main) const
 
 long KeypadPanel::Draw(Canvas& canvas, const Rect& clip)
 {
+    DrawLive(canvas, clip);
+    if (transition_.Active()) transition_.Draw(canvas);
+    return 1;
+}
+
+std::unique_ptr<Image> KeypadPanel::Snapshot()
+{
+    if (!Window() || metrics_.width <= 0 || metrics_.height <= 0) return nullptr;
+    std::unique_ptr<Image> image = Window()->CreateImage(metrics_.width, metrics_.height);
+    if (image) DrawLive(image->Paint(), {0, 0, metrics_.width, metrics_.height});
+    return image;
+}
+
+void KeypadPanel::StartTransition(std::unique_ptr<Image> from, const Rect& area, SlideDirection direction,
+                                  std::chrono::milliseconds duration)
+{
+    std::unique_ptr<Image> to = Snapshot();
+    if (!from || !to) return;
+    transition_.Start(std::move(from), std::move(to), area, direction, duration);
+    Window()->SetTimer(kTransitionTimer, kTransitionFrameMilliseconds);
+    Window()->Invalidate(area);
+}
+
+void KeypadPanel::SlideToType(int type, bool forward)
+{
+    std::unique_ptr<Image> from = Snapshot();
+    const int before = settings_.calculatorType;
+    if (!SwitchType(type) || before == settings_.calculatorType) return;
+    StartTransition(std::move(from), {0, 0, metrics_.width, metrics_.height},
+                    forward ? SlideDirection::FromRight : SlideDirection::FromLeft, KeypadTransition::kTypeSlide);
+}
+
+void KeypadPanel::DrawLive(Canvas& canvas, const Rect& clip)
+{
     const Rect client{0, 0, metrics_.width, metrics_.height};
     canvas.FillRect(client.Intersected(clip), layouts_.Colors().background);
-    if (IsFullPanelType(settings_.calculatorType)) {
-        DrawTypeName(canvas);
-    } else {
+    Panel* modePanel = ModePanel(settings_.calculatorType);
+    if (modePanel) modePanel->Draw(canvas, clip);
+    if (!IsFullPanelType(settings_.calculatorType)) {
         DrawKeys(canvas, clip);
         if (!geometry_.display.Intersected(clip).IsEmpty() || !geometry_.indicators[0].Intersected(clip).IsEmpty()) {
             DisplayPainter(geometry_, layouts_.Colors(), engine_, formatter_, settings_.regional).Draw(canvas);
         }
     }
+    softKeys_.SetMenuOpen(menu_.IsOpen());
     softKeys_.Draw(canvas);
-    return 1;
 }
 
 void KeypadPanel::DrawKeys(Canvas& canvas, const Rect& clip)
@@ -236,29 +343,31 @@ void KeypadPanel::DrawKeys(Canvas& canvas, const Rect& clip)
     }
 }
 
-// A panel without content of its own yet shows its name on the skin.
-void KeypadPanel::DrawTypeName(Canvas& canvas)
-{
-    const Rect area{0, 0, metrics_.width, geometry_.softKeyBar.top};
-    canvas.DrawText(CalculatorTypeName(settings_.calculatorType), area, geometry_.displayFonts.large,
-                    layouts_.Colors().text, TextAlignCenter | TextAlignVCenter);
-}
-
 long KeypadPanel::PenDown(Point point)
 {
+    if (menu_.IsOpen()) return 1;
     if (softKeys_.PenDown(point)) return 1;
+    if (Panel* panel = ModePanel(settings_.calculatorType); panel && panel->PenDown(point) != kNotHandled) return 1;
     penOnDisplay_ = DisplayShown() && geometry_.display.Contains(point);
-    for (KeyButton& key : mainKeys_) {
-        if (key.PenDown(point)) return 1;
+    for (auto* keys : {&mainKeys_, &ShownAlternateKeys()}) {
+        for (KeyButton& key : *keys) {
+            if (!key.PenDown(point)) continue;
+            keySound_.Play(settings_.playSounds);
+            return 1;
+        }
     }
-    for (KeyButton& key : ShownAlternateKeys()) {
-        if (key.PenDown(point)) return 1;
-    }
+    holdPoint_ = point;
+    if (Window()) Window()->SetTimer(kHoldTimer, kHoldMilliseconds);
     return 1;
 }
 
 long KeypadPanel::PenMove(Point point)
 {
+    if (menu_.IsOpen()) return 1;
+    if (holdPoint_ && (std::abs(point.x - holdPoint_->x) > kHoldSlop || std::abs(point.y - holdPoint_->y) > kHoldSlop)) {
+        holdPoint_.reset();
+        if (Window()) Window()->KillTimer(kHoldTimer);
+    }
     for (KeyButton& key : mainKeys_) key.PenMove(point);
     for (KeyButton& key : ShownAlternateKeys()) key.PenMove(point);
     return 1;
@@ -266,7 +375,13 @@ long KeypadPanel::PenMove(Point point)
 
 long KeypadPanel::PenUp(Point point)
 {
+    if (menu_.IsOpen()) return 1;
+    if (holdPoint_) {
+        holdPoint_.reset();
+        if (Window()) Window()->KillTimer(kHoldTimer);
+    }
     if (softKeys_.PenUp(point)) return 1;
+    if (Panel* panel = ModePanel(settings_.calculatorType); panel && panel->PenUp(point) != kNotHandled) return 1;
     if (penOnDisplay_ && geometry_.display.Contains(point)) {
         penOnDisplay_ = false;
         TapDisplay(point);
@@ -311,6 +426,8 @@ void KeypadPanel::TapDisplay(Point point)
             Platform().notifier->ShowMessage(L"Memory: " + engine_.Memories().Text(0), L"Tallyx",
                                              NotifierIcon::Information, NotifierButtons::Ok);
         }
+    } else if (engine_.GetMode() == CalcModeRpn && engine_.Rpn().Depth() + 1 <= kRpnMenuMostLevels) {
+        ShowRpnStackMenu();
     }
     if (Window()) Window()->Invalidate(repaint);
 }
@@ -332,7 +449,15 @@ void KeypadPanel::FollowShiftState()
 {
     const int state = engine_.GetShiftState();
     if (state == shiftState_) return;
+    std::unique_ptr<Image> from = settings_.animateShift ? Snapshot() : nullptr;
     shiftState_ = state;
+    if (from) {
+        // The new set comes in from the side the area grows from; back to no shift it leaves that way.
+        const bool toNone = state == ShiftStateNone;
+        const SlideDirection direction = metrics_.Landscape() ? (toNone ? SlideDirection::FromLeft : SlideDirection::FromRight)
+                                                              : (toNone ? SlideDirection::FromBottom : SlideDirection::FromTop);
+        StartTransition(std::move(from), geometry_.alternateArea, direction, KeypadTransition::kShiftSlide);
+    }
     if (Window()) {
         Window()->Invalidate(geometry_.alternateArea);
         for (const Rect& indicator : geometry_.indicators) Window()->Invalidate(indicator);
@@ -372,7 +497,7 @@ long KeypadPanel::KeyUp(std::uint32_t virtualKey)
 {
     switch (virtualKey) {
     case VK_LEFT:
-    case VK_RIGHT: SwitchType(CycledType(settings_.calculatorType, virtualKey == VK_RIGHT)); return 1;
+    case VK_RIGHT: SlideToType(CycledType(settings_.calculatorType, virtualKey == VK_RIGHT), virtualKey == VK_RIGHT); return 1;
     case VK_UP:
     case VK_DOWN:
         if (engine_.GetMode() == CalcModeExpression && (virtualKey == VK_UP ? engine_.HistoryUp() : engine_.HistoryDown())) {
@@ -385,14 +510,27 @@ long KeypadPanel::KeyUp(std::uint32_t virtualKey)
     }
 }
 
-long KeypadPanel::Command(std::uint32_t command, std::intptr_t)
+long KeypadPanel::Command(std::uint32_t command, std::intptr_t parameter)
 {
+    if (Panel* panel = ModePanel(settings_.calculatorType); panel && panel->Command(command, parameter) != kNotHandled) {
+        return 1;
+    }
     if (const std::optional<int> type = TypeOfMenuCommand(command)) {
         SwitchType(*type);
     } else if (command == kCopyCommand || command == kPasteCommand) {
         engine_.PressButton(ButtonTypeClipboard, command == kCopyCommand ? kCopyId : kPasteId);
     } else if (command == kRegionalCommand) {
         settings_.regional = !settings_.regional;
+    } else if (command == kFileMenuCommand) {
+        return ShowFileMenu();
+    } else if (command == kTypeMenuCommand) {
+        return ShowViewMenu();
+    } else if (command == kOptionsCommand) {
+        RunOptions();
+    } else if (command == kAboutCommand) {
+        if (Window()) AboutWindow(layouts_.SkinIndex()).Run(*Window());
+    } else if (command == kHelpCommand) {
+        OpenHelp();
     } else if (command == kExitCommand) {
         ReleaseKeys();
         CurrentWindowFactory().Quit(0);
@@ -411,9 +549,147 @@ void KeypadPanel::ReleaseKeys()
     faces_.Clear();
 }
 
-long KeypadPanel::Timer(std::uintptr_t)
+long KeypadPanel::Timer(std::uintptr_t timer)
 {
-    return kNotHandled;
+    if (timer == kHoldTimer && Window()) {
+        Window()->KillTimer(kHoldTimer);
+        if (holdPoint_) ShowContextMenu(*holdPoint_);
+        holdPoint_.reset();
+        return 1;
+    }
+    if (timer != kTransitionTimer || !Window()) {
+        Panel* panel = ModePanel(settings_.calculatorType);
+        return panel ? panel->Timer(timer) : kNotHandled;
+    }
+    if (!transition_.Active()) Window()->KillTimer(kTransitionTimer);
+    Window()->Invalidate(transition_.Area());
+    return 1;
+}
+
+void KeypadPanel::ShowMenu(unsigned style, const Rect& area)
+{
+    if (!Window()) return;
+    menu_.List().SetColors(MenuColors::ForSkin(layouts_.Colors()));
+    menu_.List().SetRowHeights(MenuList::DefaultRowHeight(metrics_.icon), MenuList::DefaultRowHeight(metrics_.icon));
+    menu_.List().SetFont(FontSpec{L"Tahoma", 4 * metrics_.icon / 9, 400});
+    menu_.Show(*Window(), style, area);
+    Window()->Invalidate(geometry_.softKeyBar);
+}
+
+long KeypadPanel::ShowFileMenu()
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    for (const MenuItemDef& item : kFileMenu) {
+        if (!item.text) {
+            list.AddSeparator();
+        } else if (item.command != kViewTapeCommand || engine_.IsTapeOn()) {
+            list.AddItem(item.text, item.command);
+        }
+    }
+    ShowMenu(kFileMenuStyle, {0, 0, metrics_.width, geometry_.softKeyBar.top});
+    return 1;
+}
+
+long KeypadPanel::ShowViewMenu()
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    for (const int type : MenuTypes()) {
+        const bool current = MenuTypeOf(settings_.calculatorType) == type;
+        list.AddItem(CalculatorTypeName(type), *MenuCommandOf(type), type, current ? MenuItemChecked : MenuItemCheckable);
+    }
+    ShowMenu(kTypeMenuStyle, {0, 0, metrics_.width, geometry_.softKeyBar.top});
+    return 1;
+}
+
+void KeypadPanel::ShowContextMenu(Point point)
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    for (const MenuItemDef& item : kContextMenu) list.AddItem(item.text, item.command);
+    ShowMenu(MenuStyleFitWidth | MenuStyleFitHeight, {point.x, point.y, metrics_.width, geometry_.softKeyBar.top});
+}
+
+void KeypadPanel::ShowRpnStackMenu()
+{
+    MenuList& list = menu_.List();
+    list.Clear();
+    list.SetTitle(L"RPN Stack");
+    const RpnEngine& rpn = engine_.Rpn();
+    const int levels = rpn.Depth() + 1;
+    for (int level = levels; level >= 1; --level) {
+        const std::size_t fromBottom = static_cast<std::size_t>(level - 1);
+        const std::wstring label = fromBottom < kStackLabels.size() ? kStackLabels[kStackLabels.size() - 1 - fromBottom]
+                                                                     : FormatInteger(level) + L":";
+        // Level 1 is X, the entry; the registers above start with Y.
+        const std::wstring value = level == 1 ? engine_.GetDisplayText(settings_.regional).main
+                                              : formatter_.FormatDisplay(rpn.GetStackRegister(level - 2), settings_.regional).main;
+        list.AddItem(label + L" " + value, kNoCommand, level, MenuItemDisabled);
+    }
+    ShowMenu(levels >= kRpnMenuTallFrom ? 1u : 0u, {0, 0, metrics_.width, geometry_.softKeyBar.top});
+}
+
+OptionsRecord KeypadPanel::CurrentOptions() const
+{
+    const ProcessSettings& shared = SharedProcessSettings();
+    OptionsRecord record;
+    record[OptionRegionalSettings] = settings_.regional;
+    record[OptionPlaySounds] = settings_.playSounds;
+    record[OptionRecordTape] = engine_.IsTapeOn();
+    record[OptionAdvancedMemory] = layouts_.AdvancedMemory();
+    record[OptionCalculatorMode] = settings_.entryMode;
+    record[OptionNotation] = formatter_.GetNotation();
+    record[OptionConversionBuffer] = engine_.GetWordSize();
+    record[OptionRpnStackSize] = engine_.Rpn().Depth() + 1;
+    record[OptionSkin] = layouts_.SkinIndex();
+    record[OptionFixedDigits] = formatter_.GetFixedDigits();
+    record[OptionFastGraphing] = shared.graphFast;
+    record[OptionPointsOnly] = shared.graphPoints;
+    record[OptionEndPeriodPayments] = shared.tvmEndPayments;
+    record[OptionPaymentSchedule] = shared.mortgageSchedule;
+    record[OptionCalculatorSize] = shared.calculatorSize;
+    return record;
+}
+
+void KeypadPanel::ApplyOptions(const OptionsRecord& record)
+{
+    settings_.regional = record[OptionRegionalSettings] != 0;
+    settings_.playSounds = record[OptionPlaySounds];
+    settings_.entryMode = record[OptionCalculatorMode];
+    engine_.SetTapeRecording(record[OptionRecordTape] != 0);
+    ProcessSettings& shared = SharedProcessSettings();
+    shared.graphFast = record[OptionFastGraphing] != 0;
+    shared.graphPoints = record[OptionPointsOnly] != 0;
+    shared.tvmEndPayments = record[OptionEndPeriodPayments] != 0;
+    shared.mortgageSchedule = record[OptionPaymentSchedule];
+    shared.calculatorSize = record[OptionCalculatorSize];
+    formatter_.SetNotation(record[OptionNotation]);
+    engine_.SetWordSize(static_cast<std::int8_t>(record[OptionConversionBuffer] & 0xFF));
+    engine_.Rpn().SetStackSize(static_cast<std::int8_t>(record[OptionRpnStackSize] & 0xFF));
+    formatter_.SetFixedDigits(record[OptionFixedDigits]);
+
+    const bool rpnKeys = settings_.entryMode == CalcModeRpn;
+    const bool rebuildLayouts = record[OptionSkin] != layouts_.SkinIndex() ||
+                                (record[OptionAdvancedMemory] != 0) != layouts_.AdvancedMemory() || rpnKeys != layouts_.RpnKeys();
+    layouts_.SetAdvancedMemory(record[OptionAdvancedMemory] != 0);
+    layouts_.SetRpnKeys(rpnKeys);
+    if (rebuildLayouts && layouts_.SetSkin(record[OptionSkin], true) != StatusOk) {
+        // A skin that cannot be read leaves the built-in one.
+        layouts_.SetSkin(0, true);
+    }
+    ApplyEntryMode();
+    SwitchType(settings_.calculatorType);
+    Rebuild();
+    if (Window()) Window()->InvalidateAll();
+    SaveSettings();
+}
+
+void KeypadPanel::RunOptions()
+{
+    if (!Window()) return;
+    OptionsDialog dialog(CurrentOptions(), menu_, layouts_.SkinIndex());
+    if (dialog.Run(*Window())) ApplyOptions(dialog.Record());
 }
 
 }  // namespace tallyx

@@ -5,14 +5,23 @@
 #include <optional>
 #include <vector>
 
+#include "app/key_sound.h"
 #include "app/keypad_settings.h"
+#include "app/mode_panels/constants_panel.h"
+#include "app/mode_panels/currency_panel.h"
+#include "app/mode_panels/date_panel.h"
+#include "app/mode_panels/graph_panel.h"
+#include "app/mode_panels/unit_panel.h"
+#include "app/options_record.h"
 #include "app/panel.h"
 #include "keypad/key_mapper.h"
 #include "keypad/keypad_layouts.h"
 #include "keypad/panel/face_cache.h"
 #include "keypad/panel/key_button.h"
 #include "keypad/panel/keypad_geometry.h"
+#include "keypad/panel/keypad_transition.h"
 #include "keypad/panel/soft_key_bar.h"
+#include "ui/popup_menu_window.h"
 
 namespace tallyx {
 
@@ -26,6 +35,11 @@ class Registry;
 class KeypadPanel : public Panel {
 public:
     static constexpr std::uint32_t kKeyMessage = 1147;
+    static constexpr std::uintptr_t kTransitionTimer = 1;
+    static constexpr int kTransitionFrameMilliseconds = 16;
+    static constexpr std::uintptr_t kHoldTimer = 2;
+    // A press held this long without moving opens the Copy/Paste menu.
+    static constexpr int kHoldMilliseconds = 500;
 
     KeypadPanel(CalcEngine& engine, NumberFormatter& formatter, Registry& registry);
     ~KeypadPanel() override;
@@ -42,6 +56,14 @@ public:
     long UserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
     long Command(std::uint32_t command, std::intptr_t parameter) override;
     long Timer(std::uintptr_t timer) override;
+    long ShowFileMenu() override;
+    long ShowViewMenu() override;
+    // Copy and Paste at the point: a press held on no key, or the right button.
+    void ShowContextMenu(Point point);
+
+    // The options dialog's record of the current settings, and taking one back on OK.
+    OptionsRecord CurrentOptions() const;
+    void ApplyOptions(const OptionsRecord& record);
 
     // Makes a calculator type current; false when its layout cannot be built.
     bool SwitchType(int type);
@@ -55,6 +77,8 @@ public:
     // The alternate keys of the current shift state.
     const std::vector<KeyButton>& AlternateKeys() const;
     const KeypadLayouts& Layouts() const { return layouts_; }
+    KeypadTransition& Transition() { return transition_; }
+    PopupMenuWindow& Menu() { return menu_; }
     // The font of a key's caption: by caption length and area.
     const FontSpec& CaptionFont(const KeyButton& key, bool main) const;
 
@@ -68,13 +92,24 @@ private:
     std::vector<KeyButton>& ShownAlternateKeys();
     bool KeypadShown() const;
     bool DisplayShown() const;
+    void DrawLive(Canvas& canvas, const Rect& clip);
     void DrawKeys(Canvas& canvas, const Rect& clip);
-    void DrawTypeName(Canvas& canvas);
+    // The window as it would be drawn now, for a transition.
+    std::unique_ptr<Image> Snapshot();
+    void StartTransition(std::unique_ptr<Image> from, const Rect& area, SlideDirection direction,
+                         std::chrono::milliseconds duration);
+    void SlideToType(int type, bool forward);
     void FireKey(std::int32_t type, std::int32_t id);
     void TapDisplay(Point point);
     void FollowShiftState();
     void InvalidateDisplay();
     void ReleaseKeys();
+    // The mode panel of the current type, or none for the keypad types.
+    Panel* ModePanel(int type);
+    void AttachModePanel();
+    void ShowMenu(unsigned style, const Rect& area);
+    void ShowRpnStackMenu();
+    void RunOptions();
 
     CalcEngine& engine_;
     NumberFormatter& formatter_;
@@ -86,10 +121,19 @@ private:
     PanelSettings settings_;
     ScreenMetrics metrics_;
     KeypadGeometry geometry_;
+    KeypadTransition transition_;
     std::vector<KeyButton> mainKeys_;
     std::array<std::vector<KeyButton>, SetCount> alternateKeys_;
+    PopupMenuWindow menu_;
+    KeySound keySound_;
+    GraphPanel graphPanel_;
+    UnitPanel unitPanel_;
+    CurrencyPanel currencyPanel_;
+    DatePanel datePanel_;
+    ConstantsPanel constantsPanel_;
     int shiftState_;
     bool penOnDisplay_ = false;
+    std::optional<Point> holdPoint_;
 };
 
 }  // namespace tallyx

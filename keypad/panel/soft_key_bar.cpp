@@ -93,8 +93,8 @@ void SoftKeyBar::Draw(Canvas& canvas) const
         DrawCaption(canvas, L"Cancel", SoftKeyLeft);
         return;
     }
-    DrawCaption(canvas, L"File", SoftKeyLeft);
-    DrawCaption(canvas, L"Menu", SoftKeyRight);
+    DrawCaption(canvas, leftCaption_, SoftKeyLeft);
+    DrawCaption(canvas, rightCaption_, SoftKeyRight);
 }
 
 void SoftKeyBar::DrawCaption(Canvas& canvas, std::wstring_view caption, SoftKeyRegion region) const

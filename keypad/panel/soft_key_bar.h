@@ -22,6 +22,12 @@ public:
     void Place(const KeypadGeometry& geometry, std::int32_t skinIndex);
     void SetWindow(WindowHost* window) { window_ = window; }
     void SetMenuOpen(bool open) { menuOpen_ = open; }
+    // Dialogs put their own captions on the bar; an empty one leaves its region blank.
+    void SetCaptions(std::wstring left, std::wstring right)
+    {
+        leftCaption_ = std::move(left);
+        rightCaption_ = std::move(right);
+    }
 
     // Each answers whether the point was on the bar.
     bool PenDown(Point point);
@@ -44,6 +50,8 @@ private:
     std::int32_t skinIndex_ = 0;
     SoftKeyRegion pressed_ = SoftKeyNone;
     bool menuOpen_ = false;
+    std::wstring leftCaption_ = L"File";
+    std::wstring rightCaption_ = L"Menu";
     WindowHost* window_ = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include <QDir>
+#include <QCoreApplication>
 #include <filesystem>
 #include <string>
 
@@ -23,7 +23,9 @@ class KeypadPanelScreenshotTest : public ::testing::TestWithParam<ScreenCase> {
 protected:
     static std::filesystem::path Folder()
     {
-        const std::filesystem::path folder = std::filesystem::current_path() / "screenshots";
+        // Beside the test program, inside the build folder.
+        const std::filesystem::path folder =
+            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "screenshots";
         std::filesystem::create_directories(folder);
         return folder;
     }

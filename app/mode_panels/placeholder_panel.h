@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/panel.h"
+
+namespace tallyx {
+
+// A mode panel that covers the window and, until it has content of its
+// own, shows its calculator type's name on the skin's background.
+class PlaceholderPanel : public Panel {
+public:
+    explicit PlaceholderPanel(int calculatorType) : calculatorType_(calculatorType) {}
+
+    long Draw(Canvas& canvas, const Rect& clip) override;
+
+private:
+    int calculatorType_;
+};
+
+}  // namespace tallyx

@@ -1,0 +1,73 @@
+#include <chrono>
+
+#include <gtest/gtest.h>
+
+#include "app/calculator_types.h"
+#include "frame_test_support.h"
+
+namespace tallyx {
+namespace {
+
+using namespace std::chrono_literals;
+
+class KeypadPanelTransitionTest : public ::testing::Test {
+protected:
+    void Open(bool animateShift)
+    {
+        harness.registry.WriteDword(kTallyxKey, L"Ani2ndHyp", animateShift ? 1 : 0);
+        harness.Open(480, 640);
+        harness.Keypad().Transition().SetTimeSource([this] { return now; });
+    }
+    void Advance(std::chrono::milliseconds span)
+    {
+        now += span;
+        harness.Frame().WindowProcedure(WM_TIMER, KeypadPanel::kTransitionTimer, 0);
+    }
+    bool Sliding() { return harness.Keypad().Transition().Active(); }
+
+    FrameHarness harness;
+    std::chrono::steady_clock::time_point now{};
+};
+
+TEST_F(KeypadPanelTransitionTest, CursorKeySlidesTheNewTypeInForHalfASecond)
+{
+    Open(false);
+    harness.KeyUp(VK_RIGHT);
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientific);
+    ASSERT_TRUE(Sliding());
+    Advance(250ms);
+    const auto halfway = harness.Host().Grab();
+    EXPECT_TRUE(Sliding());
+    Advance(250ms);
+    EXPECT_FALSE(Sliding());
+    const auto arrived = harness.Host().Grab();
+    // Half way the new keypad's left half fills the window's right half.
+    for (const Point point : {Point{40, 300}, Point{120, 500}, Point{200, 620}}) {
+        EXPECT_EQ(halfway->PixelAt({point.x + 240, point.y}), arrived->PixelAt(point)) << point.x << "," << point.y;
+    }
+}
+
+TEST_F(KeypadPanelTransitionTest, AnimatedShiftChangeSlidesTheAlternateArea)
+{
+    Open(true);
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    harness.TapKeys({L"2ndF"});
+    ASSERT_TRUE(Sliding());
+    EXPECT_EQ(harness.Keypad().Transition().Area(), harness.Keypad().Geometry().alternateArea);
+    Advance(899ms);
+    EXPECT_TRUE(Sliding());
+    Advance(1ms);
+    EXPECT_FALSE(Sliding());
+}
+
+TEST_F(KeypadPanelTransitionTest, ShiftChangeIsImmediateByDefault)
+{
+    Open(false);
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    harness.TapKeys({L"2ndF"});
+    EXPECT_FALSE(Sliding());
+    EXPECT_EQ(std::wstring(harness.Keypad().AlternateKeys()[7].Button().caption), L"asin");
+}
+
+}  // namespace
+}  // namespace tallyx
