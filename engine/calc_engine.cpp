@@ -4,6 +4,7 @@
 
 #include "engine/key_ids.h"
 #include "engine/text_limits.h"
+#include "keypad/shift_keys.h"
 #include "platform/services.h"
 #include "platform/wide_text.h"
 
@@ -13,16 +14,6 @@ namespace {
 constexpr std::wstring_view kRefusedKeyMessage = L"This button is not usable based on the current state of Tallyx.";
 constexpr std::wstring_view kRefusedKeyCaption = L"Tallyx Error";
 constexpr std::wstring_view kMemoryViewCaption = L"Tallyx Memory";
-
-// The 2nd key by shift state: off turns on, on turns off, Hyp gains or
-// loses 2nd, and a pending STO or RCL gives way to 2nd.
-constexpr std::array<ShiftState, 6> kAfterSecondKey = {
-    ShiftStateNone, ShiftStateHypSecond, ShiftStateHyp, ShiftStateSecond, ShiftStateSecond, ShiftStateSecond,
-};
-// The Hyp key by shift state.
-constexpr std::array<ShiftState, 6> kAfterHypKey = {
-    ShiftStateHypSecond, ShiftStateNone, ShiftStateSecond, ShiftStateHyp, ShiftStateHyp, ShiftStateHyp,
-};
 
 // The word sizes the indicator steps through; any other size goes to the first.
 constexpr std::array<int, 4> kIndicatorWordSizes = {8, 16, 32, 48};
@@ -351,16 +342,7 @@ bool CalcEngine::PressRecallKey(int id)
 
 bool CalcEngine::PressShiftKey(int id)
 {
-    const auto current = static_cast<std::size_t>(shiftState_);
-    if (id == ShiftKeySecond) {
-        shiftState_ = kAfterSecondKey[current];
-    } else if (id == ShiftKeyHyp) {
-        shiftState_ = kAfterHypKey[current];
-    } else if (id == ShiftKeyRecall || id == ShiftKeyStore) {
-        shiftState_ = shiftState_ == id ? ShiftStateNone : static_cast<ShiftState>(id);
-    } else {
-        shiftState_ = ShiftStateNone;
-    }
+    shiftState_ = ShiftStateAfterKey(shiftState_, id);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/shift_state.h"
 #include "engine/algebraic_engine.h"
 #include "engine/direct_algebraic_engine.h"
 #include "engine/expression_engine.h"
@@ -24,16 +25,6 @@ enum CalcMode : int {
     CalcModeDirectAlgebraic = 2,
     CalcModeNormal = 3,
     CalcModeRpn = 4,
-};
-
-// The 2nd/Hyp shift and the pending STO and RCL prefixes.
-enum ShiftState : int {
-    ShiftStateSecond = 0,
-    ShiftStateHyp = 1,
-    ShiftStateHypSecond = 2,
-    ShiftStateRecallPending = 3,
-    ShiftStateStorePending = 4,
-    ShiftStateNone = 5,
 };
 
 // The calculator proper: takes every key press as a (type, id) pair, routes

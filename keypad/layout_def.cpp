@@ -9,9 +9,9 @@ const std::vector<ButtonDef>& LayoutDef::AlternateButtonsFor(std::int32_t shiftS
     switch (shiftState) {
     case ShiftStateSecond:
         return secondButtons;
-    case ShiftStateHyperbolic:
+    case ShiftStateHyp:
         return hyperbolicButtons;
-    case ShiftStateHyperbolicSecond:
+    case ShiftStateHypSecond:
         return hyperbolicSecondButtons;
     default:
         return alternateButtons;

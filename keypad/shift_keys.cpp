@@ -12,23 +12,23 @@ constexpr std::int32_t kFirstPrefixKeyId = 3;
 constexpr std::int32_t kLastPrefixKeyId = 7;
 
 // Rows by key (2nd, Hyp); columns by state: 2nd, Hyp, Hyp and 2nd, any other.
-constexpr std::array<std::array<std::int32_t, 4>, 2> kToggleTransitions = {{
-    {ShiftStateNone, ShiftStateHyperbolicSecond, ShiftStateHyperbolic, ShiftStateSecond},
-    {ShiftStateHyperbolicSecond, ShiftStateNone, ShiftStateSecond, ShiftStateHyperbolic},
+constexpr std::array<std::array<ShiftState, 4>, 2> kToggleTransitions = {{
+    {ShiftStateNone, ShiftStateHypSecond, ShiftStateHyp, ShiftStateSecond},
+    {ShiftStateHypSecond, ShiftStateNone, ShiftStateSecond, ShiftStateHyp},
 }};
 constexpr std::size_t kAnyOtherStateColumn = 3;
 
 }  // namespace
 
-std::int32_t ShiftStateAfterKey(std::int32_t state, std::int32_t shiftKeyId)
+ShiftState ShiftStateAfterKey(ShiftState state, std::int32_t shiftKeyId)
 {
     if (shiftKeyId == kSecondKeyId || shiftKeyId == kHyperbolicKeyId) {
-        const bool toggled = state >= ShiftStateSecond && state <= ShiftStateHyperbolicSecond;
+        const bool toggled = state >= ShiftStateSecond && state <= ShiftStateHypSecond;
         const auto column = toggled ? static_cast<std::size_t>(state) : kAnyOtherStateColumn;
         return kToggleTransitions[static_cast<std::size_t>(shiftKeyId)][column];
     }
     if (shiftKeyId >= kFirstPrefixKeyId && shiftKeyId <= kLastPrefixKeyId) {
-        return state == shiftKeyId ? ShiftStateNone : shiftKeyId;
+        return state == shiftKeyId ? ShiftStateNone : static_cast<ShiftState>(shiftKeyId);
     }
     return ShiftStateNone;
 }

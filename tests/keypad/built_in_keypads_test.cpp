@@ -217,7 +217,7 @@ TEST_F(BuiltInKeypadsTest, ScientificShowsTheKeySetOfTheShiftState)
         const std::vector<std::wstring> captions = Captions(layout.AlternateButtonsFor(state));
         return std::vector<std::wstring>(captions.begin() + 7, captions.begin() + 10);
     };
-    std::int32_t state = ShiftStateNone;
+    ShiftState state = ShiftStateNone;
     EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"sin", L"cos", L"tan"}));
     state = ShiftStateAfterKey(state, layout.alternateButtons[0].id);  // 2ndF
     EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"asin", L"acos", L"atan"}));

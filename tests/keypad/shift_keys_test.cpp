@@ -19,7 +19,7 @@ class ShiftKey : public testing::TestWithParam<ShiftCase> {};
 TEST_P(ShiftKey, MovesTheState)
 {
     const ShiftCase& c = GetParam();
-    EXPECT_EQ(ShiftStateAfterKey(c.state, c.keyId), c.next) << c.state << " key " << c.keyId;
+    EXPECT_EQ(ShiftStateAfterKey(static_cast<ShiftState>(c.state), c.keyId), c.next) << c.state << " key " << c.keyId;
 }
 
 INSTANTIATE_TEST_SUITE_P(
