@@ -1,0 +1,97 @@
+#include "convert/rate_updater.h"
+
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "convert/rate_archive.h"
+#include "convert/rate_file_store.h"
+#include "tests/convert/local_http_server.h"
+#include "tests/convert/recording_sink.h"
+#include "tests/convert/temporary_program_folder.h"
+
+namespace tallyx {
+namespace {
+
+using testing::LocalHttpServer;
+using testing::RecordingSink;
+using testing::Reply;
+using testing::TemporaryProgramFolder;
+
+constexpr std::string_view kNewRates =
+    "[Info]\r\nnumcurrencies=1\r\nutc=1751285700\r\n[Currencies]\r\n1=USD,US Dollar,$,1,1,1\r\n";
+constexpr std::chrono::seconds kPatience{10};
+
+// Starts an update and hands it every code, as the owner's message queue would.
+RateUpdateStatus RunUpdate(RateUpdater& updater, const std::wstring& url)
+{
+    RecordingSink sink;
+    EXPECT_TRUE(updater.Start(sink, url));
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (updater.Running() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_FALSE(updater.Running());
+    bool timerDue = false;
+    for (const RecordingSink::Message& message : sink.Messages()) {
+        EXPECT_EQ(message.message, kRateUpdateMessage);
+        timerDue = updater.Transfer(message.first) || timerDue;
+    }
+    EXPECT_TRUE(timerDue);
+    return updater.Status();
+}
+
+struct UpdaterCase {
+    const char* name;
+    bool archive;  // the server sends a rate archive, else a web page
+    RateUpdateStatus after;
+};
+
+class RateUpdaterTest : public ::testing::TestWithParam<UpdaterCase> {};
+
+TEST_P(RateUpdaterTest, EndsConnectingWithNewRatesOrInErrorWithTheOldOnes)
+{
+    TemporaryProgramFolder folder;
+    ASSERT_EQ(SeedRateFile(), StatusOk);
+    const std::string old = TemporaryProgramFolder::Read(RateFilePath());
+    const auto packed = folder.Folder() / "packed.zip";
+    ASSERT_EQ(WriteRateArchive(packed, kNewRates), StatusOk);
+    const std::string archive = TemporaryProgramFolder::Read(packed);
+    LocalHttpServer server({.body = GetParam().archive ? archive : std::string("<html>Sign in</html>")});
+    RateUpdater updater;
+
+    EXPECT_EQ(RunUpdate(updater, server.Url()), GetParam().after);
+    EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), GetParam().archive ? archive : old);
+    updater.StatusTimerElapsed();
+    EXPECT_EQ(updater.Status(), RateUpdateStatus::Idle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, RateUpdaterTest,
+                         ::testing::Values(UpdaterCase{"RateArchive", true, RateUpdateStatus::Connecting},
+                                           UpdaterCase{"WebPage", false, RateUpdateStatus::Error}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RateUpdaterFaultTest, RefusedConnectionEndsInError)
+{
+    TemporaryProgramFolder folder;
+    RateUpdater updater;
+    EXPECT_EQ(RunUpdate(updater, LocalHttpServer::RefusingUrl()), RateUpdateStatus::Error);
+}
+
+TEST(RateUpdaterFaultTest, SecondStartWhileRunningChangesNothing)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer stalled({.stallBeforeReply = true});
+    HttpTimeouts quick;
+    quick.receive = std::chrono::milliseconds(500);
+    RateUpdater updater;
+    updater.SetTimeouts(quick);
+    RecordingSink sink;
+    ASSERT_TRUE(updater.Start(sink, stalled.Url()));
+    EXPECT_FALSE(updater.Start(sink, stalled.Url()));
+    EXPECT_EQ(updater.Status(), RateUpdateStatus::Connecting);
+}
+
+}  // namespace
+}  // namespace tallyx
