@@ -1,12 +1,11 @@
 #include "app/help.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QUrl>
 
+#include "app/desktop_viewer.h"
 #include "platform/notifier.h"
 #include "platform/services.h"
 
@@ -35,12 +34,7 @@ bool OpenHelp(std::string_view section)
                                          NotifierButtons::Ok);
         return false;
     }
-    QUrl url = QUrl::fromLocalFile(QString::fromStdString(guide.string()));
-    if (!section.empty()) url.setFragment(QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())));
-    if (QDesktopServices::openUrl(url)) return true;
-    Platform().notifier->ShowMessage(L"No viewer could open the user guide.", L"Tallyx", NotifierIcon::Information,
-                                     NotifierButtons::Ok);
-    return false;
+    return OpenInDesktopViewer(guide, section, L"No viewer could open the user guide.");
 }
 
 }  // namespace tallyx

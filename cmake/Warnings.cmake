@@ -23,6 +23,8 @@ endfunction()
 function(tallyx_gui_test name)
   add_executable(${name} ${ARGN} ${CMAKE_SOURCE_DIR}/tests/ui/gui_test_main.cpp)
   target_link_libraries(${name} PRIVATE tallyx_ui GTest::gtest GTest::gmock)
+  # Stand-ins for desktop services are QObjects.
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
   tallyx_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

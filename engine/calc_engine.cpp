@@ -61,14 +61,19 @@ CalcEngine::CalcEngine(ExpressionEvaluator& evaluator, NumberFormatter& formatte
 
 bool CalcEngine::PressButton(int type, int id)
 {
-    const bool accepted =
-        type >= 0 && static_cast<std::size_t>(type) < kKeyHandlers.size() && (this->*kKeyHandlers[static_cast<std::size_t>(type)])(id);
+    const bool accepted = HandleButton(type, id);
     if (accepted) {
         unusableCount_ = 0;
     } else {
         CountRefusal();
     }
     return accepted;
+}
+
+bool CalcEngine::HandleButton(int type, int id)
+{
+    return type >= 0 && static_cast<std::size_t>(type) < kKeyHandlers.size() &&
+           (this->*kKeyHandlers[static_cast<std::size_t>(type)])(id);
 }
 
 void CalcEngine::CountRefusal()

@@ -45,6 +45,9 @@ public:
     // True when a handler accepted the press. The fourth refusal in a row
     // tells the user why nothing happens.
     bool PressButton(int type, int id);
+    // The handler of the button type alone, as typed characters reach it:
+    // a refusal is not counted.
+    bool HandleButton(int type, int id);
 
     // The display as the keypad draws it, in the current notation and base.
     DisplayText GetDisplayText(bool regional) const;

@@ -76,6 +76,7 @@ enum ShiftKey : int {
     ShiftKeyHyp = 1,
     ShiftKeyRecall = 3,
     ShiftKeyStore = 4,
+    ShiftKeyConstants = 8,  // the keypad also opens the constant favourites
 };
 
 enum ClearKey : int {

@@ -6,17 +6,34 @@
 #include "ui/window_host.h"
 
 namespace tallyx {
+namespace {
+
+// Backgrounds brighter than this take black text (weights of the eye's sensitivity, out of 1000).
+constexpr std::uint32_t kLightBackground = 128 * 1000;
+
+}  // namespace
+
+Rect PlaceholderPanel::ContentArea() const
+{
+    const Rect client = Window()->ClientRect();
+    const ScreenMetrics metrics = ScreenMetrics::ForClient(client.Width(), client.Height());
+    return {client.left, client.top, client.right, client.bottom - SoftKeyBarHeight(metrics.icon)};
+}
+
+Color PlaceholderPanel::TextColor() const
+{
+    const Color background = Context().layouts->Colors().background;
+    const std::uint32_t brightness = 299 * RedOf(background) + 587 * GreenOf(background) + 114 * BlueOf(background);
+    return brightness > kLightBackground ? MakeColor(0, 0, 0) : MakeColor(255, 255, 255);
+}
 
 long PlaceholderPanel::Draw(Canvas& canvas, const Rect& clip)
 {
     if (!Window() || !Context().layouts) return kNotHandled;
-    const Rect client = Window()->ClientRect();
-    const SkinColors& colors = Context().layouts->Colors();
-    canvas.FillRect(client.Intersected(clip), colors.background);
-    const ScreenMetrics metrics = ScreenMetrics::ForClient(client.Width(), client.Height());
-    const Rect above{client.left, client.top, client.right, client.bottom - SoftKeyBarHeight(metrics.icon)};
-    const FontSpec font{L"Tahoma", metrics.icon / 2, 700};
-    canvas.DrawText(CalculatorTypeName(calculatorType_), above, font, colors.text,
+    canvas.FillRect(Window()->ClientRect().Intersected(clip), Context().layouts->Colors().background);
+    const int icon = ScreenMetrics::ForClient(Window()->ClientRect().Width(), Window()->ClientRect().Height()).icon;
+    const FontSpec font{L"Tahoma", icon / 2, 700};
+    canvas.DrawText(CalculatorTypeName(calculatorType_), ContentArea(), font, TextColor(),
                     TextAlignCenter | TextAlignVCenter | TextWordBreak);
     return 1;
 }

@@ -12,6 +12,12 @@ public:
 
     long Draw(Canvas& canvas, const Rect& clip) override;
 
+protected:
+    // The window above the soft-key bar.
+    Rect ContentArea() const;
+    // Black or white, whichever stands out on the skin's background.
+    Color TextColor() const;
+
 private:
     int calculatorType_;
 };

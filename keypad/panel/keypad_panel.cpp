@@ -2,13 +2,18 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "app/about_window.h"
 #include "app/calculator_types.h"
+#include "app/desktop_viewer.h"
 #include "app/help.h"
 #include "app/options_dialog.h"
 #include "engine/calc_engine.h"
+#include "engine/key_ids.h"
 #include "engine/number_formatter.h"
+#include "keypad/panel/constant_favourites_menu.h"
 #include "keypad/panel/display_indicators.h"
 #include "keypad/panel/display_painter.h"
 #include "keypad/skin_catalogue.h"
@@ -54,7 +59,7 @@ struct MenuItemDef {
 constexpr std::array kFileMenu = {
     MenuItemDef{L"Copy", kCopyCommand},      MenuItemDef{L"Paste", kPasteCommand},
     MenuItemDef{nullptr, 0},                 MenuItemDef{L"View Tape...", kViewTapeCommand},
-    MenuItemDef{L"Update Currencies", 32761}, MenuItemDef{nullptr, 0},
+    MenuItemDef{L"Update Currencies", CurrencyPanel::kUpdateCommand}, MenuItemDef{nullptr, 0},
     MenuItemDef{L"Help...", kHelpCommand},   MenuItemDef{L"About...", kAboutCommand},
     MenuItemDef{L"Options...", kOptionsCommand}, MenuItemDef{nullptr, 0},
     MenuItemDef{L"Exit", kExitCommand},
@@ -166,6 +171,7 @@ void KeypadPanel::AttachModePanel()
     context.layouts = &layouts_;
     context.menuWindow = &menu_;
     context.softKeyBar = &softKeys_;
+    context.constants = &constants_;
     context.window = Window();
     panel->Attach(context);
     panel->Size(metrics_.width, metrics_.height);
@@ -440,6 +446,7 @@ void KeypadPanel::InvalidateDisplay()
 void KeypadPanel::FireKey(std::int32_t type, std::int32_t id)
 {
     if (type == ButtonTypeWorksheet || (type == ButtonTypeGraph && id == 0)) return;
+    if (type == ButtonTypeShift && id == ShiftKeyConstants) ShowConstantFavourites();
     engine_.PressButton(type, id);
     FollowShiftState();
     InvalidateDisplay();
@@ -471,6 +478,8 @@ long KeypadPanel::UserMessage(std::uint32_t message, std::uintptr_t first, std::
     case SoftKeyBar::kLeftMessage: return ShowFileMenu();
     case SoftKeyBar::kRightMessage: return ShowViewMenu();
     case SoftKeyBar::kMiddleMessage: SwitchType(layouts_.PreviousIndex()); return 1;
+    // The update reports even after the user has moved on to another type.
+    case kRateUpdateMessage: return currencyPanel_.UserMessage(message, first, second);
     default: return kNotHandled;
     }
 }
@@ -480,7 +489,7 @@ long KeypadPanel::Char(wchar_t character)
     const std::optional<MappedKey> key = keyMapper_.MapCharacter(character, engine_.GetBase());
     if (!key) return kNotHandled;
     if (key->press) {
-        engine_.PressButton(key->type, key->id);
+        engine_.HandleButton(key->type, key->id);
         FollowShiftState();
     }
     if (Window()) Window()->InvalidateAll();
@@ -517,6 +526,11 @@ long KeypadPanel::Command(std::uint32_t command, std::intptr_t parameter)
     }
     if (const std::optional<int> type = TypeOfMenuCommand(command)) {
         SwitchType(*type);
+    } else if (const std::optional<int> favourite = FavouriteOfCommand(command)) {
+        EnterFavourite(*favourite);
+    } else if (command == CurrencyPanel::kUpdateCommand) {
+        // The update shows its progress on the currency panel.
+        if (SwitchType(CalculatorCurrencies)) currencyPanel_.StartUpdate();
     } else if (command == kCopyCommand || command == kPasteCommand) {
         engine_.PressButton(ButtonTypeClipboard, command == kCopyCommand ? kCopyId : kPasteId);
     } else if (command == kRegionalCommand) {
@@ -529,6 +543,8 @@ long KeypadPanel::Command(std::uint32_t command, std::intptr_t parameter)
         RunOptions();
     } else if (command == kAboutCommand) {
         if (Window()) AboutWindow(layouts_.SkinIndex()).Run(*Window());
+    } else if (command == kViewTapeCommand) {
+        ViewTape();
     } else if (command == kHelpCommand) {
         OpenHelp();
     } else if (command == kExitCommand) {
@@ -540,6 +556,19 @@ long KeypadPanel::Command(std::uint32_t command, std::intptr_t parameter)
     }
     InvalidateDisplay();
     return 1;
+}
+
+void KeypadPanel::ViewTape()
+{
+    if (!engine_.IsTapeOn()) return;
+    const std::filesystem::path tape = engine_.SaveTape();
+    std::error_code error;
+    if (tape.empty() || !std::filesystem::is_regular_file(tape, error)) {
+        Platform().notifier->ShowMessage(L"The tape could not be written to " + tape.wstring() + L".", L"Tallyx",
+                                         NotifierIcon::Information, NotifierButtons::Ok);
+        return;
+    }
+    OpenInDesktopViewer(tape, {}, L"No viewer could open the tape.");
 }
 
 void KeypadPanel::ReleaseKeys()
@@ -557,6 +586,7 @@ long KeypadPanel::Timer(std::uintptr_t timer)
         holdPoint_.reset();
         return 1;
     }
+    if (timer == RateUpdater::kStatusTimer) return currencyPanel_.Timer(timer);
     if (timer != kTransitionTimer || !Window()) {
         Panel* panel = ModePanel(settings_.calculatorType);
         return panel ? panel->Timer(timer) : kNotHandled;
@@ -566,11 +596,12 @@ long KeypadPanel::Timer(std::uintptr_t timer)
     return 1;
 }
 
-void KeypadPanel::ShowMenu(unsigned style, const Rect& area)
+void KeypadPanel::ShowMenu(unsigned style, const Rect& area, std::optional<int> itemHeight)
 {
     if (!Window()) return;
+    const int defaultHeight = MenuList::DefaultRowHeight(metrics_.icon);
     menu_.List().SetColors(MenuColors::ForSkin(layouts_.Colors()));
-    menu_.List().SetRowHeights(MenuList::DefaultRowHeight(metrics_.icon), MenuList::DefaultRowHeight(metrics_.icon));
+    menu_.List().SetRowHeights(itemHeight.value_or(defaultHeight), defaultHeight);
     menu_.List().SetFont(FontSpec{L"Tahoma", 4 * metrics_.icon / 9, 400});
     menu_.Show(*Window(), style, area);
     Window()->Invalidate(geometry_.softKeyBar);
@@ -628,6 +659,19 @@ void KeypadPanel::ShowRpnStackMenu()
         list.AddItem(label + L" " + value, kNoCommand, level, MenuItemDisabled);
     }
     ShowMenu(levels >= kRpnMenuTallFrom ? 1u : 0u, {0, 0, metrics_.width, geometry_.softKeyBar.top});
+}
+
+void KeypadPanel::ShowConstantFavourites()
+{
+    if (!FillConstantFavouritesMenu(menu_.List(), constants_, metrics_.icon)) return;
+    ShowMenu(kFavouritesMenuStyle, {0, 0, metrics_.width, geometry_.softKeyBar.top}, FavouriteRowHeight(metrics_.icon));
+}
+
+void KeypadPanel::EnterFavourite(int index)
+{
+    if (index >= constants_.GetFavouriteCount()) return;
+    engine_.LoadTexts(constants_.GetFavouriteValue(index), L"");
+    if (Window()) Window()->Invalidate(geometry_.indicators[IndicatorNotation]);
 }
 
 OptionsRecord KeypadPanel::CurrentOptions() const

@@ -14,6 +14,7 @@
 #include "app/mode_panels/unit_panel.h"
 #include "app/options_record.h"
 #include "app/panel.h"
+#include "convert/constants_db.h"
 #include "keypad/key_mapper.h"
 #include "keypad/keypad_layouts.h"
 #include "keypad/panel/face_cache.h"
@@ -79,6 +80,7 @@ public:
     const KeypadLayouts& Layouts() const { return layouts_; }
     KeypadTransition& Transition() { return transition_; }
     PopupMenuWindow& Menu() { return menu_; }
+    RateUpdateStatus UpdateStatus() const { return currencyPanel_.UpdateStatus(); }
     // The font of a key's caption: by caption length and area.
     const FontSpec& CaptionFont(const KeyButton& key, bool main) const;
 
@@ -107,9 +109,14 @@ private:
     // The mode panel of the current type, or none for the keypad types.
     Panel* ModePanel(int type);
     void AttachModePanel();
-    void ShowMenu(unsigned style, const Rect& area);
+    // Item rows are the default height unless one is given.
+    void ShowMenu(unsigned style, const Rect& area, std::optional<int> itemHeight = std::nullopt);
     void ShowRpnStackMenu();
+    void ShowConstantFavourites();
+    void EnterFavourite(int index);
     void RunOptions();
+    // Writes the tape now and opens it in the desktop's viewer.
+    void ViewTape();
 
     CalcEngine& engine_;
     NumberFormatter& formatter_;
@@ -126,6 +133,7 @@ private:
     std::array<std::vector<KeyButton>, SetCount> alternateKeys_;
     PopupMenuWindow menu_;
     KeySound keySound_;
+    ConstantsDb constants_;
     GraphPanel graphPanel_;
     UnitPanel unitPanel_;
     CurrencyPanel currencyPanel_;

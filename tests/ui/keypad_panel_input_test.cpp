@@ -185,6 +185,14 @@ TEST_F(KeypadPanelInputTest, TypedCharactersPressKeys)
     }
 }
 
+
+TEST_F(KeypadPanelInputTest, TypedCharactersDoNotCountAsRefusedKeys)
+{
+    harness.Engine().SetMode(CalcModeAlgebraic);
+    harness.Type(L"=====");
+    EXPECT_EQ(harness.Engine().UnusableCount(), 0);
+    EXPECT_TRUE(harness.notifier.messages.empty());
+}
 TEST_F(KeypadPanelInputTest, SoftKeyMiddleGoesBackToThePreviousType)
 {
     ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorFinancial));

@@ -1,0 +1,138 @@
+#include <QDesktopServices>
+#include <QObject>
+#include <QUrl>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include "app/calculator_types.h"
+#include "convert/rate_updater.h"
+#include "frame_test_support.h"
+#include "platform/paths.h"
+#include "tests/convert/local_http_server.h"
+
+namespace tallyx {
+namespace {
+
+// Stands in for the desktop's viewer: keeps the files it is asked to open.
+class ViewerStandIn : public QObject {
+    Q_OBJECT
+public:
+    ViewerStandIn() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~ViewerStandIn() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    Q_INVOKABLE void Open(const QUrl& url) { opened.push_back(url.toLocalFile().toStdString()); }
+
+    std::vector<std::filesystem::path> opened;
+};
+
+// A frame whose documents and program folders are the test's own.
+class KeypadPanelCommandsTest : public ::testing::Test {
+protected:
+    KeypadPanelCommandsTest() : root_(Root()), paths_(root_), platform_(Services()) { harness.Open(480, 640); }
+    ~KeypadPanelCommandsTest() override
+    {
+        harness.Keypad().Menu().Close();
+        harness.Close();
+        std::filesystem::remove_all(root_);
+    }
+
+    void Command(std::uint32_t command) { harness.Frame().WindowProcedure(WM_COMMAND, command, 0); }
+    const KeyButton* ConstantsKey()
+    {
+        for (const KeyButton& key : harness.Keypad().AlternateKeys()) {
+            if (key.Button().type == ButtonTypeShift && key.Button().id == 8) return &key;
+        }
+        return nullptr;
+    }
+
+    FrameHarness harness;
+    std::filesystem::path root_;
+
+private:
+    static std::filesystem::path Root()
+    {
+        const auto root = std::filesystem::temp_directory_path() / ("tallyx-commands-" + std::to_string(getpid()));
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root / "data");
+        return root;
+    }
+    PlatformServices Services()
+    {
+        PlatformServices services = Platform();
+        services.paths = &paths_;
+        return services;
+    }
+
+    FixedPaths paths_;
+    ScopedPlatform platform_;
+};
+
+TEST_F(KeypadPanelCommandsTest, ConstantsKeyOffersTheFavouritesAndEntersTheChosenOne)
+{
+    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    const KeyButton* key = ConstantsKey();
+    ASSERT_NE(key, nullptr);
+    harness.Tap(FrameHarness::Centre(key->Bounds()));
+    ASSERT_TRUE(harness.Keypad().Menu().IsOpen());
+    const auto& entries = harness.Keypad().Menu().List().Entries();
+    ASSERT_EQ(entries.size(), 13u);  // the title and the twelve built-in favourites
+    EXPECT_EQ(entries[0].text, L"Constant Favorites");
+    EXPECT_EQ(entries[7].text, L"Speed of light (m/s)");
+    EXPECT_EQ(entries[7].command, 4006u);
+
+    harness.Keypad().Menu().Close();
+    Command(4006);
+    EXPECT_EQ(harness.Shown(), L"299792458.");
+    Command(4099);  // past the last favourite: nothing
+    EXPECT_EQ(harness.Shown(), L"299792458.");
+}
+
+TEST_F(KeypadPanelCommandsTest, ViewTapeWritesTheTapeAndOpensIt)
+{
+    ViewerStandIn viewer;
+    harness.Engine().SetTapeRecording(true);
+    harness.TapKeys({L"2", L"+", L"3", L"="});
+    Command(32768);
+    ASSERT_EQ(viewer.opened.size(), 1u);
+    EXPECT_EQ(viewer.opened[0].parent_path(), root_ / "documents");
+    std::ifstream tape(viewer.opened[0]);
+    const std::string text{std::istreambuf_iterator<char>(tape), {}};
+    EXPECT_NE(text.find("2+3"), std::string::npos) << text;
+    harness.Engine().SetTapeRecording(false);
+}
+
+TEST_F(KeypadPanelCommandsTest, TapeThatCannotBeWrittenIsReported)
+{
+    ViewerStandIn viewer;
+    std::ofstream(root_ / "documents") << "a file where the folder should be";
+    harness.Engine().SetTapeRecording(true);
+    Command(32768);
+    harness.Engine().SetTapeRecording(false);
+    EXPECT_TRUE(viewer.opened.empty());
+    ASSERT_EQ(harness.notifier.messages.size(), 1u);
+    EXPECT_EQ(harness.notifier.messages[0].text.rfind(L"The tape could not be written", 0), 0u);
+}
+
+TEST_F(KeypadPanelCommandsTest, UpdateCurrenciesShowsItsProgressOnTheCurrencyPanel)
+{
+    harness.registry.WriteString(kTallyxKey, L"RateURL", testing::LocalHttpServer::RefusingUrl());
+    Command(32761);
+    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorCurrencies);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (harness.Keypad().UpdateStatus() == RateUpdateStatus::Connecting && std::chrono::steady_clock::now() < deadline) {
+        FrameHarness::Settle();
+    }
+    EXPECT_EQ(harness.Keypad().UpdateStatus(), RateUpdateStatus::Error);
+    harness.Frame().WindowProcedure(WM_TIMER, RateUpdater::kStatusTimer, 0);
+    EXPECT_EQ(harness.Keypad().UpdateStatus(), RateUpdateStatus::Idle);
+}
+
+}  // namespace
+}  // namespace tallyx
+
+#include "keypad_panel_commands_test.moc"
