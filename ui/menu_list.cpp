@@ -27,11 +27,12 @@ MenuColors MenuColors::ForSkin(const SkinColors& skin)
     const ColorSet& keys = skin.SetForStyle(kOrdinaryKeyStyle);
     MenuColors colors;
     colors.background = skin.background;
-    colors.text = skin.text;
-    colors.disabledText = Blend(skin.background, skin.text);
+    // The skin's text colour is meant for the display, which may be light where the background is dark.
+    colors.text = ReadableOn(skin.background, skin.text);
+    colors.disabledText = Blend(skin.background, colors.text);
     colors.headerBackground = keys.color2;
-    colors.headerText = keys.text1;
-    colors.separator = Blend(skin.background, skin.text);
+    colors.headerText = ReadableOn(keys.color2, keys.text1);
+    colors.separator = Blend(skin.background, colors.text);
     return colors;
 }
 

@@ -6,13 +6,6 @@
 #include "ui/window_host.h"
 
 namespace tallyx {
-namespace {
-
-// Backgrounds brighter than this take black text (weights of the eye's sensitivity, out of 1000).
-constexpr std::uint32_t kLightBackground = 128 * 1000;
-
-}  // namespace
-
 Rect PlaceholderPanel::ContentArea() const
 {
     const Rect client = Window()->ClientRect();
@@ -22,9 +15,8 @@ Rect PlaceholderPanel::ContentArea() const
 
 Color PlaceholderPanel::TextColor() const
 {
-    const Color background = Context().layouts->Colors().background;
-    const std::uint32_t brightness = 299 * RedOf(background) + 587 * GreenOf(background) + 114 * BlueOf(background);
-    return brightness > kLightBackground ? MakeColor(0, 0, 0) : MakeColor(255, 255, 255);
+    const SkinColors& colors = Context().layouts->Colors();
+    return ReadableOn(colors.background, colors.text);
 }
 
 long PlaceholderPanel::Draw(Canvas& canvas, const Rect& clip)

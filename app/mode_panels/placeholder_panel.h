@@ -15,7 +15,7 @@ public:
 protected:
     // The window above the soft-key bar.
     Rect ContentArea() const;
-    // Black or white, whichever stands out on the skin's background.
+    // The skin's text colour, or black or white where that does not read on its background.
     Color TextColor() const;
 
 private:

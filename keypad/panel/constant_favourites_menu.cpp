@@ -36,7 +36,7 @@ bool FillConstantFavouritesMenu(MenuList& list, const ConstantsDb& constants, in
         constexpr unsigned kAlign = TextAlignLeft | TextAlignVCenter | TextEndEllipsis;
         const int index = static_cast<int>(entry.value);
         canvas.DrawText(constants.GetFavouritePath(index), pathRow, pathFont,
-                        selected ? colors.selectedText : colors.selection, kAlign);
+                        selected ? colors.selectedText : ReadableOn(colors.background, colors.selection), kAlign);
         canvas.DrawText(entry.text, nameRow, nameFont, selected ? colors.selectedText : colors.text, kAlign);
         return true;
     });

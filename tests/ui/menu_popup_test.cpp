@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "keypad/keypad_layouts.h"
+#include "keypad/skin_catalogue.h"
 #include "platform/window_messages.h"
 
 namespace tallyx {
@@ -301,6 +303,23 @@ TEST(MenuListTest, SelectionSkipsWhatCannotBeChosen)
     }
     EXPECT_EQ(MenuList::DefaultRowHeight(32), 29);
     EXPECT_EQ(MenuList::DefaultRowHeight(64), 58);
+}
+
+}  // namespace
+}  // namespace tallyx
+
+namespace tallyx {
+namespace {
+
+TEST(MenuColorsTest, MenusReadInEverySkin)
+{
+    KeypadLayouts layouts;
+    for (std::int32_t skin = 0; skin < kBuiltInSkinCount; ++skin) {
+        ASSERT_EQ(layouts.SetSkin(skin, true), StatusOk);
+        const MenuColors colors = MenuColors::ForSkin(layouts.Colors());
+        EXPECT_GE(ContrastRatio(colors.text, colors.background), kReadableContrast) << skin;
+        EXPECT_GE(ContrastRatio(colors.headerText, colors.headerBackground), kReadableContrast) << skin;
+    }
 }
 
 }  // namespace
