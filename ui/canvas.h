@@ -50,6 +50,8 @@ public:
     virtual Size MeasureText(std::wstring_view text, const FontSpec& font) = 0;
     // Copies part of an image; with transparent set, kTransparentColor pixels are skipped.
     virtual void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) = 0;
+    // Lays an image over what is there, opacity 0 (unseen) to 255 (covering).
+    virtual void BlendImage(const Image& image, const Rect& target, const Rect& source, int opacity) = 0;
     // Later drawing stays inside rect (and inside any earlier clip).
     virtual void SetClip(const Rect& rect) = 0;
 };

@@ -698,6 +698,7 @@ OptionsRecord KeypadPanel::CurrentOptions() const
 
 void KeypadPanel::ApplyOptions(const OptionsRecord& record)
 {
+    std::unique_ptr<Image> before = Snapshot();
     settings_.regional = record[OptionRegionalSettings] != 0;
     settings_.playSounds = record[OptionPlaySounds];
     settings_.entryMode = record[OptionCalculatorMode];
@@ -726,6 +727,8 @@ void KeypadPanel::ApplyOptions(const OptionsRecord& record)
     SwitchType(settings_.calculatorType);
     Rebuild();
     if (Window()) Window()->InvalidateAll();
+    StartTransition(std::move(before), {0, 0, metrics_.width, metrics_.height}, SlideDirection::FadeIn,
+                    KeypadTransition::kOptionsFade);
     SaveSettings();
 }
 

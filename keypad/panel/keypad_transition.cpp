@@ -29,6 +29,13 @@ bool KeypadTransition::Draw(Canvas& canvas)
 {
     if (!Active()) return false;
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now_() - start_);
+    canvas.SetClip(area_);
+    if (direction_ == SlideDirection::FadeIn) {
+        constexpr int kOpaque = 255;
+        canvas.DrawImage(*from_, area_, area_, false);
+        canvas.BlendImage(*to_, area_, area_, static_cast<int>(kOpaque * elapsed.count() / std::max<long long>(1, duration_.count())));
+        return true;
+    }
     const bool horizontal = direction_ == SlideDirection::FromRight || direction_ == SlideDirection::FromLeft;
     const int span = horizontal ? area_.Width() : area_.Height();
     const int moved = static_cast<int>(span * elapsed.count() / std::max<long long>(1, duration_.count()));
@@ -43,7 +50,6 @@ bool KeypadTransition::Draw(Canvas& canvas)
         const Rect source = horizontal ? visible.Offset(-shift, 0) : visible.Offset(0, -shift);
         canvas.DrawImage(image, visible, source, false);
     };
-    canvas.SetClip(area_);
     place(*from_, oldShift);
     place(*to_, newShift);
     return true;

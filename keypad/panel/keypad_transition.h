@@ -8,16 +8,18 @@
 
 namespace tallyx {
 
-// Which way the new picture comes in.
-enum class SlideDirection { FromRight, FromLeft, FromTop, FromBottom };
+// Which way the new picture comes in, or fading in where it stands.
+enum class SlideDirection { FromRight, FromLeft, FromTop, FromBottom, FadeIn };
 
-// A timed slide between two pictures of the same part of the window: the
-// new type sliding in over 500 ms, the other key set of 2nd and Hyp over 900 ms.
+// A timed change between two pictures of the same part of the window: the
+// new type sliding in over 500 ms, the other key set of 2nd and Hyp over
+// 900 ms, the keypad rebuilt by the options fading in over 900 ms.
 class KeypadTransition {
 public:
     using TimeSource = std::function<std::chrono::steady_clock::time_point()>;
     static constexpr std::chrono::milliseconds kTypeSlide{500};
     static constexpr std::chrono::milliseconds kShiftSlide{900};
+    static constexpr std::chrono::milliseconds kOptionsFade{900};
 
     explicit KeypadTransition(TimeSource now = std::chrono::steady_clock::now) : now_(std::move(now)) {}
 
@@ -26,10 +28,10 @@ public:
                std::chrono::milliseconds duration);
     // Ends at once: the new picture stays.
     void Stop();
-    // True while the slide runs; it ends by itself when its time is up.
+    // True while the change runs; it ends by itself when its time is up.
     bool Active();
     const Rect& Area() const { return area_; }
-    // Draws the slide as it stands now; false once it is over.
+    // Draws the change as it stands now; false once it is over.
     bool Draw(Canvas& canvas);
     void SetTimeSource(TimeSource now) { now_ = std::move(now); }
 

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPolygon>
+#include <algorithm>
 #include <vector>
 
 namespace tallyx {
@@ -137,6 +138,15 @@ void QtCanvas::DrawImage(const Image& image, const Rect& target, const Rect& sou
 {
     const auto& qtImage = static_cast<const QtImage&>(image);
     painter_.drawImage(ToQRect(target), transparent ? qtImage.TransparentPixels() : qtImage.Pixels(), ToQRect(source));
+}
+
+void QtCanvas::BlendImage(const Image& image, const Rect& target, const Rect& source, int opacity)
+{
+    constexpr double kOpaque = 255.0;
+    painter_.save();
+    painter_.setOpacity(std::clamp(opacity, 0, 255) / kOpaque);
+    painter_.drawImage(ToQRect(target), static_cast<const QtImage&>(image).Pixels(), ToQRect(source));
+    painter_.restore();
 }
 
 void QtCanvas::SetClip(const Rect& rect)

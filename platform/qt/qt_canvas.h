@@ -29,6 +29,7 @@ public:
                   unsigned align) override;
     Size MeasureText(std::wstring_view text, const FontSpec& font) override;
     void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) override;
+    void BlendImage(const Image& image, const Rect& target, const Rect& source, int opacity) override;
     void SetClip(const Rect& rect) override;
 
 private:

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 
 #include <gtest/gtest.h>
@@ -58,6 +59,35 @@ TEST_F(KeypadPanelTransitionTest, AnimatedShiftChangeSlidesTheAlternateArea)
     EXPECT_TRUE(Sliding());
     Advance(1ms);
     EXPECT_FALSE(Sliding());
+}
+
+TEST_F(KeypadPanelTransitionTest, AcceptedOptionsFadeTheRebuiltKeypadIn)
+{
+    Open(false);
+    const auto before = harness.Host().Grab();
+    OptionsRecord record = harness.Keypad().CurrentOptions();
+    record[OptionSkin] = 3;
+    harness.Keypad().ApplyOptions(record);
+    ASSERT_TRUE(Sliding());
+    Advance(450ms);
+    const auto halfway = harness.Host().Grab();
+    Advance(450ms);
+    EXPECT_FALSE(Sliding());
+    const auto after = harness.Host().Grab();
+    // Half way each colour channel lies between the old skin's and the new one's.
+    const Point background{2, 400};
+    const auto between = [](std::uint32_t value, std::uint32_t first, std::uint32_t second) {
+        return value >= std::min(first, second) && value <= std::max(first, second);
+    };
+    const Color from = before->PixelAt(background);
+    const Color to = after->PixelAt(background);
+    const Color mid = halfway->PixelAt(background);
+    ASSERT_NE(from, to);
+    EXPECT_NE(mid, from);
+    EXPECT_NE(mid, to);
+    EXPECT_TRUE(between(RedOf(mid), RedOf(from), RedOf(to)));
+    EXPECT_TRUE(between(GreenOf(mid), GreenOf(from), GreenOf(to)));
+    EXPECT_TRUE(between(BlueOf(mid), BlueOf(from), BlueOf(to)));
 }
 
 TEST_F(KeypadPanelTransitionTest, ShiftChangeIsImmediateByDefault)
