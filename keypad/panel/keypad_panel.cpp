@@ -474,7 +474,13 @@ void KeypadPanel::FollowShiftState()
 long KeypadPanel::UserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
     switch (message) {
-    case kKeyMessage: FireKey(static_cast<std::int32_t>(first), static_cast<std::int32_t>(second)); return 1;
+    case kKeyMessage:
+        if (settings_.calculatorType == CalculatorCurrencies &&
+            currencyPanel_.UserMessage(message, first, second) != kNotHandled) {
+            return 1;
+        }
+        FireKey(static_cast<std::int32_t>(first), static_cast<std::int32_t>(second));
+        return 1;
     case SoftKeyBar::kLeftMessage: return ShowFileMenu();
     case SoftKeyBar::kRightMessage: return ShowViewMenu();
     case SoftKeyBar::kMiddleMessage: SwitchType(layouts_.PreviousIndex()); return 1;
