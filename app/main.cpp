@@ -43,14 +43,19 @@ int main(int argc, char** argv)
     tallyx::InstallApplicationFonts();
     if (options.Headless()) return tallyx::RunHeadless(options, std::cout, std::cerr);
 
+    tallyx::WindowHost* shown = nullptr;
     tallyx::SingleInstance instance;
-    if (instance.RaiseRunning()) return kExitAlreadyRunning;
+    const bool claimed = instance.Listen([&shown] {
+        if (shown) shown->BringToFront();
+    });
+    // The name is claimed before the frame is built: a start that loses a race leaves the settings alone.
+    if (!claimed && instance.RaiseRunning()) return kExitAlreadyRunning;
 
     tallyx::InstallDesktopServices();
     tallyx::MainFrame frame(tallyx::Calculator(), tallyx::Formatter(), *tallyx::Platform().registry);
     const tallyx::Rect placement = tallyx::Rect::FromSize(0, 0, options.screen.width, options.screen.height);
     if (!frame.Create(tallyx::MainFrame::kTitle, nullptr, placement)) return 0;
-    instance.Listen([&frame] { frame.Window()->BringToFront(); });
-    frame.Window()->Show();
+    shown = frame.Window();
+    shown->Show();
     return QApplication::exec();
 }
