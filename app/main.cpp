@@ -6,6 +6,7 @@
 #include "app/desktop_services.h"
 #include "app/headless_driver.h"
 #include "app/main_frame.h"
+#include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/start_options.h"
 #include "engine/calc_engine.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
     tallyx::InstallApplicationFonts();
     if (options.Headless()) return tallyx::RunHeadless(options, std::cout, std::cerr);
 
+    // Outlives the frame, so that a second stop request cannot cut its saving short.
+    const tallyx::QuitSignals quitSignals([&factory] { factory.Quit(0); });
     tallyx::WindowHost* shown = nullptr;
     tallyx::SingleInstance instance;
     const bool claimed = instance.Listen([&shown] {
