@@ -68,6 +68,21 @@ protected:
         EXPECT_EQ(program.exitCode(), status);
     }
 
+    QByteArray Settings() const
+    {
+        QFile settings(SettingsFile());
+        return settings.open(QIODevice::ReadOnly) ? settings.readAll() : QByteArray();
+    }
+
+    // Starts the program and stops it the way the session does at logout.
+    void RunAndStop() const
+    {
+        const auto program = Start();
+        ASSERT_TRUE(Listening(*program));
+        program->terminate();
+        ExpectEnded(*program, 0);
+    }
+
     QTemporaryDir root_;
 };
 
@@ -82,16 +97,26 @@ TEST_F(DesktopProgramTest, SecondStartEndsAndStopRequestSavesTheSettings)
 
     first->terminate();
     ExpectEnded(*first, 0);
-    QFile settings(SettingsFile());
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(settings.readAll().contains("CalcType"));
+    EXPECT_TRUE(Settings().contains("\"CalcType\"="));
     EXPECT_FALSE(Answers());
+}
 
-    // The name is free again for the next start.
-    const auto next = Start();
-    EXPECT_TRUE(Listening(*next));
-    next->terminate();
-    ExpectEnded(*next, 0);
+TEST_F(DesktopProgramTest, NextStartRestoresWhatTheStopSaved)
+{
+    RunAndStop();
+    QByteArray settings = Settings();
+    const QByteArray chosenType = "\"CalcType\"=dword:00000003";
+    const QByteArray chosenDigits = "\"FixedDigits\"=dword:00000005";
+    settings.replace("\"CalcType\"=dword:00000000", chosenType).replace("\"FixedDigits\"=dword:00000002", chosenDigits);
+    QFile file(SettingsFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(settings), settings.size());
+    file.close();
+
+    // The name is free again, and the settings come back and are saved again.
+    RunAndStop();
+    EXPECT_TRUE(Settings().contains(chosenType));
+    EXPECT_TRUE(Settings().contains(chosenDigits));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST_P(QuitSignalsTest, StopRequestQuitsOnTheEventLoop)
     EXPECT_TRUE(ProcessEventsUntil([this] { return quits_ == 1; }));
 }
 
-std::sig_atomic_t volatile earlierHandlerRuns = 0;
+volatile std::sig_atomic_t earlierHandlerRuns = 0;
 
 void EarlierHandler(int)
 {
