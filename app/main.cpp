@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     tallyx::InstallApplicationFonts();
     if (options.Headless()) return tallyx::RunHeadless(options, std::cout, std::cerr);
 
-    // Outlives the frame, so that a second stop request cannot cut its saving short.
+    // A stop request ends the program like Exit; declared first, it outlives the frame,
+    // so that a second request cannot cut the frame's saving short.
     const tallyx::QuitSignals quitSignals([&factory] { factory.Quit(0); });
     tallyx::WindowHost* shown = nullptr;
     tallyx::SingleInstance instance;
