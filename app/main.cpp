@@ -6,6 +6,7 @@
 #include "app/desktop_services.h"
 #include "app/headless_driver.h"
 #include "app/main_frame.h"
+#include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/start_options.h"
 #include "engine/calc_engine.h"
@@ -43,14 +44,22 @@ int main(int argc, char** argv)
     tallyx::InstallApplicationFonts();
     if (options.Headless()) return tallyx::RunHeadless(options, std::cout, std::cerr);
 
+    // A stop request ends the program like Exit; declared first, it outlives the frame,
+    // so that a second request cannot cut the frame's saving short.
+    const tallyx::QuitSignals quitSignals([&factory] { factory.Quit(0); });
+    tallyx::WindowHost* shown = nullptr;
     tallyx::SingleInstance instance;
-    if (instance.RaiseRunning()) return kExitAlreadyRunning;
+    const bool claimed = instance.Listen([&shown] {
+        if (shown) shown->BringToFront();
+    });
+    // The name is claimed before the frame is built: a start that loses a race leaves the settings alone.
+    if (!claimed && instance.RaiseRunning()) return kExitAlreadyRunning;
 
     tallyx::InstallDesktopServices();
     tallyx::MainFrame frame(tallyx::Calculator(), tallyx::Formatter(), *tallyx::Platform().registry);
     const tallyx::Rect placement = tallyx::Rect::FromSize(0, 0, options.screen.width, options.screen.height);
     if (!frame.Create(tallyx::MainFrame::kTitle, nullptr, placement)) return 0;
-    instance.Listen([&frame] { frame.Window()->BringToFront(); });
-    frame.Window()->Show();
+    shown = frame.Window();
+    shown->Show();
     return QApplication::exec();
 }
