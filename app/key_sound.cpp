@@ -1,5 +1,6 @@
 #include "app/key_sound.h"
 
+#include <QDir>
 #include <QSoundEffect>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -32,7 +33,8 @@ struct KeySound::Effects {
         const std::optional<std::string_view> wave = Platform().resources->Wave(kWaveNames[index]);
         if (!wave) return nullptr;
         tick.file = std::make_unique<QTemporaryFile>();
-        tick.file->setFileTemplate(QStringLiteral("tallyx-tick-XXXXXX.wav"));
+        // In the temporary folder, not wherever the program was started from.
+        tick.file->setFileTemplate(QDir::tempPath() + QStringLiteral("/tallyx-tick-XXXXXX.wav"));
         if (!tick.file->open() ||
             tick.file->write(wave->data(), static_cast<qint64>(wave->size())) != static_cast<qint64>(wave->size())) {
             tick.file.reset();
