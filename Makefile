@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CONFIGURE = cmake -S . -G "Unix Makefiles" $(LAUNCHER) -Wno-dev
 
-.PHONY: deps run check check-build check-sanitize bench install clean
+.PHONY: deps run check check-build check-sanitize check-sanitize-gui bench install clean
 
 deps:
 	@scripts/install-deps
@@ -33,6 +33,12 @@ check-sanitize:
 	@$(CONFIGURE) -B $(BUILD_ROOT)/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYX_WERROR=ON -DTALLYX_SANITIZE=ON -DTALLYX_BUILD_GUI=OFF >/dev/null
 	@cmake --build $(BUILD_ROOT)/sanitize -j $(JOBS)
 	@cd $(BUILD_ROOT)/sanitize && ctest --output-on-failure -j $(JOBS)
+
+# The same with the window code too: slower, so not part of `make check`.
+check-sanitize-gui: deps
+	@$(CONFIGURE) -B $(BUILD_ROOT)/sanitize-gui -DCMAKE_BUILD_TYPE=Debug -DTALLYX_WERROR=ON -DTALLYX_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD_ROOT)/sanitize-gui -j $(JOBS)
+	@cd $(BUILD_ROOT)/sanitize-gui && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: deps
 	@$(CONFIGURE) -B $(BUILD_ROOT)/bench -DCMAKE_BUILD_TYPE=Release -DTALLYX_BUILD_BENCH=ON >/dev/null
