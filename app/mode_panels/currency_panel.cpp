@@ -2,6 +2,7 @@
 
 #include "convert/rate_source.h"
 #include "keypad/panel/keypad_geometry.h"
+#include "platform/wide_text.h"
 #include "ui/window_host.h"
 
 namespace tallyx {
@@ -25,7 +26,8 @@ std::pair<std::wstring, std::wstring> CurrencyPanel::StatusLines() const
     case RateUpdateStatus::Idle: break;
     }
     if (rates_.UpdatedTimeText().empty()) return {};
-    return {rates_.UpdatedDateText(), L"Updated: " + rates_.UpdatedTimeText()};
+    // The time text comes with a leading blank for running on after the date.
+    return {rates_.UpdatedDateText(), L"Updated: " + std::wstring(TrimBlanks(rates_.UpdatedTimeText()))};
 }
 
 long CurrencyPanel::Attach(const PanelContext& context)
