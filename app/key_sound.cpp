@@ -1,5 +1,7 @@
 #include "app/key_sound.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QSoundEffect>
 #include <QTemporaryFile>
@@ -14,6 +16,8 @@ namespace tallyx {
 namespace {
 
 constexpr std::array<std::string_view, 2> kWaveNames = {"IDR_WAVE_TICK", "IDR_WAVE_TICKSOFT"};
+constexpr int kLoadPatienceMilliseconds = 1000;
+constexpr int kLoadStepMilliseconds = 10;
 
 }  // namespace
 
@@ -49,7 +53,16 @@ struct KeySound::Effects {
 
 KeySound::KeySound() : effects_(std::make_unique<Effects>()) {}
 
-KeySound::~KeySound() = default;
+KeySound::~KeySound()
+{
+    // An effect still loading at the end would leave the sound system's loader behind.
+    const QDeadlineTimer deadline(kLoadPatienceMilliseconds);
+    for (auto& tick : effects_->ticks) {
+        while (tick.effect && tick.effect->status() == QSoundEffect::Loading && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, kLoadStepMilliseconds);
+        }
+    }
+}
 
 void KeySound::Play(std::int32_t mode)
 {

@@ -85,9 +85,9 @@ TEST(RateUpdaterFaultTest, SecondStartWhileRunningChangesNothing)
     LocalHttpServer stalled({.stallBeforeReply = true});
     HttpTimeouts quick;
     quick.receive = std::chrono::milliseconds(500);
+    RecordingSink sink;  // outlives the updater, whose transfer still runs at the end
     RateUpdater updater;
     updater.SetTimeouts(quick);
-    RecordingSink sink;
     ASSERT_TRUE(updater.Start(sink, stalled.Url()));
     EXPECT_FALSE(updater.Start(sink, stalled.Url()));
     EXPECT_EQ(updater.Status(), RateUpdateStatus::Connecting);

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "event_wait.h"
 #include "platform/resources.h"
 
 namespace tallyx {
@@ -64,8 +63,6 @@ TEST(KeySound, PlayingEveryModeNeverFailsWithoutASoundDevice)
     for (const std::int32_t mode : std::initializer_list<std::int32_t>{SoundOff, SoundTick, SoundQuiet, SoundTick, 7, -1}) {
         sound.Play(mode);
     }
-    // The sound system loads in the background; let it finish before the sound goes.
-    ProcessEventsUntil([] { return false; }, 500);
     SUCCEED();
 }
 
