@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "convert/rate_archive.h"
 #include "convert/rate_file_store.h"
 #include "tests/convert/local_http_server.h"
 #include "tests/convert/recording_sink.h"
@@ -65,9 +64,8 @@ TEST_P(RateUpdateTest, InstallsOnlyACompleteRateArchive)
     TemporaryProgramFolder folder;
     ASSERT_EQ(SeedRateFile(), StatusOk);
     const std::string old = TemporaryProgramFolder::Read(RateFilePath());
-    const auto packed = folder.Folder() / "packed.zip";
-    ASSERT_EQ(WriteRateArchive(packed, kNewRates), StatusOk);
-    const std::string archive = TemporaryProgramFolder::Read(packed);
+    const std::string archive = folder.PackedRates(kNewRates);
+    ASSERT_FALSE(archive.empty());
     LocalHttpServer server(
         {.status = update.status, .body = update.body(archive), .declaredLength = update.declaredLength});
     RecordingSink sink;

@@ -5,7 +5,9 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <string_view>
 
+#include "convert/rate_archive.h"
 #include "platform/memory_registry.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -38,6 +40,12 @@ public:
     static void Write(const std::filesystem::path& path, const std::string& bytes)
     {
         std::ofstream(path, std::ios::binary) << bytes;
+    }
+    // The bytes of a rate archive packed from rates; empty when packing fails.
+    std::string PackedRates(std::string_view rates) const
+    {
+        const auto packed = Folder() / "packed.zip";
+        return WriteRateArchive(packed, rates) == StatusOk ? Read(packed) : std::string();
     }
 
 private:
