@@ -80,7 +80,7 @@ public:
     const KeypadLayouts& Layouts() const { return layouts_; }
     KeypadTransition& Transition() { return transition_; }
     PopupMenuWindow& Menu() { return menu_; }
-    RateUpdateStatus UpdateStatus() const { return currencyPanel_.UpdateStatus(); }
+    const CurrencyPanel& Currencies() const { return currencyPanel_; }
     // The font of a key's caption: by caption length and area.
     const FontSpec& CaptionFont(const KeyButton& key, bool main) const;
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/calculator_types.h"
+#include "convert/rate_file_store.h"
 #include "convert/rate_updater.h"
 #include "frame_test_support.h"
 #include "platform/paths.h"
@@ -120,16 +121,23 @@ TEST_F(KeypadPanelCommandsTest, TapeThatCannotBeWrittenIsReported)
 
 TEST_F(KeypadPanelCommandsTest, UpdateCurrenciesShowsItsProgressOnTheCurrencyPanel)
 {
+    ASSERT_EQ(SeedRateFile(), StatusOk);
     harness.registry.WriteString(kTallyxKey, L"RateURL", testing::LocalHttpServer::RefusingUrl());
+    const CurrencyPanel& currencies = harness.Keypad().Currencies();
     Command(32761);
     EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorCurrencies);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (harness.Keypad().UpdateStatus() == RateUpdateStatus::Connecting && std::chrono::steady_clock::now() < deadline) {
+    while (currencies.UpdateStatus() == RateUpdateStatus::Connecting && std::chrono::steady_clock::now() < deadline) {
         FrameHarness::Settle();
     }
-    EXPECT_EQ(harness.Keypad().UpdateStatus(), RateUpdateStatus::Error);
+    EXPECT_EQ(currencies.UpdateStatus(), RateUpdateStatus::Error);
+    EXPECT_EQ(currencies.StatusLines(), std::make_pair(std::wstring(L"Error"), std::wstring(L"Unable to connect")));
     harness.Frame().WindowProcedure(WM_TIMER, RateUpdater::kStatusTimer, 0);
-    EXPECT_EQ(harness.Keypad().UpdateStatus(), RateUpdateStatus::Idle);
+    EXPECT_EQ(currencies.UpdateStatus(), RateUpdateStatus::Idle);
+    // Back to when the shipped rates are from.
+    EXPECT_FALSE(currencies.StatusLines().first.empty());
+    EXPECT_EQ(currencies.StatusLines().second.rfind(L"Updated: ", 0), 0u);
+    EXPECT_EQ(currencies.StatusLines().second.find(L"  "), std::wstring::npos);
 }
 
 }  // namespace
