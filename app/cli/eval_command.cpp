@@ -1,11 +1,12 @@
 #include <array>
-#include <charconv>
+#include <limits>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "app/cli/cli_command.h"
+#include "app/cli/command_options.h"
 #include "engine/expression_evaluator.h"
 #include "platform/wide_text.h"
 
@@ -14,53 +15,30 @@ namespace {
 
 constexpr std::string_view kUsage = "eval [--angle deg|rad|grad] [--base N] [--bits N] EXPR...";
 
-constexpr std::array<std::string_view, 3> kAngleNames = {"deg", "rad", "grad"};
-
-bool ReadInteger(std::string_view text, int& value)
-{
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
-
 bool SetAngle(ExpressionEvaluator& evaluator, std::string_view value)
 {
-    for (std::size_t unit = 0; unit < kAngleNames.size(); ++unit) {
-        if (value == kAngleNames[unit]) return evaluator.SetAngleUnit(static_cast<int>(unit));
-    }
-    return false;
+    const std::optional<int> unit = ReadAngleUnit(value);
+    return unit && evaluator.SetAngleUnit(*unit);
 }
 
+// The evaluator itself refuses bases and word sizes out of its range.
 bool SetBase(ExpressionEvaluator& evaluator, std::string_view value)
 {
     int base = 0;
-    return ReadInteger(value, base) && evaluator.SetBase(base);
+    return ReadInteger(value, 0, std::numeric_limits<int>::max(), base) && evaluator.SetBase(base);
 }
 
 bool SetBits(ExpressionEvaluator& evaluator, std::string_view value)
 {
     int bits = 0;
-    return ReadInteger(value, bits) && evaluator.SetWordSize(bits);
+    return ReadInteger(value, 0, std::numeric_limits<int>::max(), bits) && evaluator.SetWordSize(bits);
 }
 
-struct Option {
-    std::string_view name;
-    std::string_view values;  // what the message names when the value is refused
-    bool (*apply)(ExpressionEvaluator&, std::string_view);
-};
-
-constexpr std::array<Option, 3> kOptions = {{
+constexpr std::array<CommandOption<ExpressionEvaluator>, 3> kOptions = {{
     {"--angle", "deg, rad or grad", SetAngle},
     {"--base", "a base from 2 to 36", SetBase},
     {"--bits", "a word size from 4 to 64", SetBits},
 }};
-
-const Option* FindOption(std::string_view name)
-{
-    for (const Option& option : kOptions) {
-        if (option.name == name) return &option;
-    }
-    return nullptr;
-}
 
 int UsageError(std::ostream& error, std::string_view message)
 {
@@ -69,24 +47,13 @@ int UsageError(std::ostream& error, std::string_view message)
 }
 
 // Evaluates each expression in turn and prints its result text as the
-// evaluator makes it. "--" ends the options, for expressions that start with "--".
+// evaluator makes it.
 int Run(const Arguments& arguments, std::ostream& out, std::ostream& error)
 {
     const auto evaluator = std::make_unique<ExpressionEvaluator>();
-    std::size_t next = 0;
-    for (; next < arguments.size() && arguments[next].starts_with("--"); ++next) {
-        if (arguments[next] == "--") {
-            ++next;
-            break;
-        }
-        const Option* option = FindOption(arguments[next]);
-        if (!option) return UsageError(error, "unknown option '" + arguments[next] + "'");
-        if (next + 1 == arguments.size()) return UsageError(error, std::string(option->name) + " needs a value");
-        if (!option->apply(*evaluator, arguments[++next])) {
-            return UsageError(error, std::string(option->name) + " takes " + std::string(option->values) + ", not '" +
-                                         arguments[next] + "'");
-        }
-    }
+    const OptionsRead options = ReadOptions<ExpressionEvaluator>(arguments, kOptions, *evaluator);
+    if (!options.error.empty()) return UsageError(error, options.error);
+    std::size_t next = options.next;
     if (next == arguments.size()) return UsageError(error, "no expression to evaluate");
     std::wstring result;
     for (; next < arguments.size(); ++next) {

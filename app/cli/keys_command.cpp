@@ -1,5 +1,4 @@
 #include <array>
-#include <charconv>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -7,6 +6,7 @@
 #include <vector>
 
 #include "app/cli/cli_command.h"
+#include "app/cli/command_options.h"
 #include "app/cli/display_line.h"
 #include "app/cli/key_names.h"
 #include "engine/angle_unit.h"
@@ -39,12 +39,6 @@ struct KeySession {
     bool trace = false;
 };
 
-bool ReadInteger(std::string_view text, int low, int high, int& value)
-{
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size() && value >= low && value <= high;
-}
-
 bool SetMode(KeySession& session, std::string_view value)
 {
     for (std::size_t mode = 0; mode < kModeNames.size(); ++mode) {
@@ -68,13 +62,9 @@ bool SetFixedDigits(KeySession& session, std::string_view value)
 
 bool SetAngle(KeySession& session, std::string_view value)
 {
-    for (const AngleUnit unit : {AngleUnitDeg, AngleUnitRad, AngleUnitGrad}) {
-        if (EqualNoCase(WidenUtf8(value), AngleUnitName(unit))) {
-            session.angleUnit = unit;
-            return true;
-        }
-    }
-    return false;
+    const std::optional<int> unit = ReadAngleUnit(value);
+    if (unit) session.angleUnit = *unit;
+    return unit.has_value();
 }
 
 bool SetStackSize(KeySession& session, std::string_view value)
@@ -97,13 +87,7 @@ bool SetTrace(KeySession& session, std::string_view)
     return session.trace = true;
 }
 
-struct Option {
-    std::string_view name;
-    std::string_view values;  // what the value may be; empty for a switch
-    bool (*apply)(KeySession&, std::string_view);
-};
-
-constexpr std::array<Option, 8> kOptions = {{
+constexpr std::array<CommandOption<KeySession>, 8> kOptions = {{
     {"--mode", "expression, algebraic, direct, normal or rpn", SetMode},
     {"--notation", "a notation from 0 to 6", SetNotation},
     {"--fixed", "a digit count from 0 to 9", SetFixedDigits},
@@ -113,16 +97,6 @@ constexpr std::array<Option, 8> kOptions = {{
     {"--raw", "", SetRaw},
     {"--trace", "", SetTrace},
 }};
-
-const Option* FindOption(std::string_view name)
-{
-    for (const Option& option : kOptions) {
-        if (option.name == name) {
-            return &option;
-        }
-    }
-    return nullptr;
-}
 
 int UsageError(std::ostream& error, std::string_view message)
 {
@@ -172,33 +146,15 @@ int UnknownKey(std::ostream& error, const std::string& word)
     return kExitUsage;
 }
 
-// Presses the keys on a fresh calculator and prints its display. "--" ends
-// the options.
+// Presses the keys on a fresh calculator and prints its display.
 int Run(const Arguments& arguments, std::ostream& out, std::ostream& error)
 {
     KeySession session;
-    std::size_t next = 0;
-    for (; next < arguments.size() && arguments[next].starts_with("--"); ++next) {
-        if (arguments[next] == "--") {
-            ++next;
-            break;
-        }
-        const Option* option = FindOption(arguments[next]);
-        if (!option) {
-            return UsageError(error, "unknown option '" + arguments[next] + "'");
-        }
-        if (option->values.empty()) {
-            option->apply(session, {});
-            continue;
-        }
-        if (next + 1 == arguments.size()) {
-            return UsageError(error, std::string(option->name) + " needs a value");
-        }
-        if (!option->apply(session, arguments[++next])) {
-            return UsageError(error, std::string(option->name) + " takes " + std::string(option->values) + ", not '" +
-                                         arguments[next] + "'");
-        }
+    const OptionsRead options = ReadOptions<KeySession>(arguments, kOptions, session);
+    if (!options.error.empty()) {
+        return UsageError(error, options.error);
     }
+    std::size_t next = options.next;
     std::vector<NamedKey> keys;
     for (; next < arguments.size(); ++next) {
         const auto resolved = ResolveKeyWord(arguments[next]);
