@@ -1,5 +1,6 @@
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -62,6 +63,8 @@ TEST(SheetCommandTest, BadRequestsAreRefusedWithAMessage)
         {"tvm", "--set", "Colour=blue"},
         {"tvm", "--pairs", "1,2"},
         {"tvm", "loose"},
+        {"linreg", "--pairs", "1,x"},
+        {"pwrreg", "--data", "/no/such/file.csv"},
     };
     for (const auto& arguments : refused) {
         const auto result = RunSheet(arguments);
@@ -98,6 +101,30 @@ TEST(SheetCommandTest, PersistKeepsValuesAndReadsStoredOptionsFromTheSettingsFil
     const auto overridden = RunSheet({"tvm", "--set", "TVMEndPay=0", "--calc", "Payment", "--persist"});
     EXPECT_NE(overridden.out.find("Payment\t-596.56\n"), std::string::npos) << overridden.out;
     std::filesystem::remove_all(folder);
+}
+
+TEST(SheetCommandTest, RegressionPairsFillTheCellsAndTheResultsFollow)
+{
+    const auto result = RunSheet({"linreg", "--pairs", "1,2,2,4"});
+    ASSERT_EQ(result.status, cli::kExitOk) << result.error;
+    EXPECT_EQ(result.out,
+              "X(1):\t1\nY(1):\t2\nX(2):\t2\nY(2):\t4\nMean of X\t1.5\nDeviation of X\t0.707106781187\n"
+              "Mean of Y\t3\nDeviation of Y\t1.41421356237\n\t\n∑X\t3\n∑X²\t5\n∑Y\t6\n∑Y²\t20\n∑X×Y\t10\n\t\n"
+              "Equation:\tf(x)=a+b×x\nY Intercept (a)\t0\nSlope (b)\t2\nRegression (r)\t1\nDetermination(r²)\t1\n");
+}
+
+TEST(SheetCommandTest, ARegressionDataFileIsReadAsTheSheetWouldOpenIt)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("tallyx-sheet-data-" + std::to_string(getpid()));
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (const char character : std::string("0,1,1,10,")) file << character << '\0';
+    }
+    const auto result = RunSheet({"expreg", "--data", path.string()});
+    std::filesystem::remove(path);
+    ASSERT_EQ(result.status, cli::kExitOk) << result.error;
+    EXPECT_NE(result.out.find("Y(2):\t10\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\na\t1\nb\t10\n"), std::string::npos) << result.out;
 }
 
 TEST(WorksheetCatalogTest, EveryEntryOpensATitledSheetFoundByNameAndKey)
