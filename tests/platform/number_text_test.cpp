@@ -1,7 +1,6 @@
 #include "platform/number_text.h"
 
 #include <clocale>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -30,21 +29,16 @@ private:
     std::string saved_;
 };
 
-struct ParseCase {
-    const wchar_t* text;
-    double value;
-    std::size_t consumed;
-};
-
 TEST_F(NumberTextTest, ParseDoubleFollowsWcstod)
 {
-    const ParseCase cases[] = {
-        {L"12.5", 12.5, 4},          {L"  -3.25xyz", -3.25, 7},   {L"+.5", 0.5, 3},
-        {L"1e3", 1000.0, 3},         {L"1.5E-2", 0.015, 6},       {L"2e", 2.0, 1},
-        {L"2e+", 2.0, 1},            {L"abc", 0.0, 0},            {L"", 0.0, 0},
-        {L".", 0.0, 0},              {L"-", 0.0, 0},              {L"1,5", 1.0, 1},
-        {L"7.", 7.0, 2},             {L"\t\n42", 42.0, 4},        {L"1.2.3", 1.2, 3},
-        {L"1e999", std::numeric_limits<double>::infinity(), 5},   {L"1e-999", 0.0, 6},
+    const struct {
+        const wchar_t* text;
+        double value;
+        std::size_t consumed;
+    } cases[] = {
+        {L"  -3.25xyz", -3.25, 7}, {L"+.5", 0.5, 3}, {L"1.5E-2", 0.015, 6}, {L"2e+", 2.0, 1},
+        {L"abc", 0.0, 0},          {L".", 0.0, 0},   {L"1,5", 1.0, 1},      {L"7.", 7.0, 2},
+        {L"1.2.3", 1.2, 3},        {L"1e999", std::numeric_limits<double>::infinity(), 5}, {L"1e-999", 0.0, 6},
     };
     for (const auto& example : cases) {
         std::size_t consumed = 99;
@@ -56,10 +50,8 @@ TEST_F(NumberTextTest, ParseDoubleFollowsWcstod)
 TEST_F(NumberTextTest, ParseLongFollowsWtolAndSaturates)
 {
     const std::pair<const wchar_t*, std::int32_t> cases[] = {
-        {L"42", 42},           {L"  -17abc", -17},          {L"+8", 8},
-        {L"abc", 0},           {L"", 0},                    {L"3.9", 3},
-        {L"0x1F", 0},          {L"99999999999", 2147483647}, {L"-99999999999", -2147483647 - 1},
-        {L"2147483647", 2147483647}, {L"- 5", 0},
+        {L"  -17abc", -17}, {L"+8", 8}, {L"abc", 0}, {L"3.9", 3}, {L"0x1F", 0}, {L"- 5", 0},
+        {L"99999999999", 2147483647}, {L"-99999999999", -2147483647 - 1},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(ParseLong(text), value) << text;
@@ -69,12 +61,10 @@ TEST_F(NumberTextTest, ParseLongFollowsWtolAndSaturates)
 TEST_F(NumberTextTest, FormatsUseAPointWhateverTheLocale)
 {
     EXPECT_EQ(FormatInteger(-1234), L"-1234");
-    EXPECT_EQ(FormatFixed(2.5, 2), L"2.50");
     EXPECT_EQ(FormatFixed(1.0 / 3.0, 6), L"0.333333");
     EXPECT_EQ(FormatFixed(-0.005, 2), L"-0.01");
     EXPECT_EQ(FormatFixed(1e20, 0), L"100000000000000000000");
     EXPECT_EQ(FormatFixed(std::numeric_limits<double>::infinity(), 2), L"inf");
-    EXPECT_EQ(FormatFixed(std::nan(""), 2), L"nan");
 }
 
 }  // namespace

@@ -14,17 +14,5 @@ TEST(ResourcesTest, StringTablesParseIdsAndUtf8)
     EXPECT_EQ(table.at(102), L"a=b");
 }
 
-TEST(ResourcesTest, MemoryResourcesFindByTypeAndName)
-{
-    MemoryResources resources;
-    resources.Add("TXT", "IDR_TXT_TEST", "abc");
-    resources.AddString(7, L"seven");
-    ASSERT_TRUE(resources.Text("IDR_TXT_TEST"));
-    EXPECT_EQ(*resources.Text("IDR_TXT_TEST"), "abc");
-    EXPECT_FALSE(resources.Wave("IDR_TXT_TEST"));
-    EXPECT_EQ(resources.String(7), L"seven");
-    EXPECT_EQ(resources.String(8), L"");
-}
-
 }  // namespace
 }  // namespace tallyx
