@@ -13,7 +13,6 @@ public:
     explicit CompoundInterestWorksheet(const WorksheetOptions& options);
     ~CompoundInterestWorksheet() override;
 
-
     void BuildCells() override;
     void Calculate() override;
     void Reset() override;

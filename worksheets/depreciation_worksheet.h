@@ -13,7 +13,6 @@ public:
     explicit DepreciationWorksheet(const WorksheetOptions& options);
     ~DepreciationWorksheet() override;
 
-
     void BuildCells() override;
     void Calculate() override;
     void Reset() override;

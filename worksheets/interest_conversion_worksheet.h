@@ -13,7 +13,6 @@ public:
     explicit InterestConversionWorksheet(const WorksheetOptions& options);
     ~InterestConversionWorksheet() override;
 
-
     void BuildCells() override;
     void Calculate() override;
     void Reset() override;

@@ -1,7 +1,6 @@
 #include "app/mode_panels/currency_panel.h"
 
 #include "convert/rate_source.h"
-#include "keypad/panel/keypad_geometry.h"
 #include "platform/wide_text.h"
 #include "ui/window_host.h"
 
@@ -42,9 +41,8 @@ long CurrencyPanel::Draw(Canvas& canvas, const Rect& clip)
 {
     if (PlaceholderPanel::Draw(canvas, clip) == kNotHandled) return kNotHandled;
     const Rect area = ContentArea();
-    const int icon = ScreenMetrics::ForClient(Window()->ClientRect().Width(), Window()->ClientRect().Height()).icon;
-    const int lineHeight = icon / 2;
-    const FontSpec font{L"Tahoma", icon / 3, 400};
+    const int lineHeight = Icon() / 2;
+    const FontSpec font{L"Tahoma", Icon() / 3, 400};
     const auto [first, second] = StatusLines();
     const Rect firstLine{area.left, area.bottom - 3 * lineHeight, area.right, area.bottom - 2 * lineHeight};
     const Rect secondLine{area.left, area.bottom - 2 * lineHeight, area.right, area.bottom - lineHeight};

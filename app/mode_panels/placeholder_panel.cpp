@@ -9,8 +9,13 @@ namespace tallyx {
 Rect PlaceholderPanel::ContentArea() const
 {
     const Rect client = Window()->ClientRect();
-    const ScreenMetrics metrics = ScreenMetrics::ForClient(client.Width(), client.Height());
-    return {client.left, client.top, client.right, client.bottom - SoftKeyBarHeight(metrics.icon)};
+    return {client.left, client.top, client.right, client.bottom - SoftKeyBarHeight(Icon())};
+}
+
+int PlaceholderPanel::Icon() const
+{
+    const Rect client = Window()->ClientRect();
+    return ScreenMetrics::ForClient(client.Width(), client.Height()).icon;
 }
 
 Color PlaceholderPanel::TextColor() const
@@ -23,8 +28,7 @@ long PlaceholderPanel::Draw(Canvas& canvas, const Rect& clip)
 {
     if (!Window() || !Context().layouts) return kNotHandled;
     canvas.FillRect(Window()->ClientRect().Intersected(clip), Context().layouts->Colors().background);
-    const int icon = ScreenMetrics::ForClient(Window()->ClientRect().Width(), Window()->ClientRect().Height()).icon;
-    const FontSpec font{L"Tahoma", icon / 2, 700};
+    const FontSpec font{L"Tahoma", Icon() / 2, 700};
     canvas.DrawText(CalculatorTypeName(calculatorType_), ContentArea(), font, TextColor(),
                     TextAlignCenter | TextAlignVCenter | TextWordBreak);
     return 1;

@@ -15,6 +15,8 @@ public:
 protected:
     // The window above the soft-key bar.
     Rect ContentArea() const;
+    // The icon width of the window's size, the unit of every size drawn.
+    int Icon() const;
     // The skin's text colour, or black or white where that does not read on its background.
     Color TextColor() const;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 #include "keypad/panel/backspace_arrow.h"
 #include "ui/window_host.h"
 
