@@ -118,6 +118,17 @@ bool DirectAlgebraicEngine::PressOperator(int id)
         ReplaceTrailingOperator(token);
         return true;
     }
+    if (!AppendOperandFor(token)) {
+        return false;
+    }
+    CurrentLevel() += token;
+    indicator_ = token;
+    state_ = EngineStateOperator;
+    return true;
+}
+
+bool DirectAlgebraicEngine::AppendOperandFor(std::wstring_view token)
+{
     if (state_ == EngineStateCleared || state_ == EngineStateInitial) {
         entry_ = L"0";
     }
@@ -126,9 +137,6 @@ bool DirectAlgebraicEngine::PressOperator(int id)
     }
     savedOperand_ = entry_;
     AppendEntryToLevel();
-    CurrentLevel() += token;
-    indicator_ = token;
-    state_ = EngineStateOperator;
     return true;
 }
 

@@ -53,6 +53,9 @@ protected:
     void ReplaceTrailingOperator(std::wstring_view token);
     // Moves the entry and the level's owed ")" into the level's text.
     void AppendEntryToLevel();
+    // The operand before a new operator token goes into the level (0 when
+    // nothing was entered); false when the level has no room for it.
+    bool AppendOperandFor(std::wstring_view token);
     // Whether the level can take `added` more characters and still hold a
     // full entry with `owedCloses` brackets to close.
     bool LevelHasRoom(std::size_t added, int owedCloses) const;

@@ -21,14 +21,9 @@ bool NormalEngine::PressOperator(int id)
         lastOperator_ = token;
         return true;
     }
-    if (state_ == EngineStateCleared || state_ == EngineStateInitial) {
-        entry_ = L"0";
-    }
-    if (!LevelHasRoom(entry_.size() + static_cast<std::size_t>(CurrentOwedCloses()) + token.size(), 0)) {
+    if (!AppendOperandFor(token)) {
         return false;
     }
-    savedOperand_ = entry_;
-    AppendEntryToLevel();
     // The running result replaces the level and stays on the display.
     entry_ = Evaluate(CurrentLevel());
     CurrentLevel() = entry_ + std::wstring(token);
