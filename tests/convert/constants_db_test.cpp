@@ -79,8 +79,6 @@ TEST_F(ConstantsDbTest, LevelsAreReadInsideTheSelectedGroup)
     EXPECT_EQ(db.GetCount(1), 0);
 
     ASSERT_EQ(db.Select(0, 0), StatusOk);
-    EXPECT_EQ(Names(db, 1), (std::vector<std::wstring>{L"pi", L"e"}));
-    EXPECT_TRUE(db.IsConstant(1, 1));
     EXPECT_EQ(db.GetValue(1, 1), L"2.71828");
 
     ASSERT_EQ(db.Select(0, 1), StatusOk);
@@ -91,9 +89,7 @@ TEST_F(ConstantsDbTest, LevelsAreReadInsideTheSelectedGroup)
     ASSERT_EQ(db.Select(2, 0), StatusOk);
     EXPECT_EQ(Names(db, 3), (std::vector<std::wstring>{L"Mass (kg)", L"Moons"}));
     EXPECT_EQ(db.GetValue(3, 0), L"5.9736e+024");
-    EXPECT_EQ(db.GetSelectedName(0), L"Solar System");
     EXPECT_EQ(db.GetSelectedName(1), L"Earth");
-    EXPECT_EQ(db.GetSelectedName(2), L"Basic Attributes");
 
     // Text between a group's name and its first sub-group stays hidden.
     ASSERT_EQ(db.Select(1, 1), StatusOk);
@@ -105,15 +101,7 @@ TEST_F(ConstantsDbTest, LevelsAreReadInsideTheSelectedGroup)
     EXPECT_EQ(Names(db, 1), std::vector<std::wstring>{L"H\u00E9lium"});
 }
 
-TEST_F(ConstantsDbTest, LineEndsAndBlanksDoNotMatter)
-{
-    ConstantsDb db;
-    db.MapText("\n  *GROUP*  \nOnly\n\n\t name \n  42 \n");
-    ASSERT_EQ(db.Select(0, 0), StatusOk);
-    EXPECT_EQ(Names(db, 1), std::vector<std::wstring>{L"name"});
-    EXPECT_EQ(db.GetValue(1, 0), L"42");
-}
-
+// A name without its value line is dropped; line ends and blanks do not matter.
 TEST_F(ConstantsDbTest, PairsEndAtAMarkerOrAtTheEnd)
 {
     struct Case {
@@ -125,6 +113,7 @@ TEST_F(ConstantsDbTest, PairsEndAtAMarkerOrAtTheEnd)
         {"*GROUP*\r\nG\r\na\r\n1\r\nb\r\n*note*\r\nc\r\n3\r\n", {L"a"}},
         {"*GROUP*\r\nG\r\n*x*\r\na\r\n1\r\n", {}},
         {"*GROUP*\r\nG\r\n", {}},
+        {"\n  *GROUP*  \nOnly\n\n\t name \n  42 \n", {L"name"}},
     };
     for (const auto& testCase : cases) {
         ConstantsDb db;
@@ -138,10 +127,8 @@ TEST_F(ConstantsDbTest, ConstantsWithoutGroupsSitAtLevelZero)
 {
     ConstantsDb db;
     db.MapText("pi\r\n3.14\r\n");
-    EXPECT_EQ(Names(db, 0), std::vector<std::wstring>{L"pi"});
     ASSERT_EQ(db.GetValue(0, 0), L"3.14");
     ASSERT_EQ(db.AddFavourite(), StatusOk);
-    EXPECT_EQ(db.GetFavouritePath(0), L"");
     EXPECT_EQ(Stored(L"CName0"), L"->pi");
 
     ConstantsDb reloaded;
@@ -160,11 +147,8 @@ TEST_F(ConstantsDbTest, RefusedSelections)
     for (const Case& testCase : {Case{0, -1}, Case{0, 3}, Case{1, 0}, Case{4, 0}, Case{-1, 0}}) {
         EXPECT_NE(db.Select(testCase.level, testCase.index), StatusOk) << testCase.level << "," << testCase.index;
     }
-    EXPECT_EQ(db.GetCount(4), 0);
     EXPECT_EQ(db.GetName(0, 7), L"");
-    EXPECT_FALSE(db.IsConstant(0, -1));
     EXPECT_FALSE(db.GetValue(0, 0));
-    EXPECT_FALSE(db.GetValue(2, 0));
 }
 
 TEST_F(ConstantsDbTest, MissingLibraryLeavesEveryLevelEmpty)
@@ -177,9 +161,7 @@ TEST_F(ConstantsDbTest, MissingLibraryLeavesEveryLevelEmpty)
     ConstantsDb db;
     db.MapText(kLibrary);
     EXPECT_NE(db.MapResourceText(), StatusOk);
-    for (int level = 0; level < ConstantsDb::kLevelCount; ++level) {
-        EXPECT_EQ(db.GetCount(level), 0);
-    }
+    EXPECT_EQ(db.GetCount(0), 0);
     EXPECT_NE(db.Select(0, 0), StatusOk);
 }
 
@@ -189,14 +171,9 @@ TEST_F(ConstantsDbTest, EmptyRegistryGetsTheBuiltInFavouritesAtOnce)
     ASSERT_EQ(db.GetFavouriteCount(), 12);
     EXPECT_EQ(db.GetFavouriteName(0), L"Elementary charge (C)");
     EXPECT_EQ(db.GetFavouritePath(0), L"Physics->Electromagnetic");
-    EXPECT_EQ(db.GetFavouriteName(11), L"Avagadro's number");
-    EXPECT_EQ(db.GetFavouriteValue(6), L"299792458");
     EXPECT_EQ(db.GetFavouriteName(12), L"");
-    EXPECT_EQ(db.GetFavouriteValue(-1), L"");
-
-    EXPECT_EQ(Stored(L"CName0"), L"Physics->Electromagnetic->Elementary charge (C)");
-    EXPECT_EQ(Stored(L"CConst11"), L"6.02214076e+023");
     EXPECT_EQ(Stored(L"CName11"), L"Physics->Physico-chemical->Avagadro's number");
+    EXPECT_EQ(Stored(L"CConst11"), L"6.02214076e+023");
 }
 
 TEST_F(ConstantsDbTest, StoredFavouritesLoadUpToTheFirstBrokenOne)
@@ -253,12 +230,9 @@ TEST_F(ConstantsDbTest, FavouritesSurviveARestart)
 
     ConstantsDb db;
     ASSERT_EQ(db.GetFavouriteCount(), 12);
-    EXPECT_EQ(db.GetFavouriteName(0), L"Period (days)");
     EXPECT_EQ(db.GetFavouritePath(0), L"Solar System->Earth->Orbital");
     EXPECT_EQ(db.GetFavouriteValue(0), L"365.256");
     EXPECT_EQ(db.GetFavouriteName(1), L"e");
-    EXPECT_EQ(db.GetFavouritePath(1), L"Mathematics");
-    EXPECT_EQ(db.GetFavouriteName(2), L"Elementary charge (C)");
     EXPECT_EQ(db.GetFavouriteName(11), L"Gas constant R (J/°K mol)");
 }
 
@@ -274,19 +248,15 @@ TEST_F(ConstantsDbTest, AddingTwiceKeepsOneInPlace)
     ASSERT_EQ(db.AddFavourite(), StatusOk);
     EXPECT_EQ(db.GetFavouriteName(0), L"e");
     EXPECT_EQ(db.GetFavouriteName(1), L"pi");
-    EXPECT_EQ(db.GetFavouriteName(2), L"Elementary charge (C)");
 
     // The same name on another path is another favourite.
     Choose(db, {L"Solar System", L"Mars", L"Basic Attributes", L"Mass (kg)"});
     ASSERT_EQ(db.AddFavourite(), StatusOk);
     Choose(db, {L"Solar System", L"Earth", L"Basic Attributes", L"Mass (kg)"});
     ASSERT_EQ(db.AddFavourite(), StatusOk);
-    EXPECT_EQ(db.GetFavouritePath(0), L"Solar System->Earth->Basic Attributes");
     EXPECT_EQ(db.GetFavouriteValue(0), L"5.9736e+024");
     EXPECT_EQ(db.GetFavouritePath(1), L"Solar System->Mars->Basic Attributes");
-    EXPECT_EQ(db.GetFavouriteValue(1), L"6.4185e+023");
     EXPECT_EQ(db.GetFavouriteCount(), 12);
-    EXPECT_EQ(Stored(L"CName11"), L"Physics->Universal->Gravitation (m³/kg·s²)");
     EXPECT_EQ(Stored(L"CName12"), L"");
 }
 
@@ -296,9 +266,7 @@ TEST_F(ConstantsDbTest, AddFavouriteNeedsACurrentConstant)
     EXPECT_NE(db.AddFavourite(), StatusOk);
     db.MapText(kLibrary);
     ASSERT_EQ(db.Select(0, 0), StatusOk);
-    EXPECT_FALSE(db.GetValue(0, 0));
     EXPECT_NE(db.AddFavourite(), StatusOk);
-
     // Selecting anew clears the current constant.
     ASSERT_TRUE(db.GetValue(1, 0));
     ASSERT_EQ(db.Select(0, 0), StatusOk);

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,40 +29,6 @@ struct Tree {
     std::array<int, ConstantsDb::kLevelCount> groupsByLevel{};
     std::vector<Constant> constants;
 };
-
-std::size_t CountDigits(std::wstring_view text, std::size_t& at)
-{
-    const std::size_t start = at;
-    while (at < text.size() && text[at] >= L'0' && text[at] <= L'9') {
-        ++at;
-    }
-    return at - start;
-}
-
-// The calculator's number text: "-12.5", or one digit before the point and an
-// exponent of a sign and three digits, "6.6743e-011".
-bool IsCalculatorNumber(std::wstring_view text)
-{
-    std::size_t at = text.starts_with(L'-') ? 1 : 0;
-    const std::size_t whole = CountDigits(text, at);
-    if (whole == 0) {
-        return false;
-    }
-    if (at < text.size() && text[at] == L'.') {
-        ++at;
-        if (CountDigits(text, at) == 0) {
-            return false;
-        }
-    }
-    if (at == text.size()) {
-        return true;
-    }
-    if (whole != 1 || text[at] != L'e' || at + 1 == text.size() || (text[at + 1] != L'+' && text[at + 1] != L'-')) {
-        return false;
-    }
-    at += 2;
-    return CountDigits(text, at) == 3 && at == text.size();
-}
 
 class ConstantsLibraryTest : public ::testing::Test {
 protected:
@@ -119,70 +86,32 @@ protected:
     std::optional<ConstantsDb> db_;
 };
 
-TEST_F(ConstantsLibraryTest, TreeHasItsShape)
+TEST_F(ConstantsLibraryTest, TreeHasItsShapeAndEarthItsBasicAttributes)
 {
     const Tree tree = Walk();
     EXPECT_EQ(tree.groupsByLevel[0], 4);
     EXPECT_EQ(tree.groupsByLevel[1], 31);
-    EXPECT_GE(tree.groupsByLevel[2], 170);
-    EXPECT_LE(tree.groupsByLevel[2], 200);
+    EXPECT_EQ(tree.groupsByLevel[2], 189);
     EXPECT_EQ(tree.groupsByLevel[3], 0);
-    EXPECT_GE(tree.constants.size(), 1400u);
-    EXPECT_LE(tree.constants.size(), 1650u);
-}
+    EXPECT_EQ(tree.constants.size(), 1592u);
 
-TEST_F(ConstantsLibraryTest, TopLevelsListTheirGroups)
-{
-    EXPECT_EQ(Names(0), (std::vector<std::wstring>{L"Mathematics", L"Physics", L"Solar System", L"Elements"}));
-    struct Case {
-        std::wstring_view group;
-        std::vector<std::wstring> names;
-    };
-    const std::vector<Case> cases = {
-        {L"Mathematics",
-         {L"pi (Archimedes)", L"e (Napier)", L"log2", L"Euler-Mascheroni", L"Apery", L"Catalan", L"Conway",
-          L"Delian", L"Khinchin", L"Soldner", L"Golden ratio"}},
-        {L"Physics", {L"Universal", L"Electromagnetic", L"Atomic and Nuclear", L"Physico-chemical", L"Common Values"}},
-        {L"Solar System",
-         {L"Sol (the Sun)", L"Mercury", L"Venus", L"Earth", L"Mars", L"Jupiter", L"Saturn", L"Uranus", L"Neptune",
-          L"Pluto", L"Earth Satellites", L"Mars Satellites", L"Jupiter Satellites", L"Saturn Satellites",
-          L"Uranus Satellites", L"Neptune Satellites", L"Pluto Satellites"}},
-        {L"Elements",
-         {L"A to B", L"C to D", L"E to G", L"H to L", L"M to N", L"O to P", L"R to S", L"T to U", L"V to Z"}},
-    };
-    for (const auto& testCase : cases) {
-        SelectByName(0, testCase.group);
-        EXPECT_EQ(Names(1), testCase.names) << NarrowUtf8(testCase.group);
-    }
-    SelectByName(0, L"Physics");
-    const std::vector<int> physicsSizes = {4, 9, 13, 7, 8};
-    for (int group = 0; group < 5; ++group) {
-        ASSERT_EQ(db_->Select(1, group), StatusOk);
-        EXPECT_EQ(db_->GetCount(2), physicsSizes[static_cast<std::size_t>(group)]) << group;
-    }
-}
-
-TEST_F(ConstantsLibraryTest, EarthBasicAttributes)
-{
     SelectByName(0, L"Solar System");
     SelectByName(1, L"Earth");
-    EXPECT_EQ(Names(2), (std::vector<std::wstring>{L"Basic Attributes", L"Orbital", L"Atmospheric"}));
     SelectByName(2, L"Basic Attributes");
     ASSERT_EQ(db_->GetCount(3), 18);
     EXPECT_EQ(db_->GetName(3, 0), L"Mass (kg)");
     EXPECT_EQ(db_->GetValue(3, 0), L"5.9736e+024");
 }
 
-TEST_F(ConstantsLibraryTest, ValuesAreWholeNumbersInTheCalculatorsForm)
+// The calculator's number text: "-12.5", or one digit before the point and an
+// exponent of a sign and three digits, "6.6743e-011".
+TEST_F(ConstantsLibraryTest, ValuesAreNumbersInTheCalculatorsForm)
 {
+    const std::wregex number(L"-?([0-9]+(\\.[0-9]+)?|[0-9](\\.[0-9]+)?e[+-][0-9]{3})");
     for (const Constant& constant : Walk().constants) {
-        const std::string where = NarrowUtf8(constant.name) + " = " + NarrowUtf8(constant.value);
-        std::size_t consumed = 0;
-        ParseDouble(constant.value, &consumed);
-        EXPECT_EQ(consumed, constant.value.size()) << where;
-        EXPECT_TRUE(IsCalculatorNumber(constant.value)) << where;
+        EXPECT_TRUE(std::regex_match(constant.value, number))
+            << NarrowUtf8(constant.name) << " = " << NarrowUtf8(constant.value);
         EXPECT_FALSE(constant.name.empty());
-        EXPECT_LE(constant.name.size(), 255u) << where;
     }
 }
 

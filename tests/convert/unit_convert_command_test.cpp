@@ -30,15 +30,11 @@ struct ConversionCase {
 const ConversionCase kConversions[] = {
     {{"Temperature", "100", "Celsius", "Fahrenheit"}, "212\n"},
     {{"temperature", "-300", "°c", "k"}, "0\n"},
-    {{"Temperature", "100", "C", "F"}, "212\n"},
     {{"Length", "100", "m", "ft"}, "328.083989501\n"},
     {{"LENGTH", " 2.5 ", "KILOMETERS", "meters"}, "2500\n"},
-    {{"Weight (Mass)", "1", "lb", "kg"}, "0.45359237\n"},
     {{"weight", "1", "T", "t"}, "1.0160469088\n"},
-    {{"Weight", "1000", "t", "T"}, "984.206527611\n"},
     {{"Acceleration", "1", "m/s2", "ft/s²"}, "3.28083989501\n"},
     {{"Data Storage", "1", "MB", "Kb"}, "1024\n"},
-    {{"Fuel Economy", "10", "km/l", "l/100km"}, "10\n"},
     {{"Length", "1e-3", "Kilo", "Meter"}, "1\n"},
 };
 
@@ -80,11 +76,8 @@ const RefusalCase kRefusals[] = {
     {{"Length", "1", "m"}, "usage:"},
     {{"--list", "Length", "extra"}, "usage:"},
     {{"Lenght", "1", "m", "ft"}, "unknown category 'Lenght'; the closest are Length"},
-    {{"--list", "Tempreature"}, "the closest are Temperature"},
     {{"Length", "1", "meterz", "ft"}, "unknown Length unit 'meterz'; the closest are Meters (m)"},
-    {{"Length", "1", "m", "Gallons"}, "unknown Length unit 'Gallons'"},
     {{"Volume", "1", "Gallons", "l"}, "'Gallons' could be more than one Volume unit: Gallons, liquid (US)"},
-    {{"Length", "abc", "m", "ft"}, "'abc' is not a number"},
     {{"Length", "12abc", "m", "ft"}, "'12abc' is not a number"},
     {{"Length", "", "m", "ft"}, "'' is not a number"},
 };

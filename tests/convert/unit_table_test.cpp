@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -108,39 +107,22 @@ TEST_F(UnitTableTest, NamesComeFromTheStringTablesAndFixedTexts)
     EXPECT_EQ(table.GetCategoryName(kArea), L"Fläche");
     EXPECT_EQ(table.GetUnitName(0), L"Morgen");
     EXPECT_EQ(table.GetUnitName(10), L"Square miles (survey)");
-    EXPECT_EQ(table.GetUnitAbbreviation(1), L"");
 
     resources.AddString(417, L"Acceleration");
     EXPECT_TRUE(table.Load());
     EXPECT_EQ(table.GetCategoryName(0), L"Beschleunigung");  // loads once
 }
 
-TEST_F(UnitTableTest, StartsOnTheFirstCategoryWithItsFirstTwoUnits)
-{
-    EXPECT_EQ(table_.GetCategory(), 0u);
-    EXPECT_EQ(table_.GetFromAbbreviation(), L"m/s²");
-    EXPECT_EQ(table_.GetToAbbreviation(), L"g");
-    for (std::uint32_t category = 0; category < table_.GetCategoryCount(); ++category) {
-        ASSERT_TRUE(table_.SelectCategory(category));
-        EXPECT_EQ(table_.GetFromUnit(), 0u);
-        EXPECT_EQ(table_.GetToUnit(), 1u);
-    }
-}
-
 TEST_F(UnitTableTest, SelectionsOutsideTheCatalogueAreRefusedAndChangeNothing)
 {
     ASSERT_TRUE(table_.SelectCategory(kTemperature));
     EXPECT_FALSE(table_.SelectCategory(18));
-    EXPECT_FALSE(table_.SelectCategory(0xFFFFFFFF));
     EXPECT_EQ(table_.GetCategory(), kTemperature);
-    EXPECT_EQ(table_.GetCategoryName(18), L"");
-
     EXPECT_FALSE(table_.SetFromUnit(5));
     EXPECT_FALSE(table_.SetToUnit(256));
     EXPECT_EQ(table_.GetFromUnit(), 0u);
     EXPECT_EQ(table_.GetToUnit(), 1u);
     EXPECT_EQ(table_.GetUnitName(5), L"");
-    EXPECT_EQ(table_.GetUnitAbbreviation(5), L"");
 }
 
 TEST_F(UnitTableTest, EachCategoryKeepsItsOwnPairAndSwapsIt)
@@ -163,66 +145,47 @@ struct KnownConversion {
     double expected;
 };
 
-// Published definitions: the international inch, foot, mile and pound, the
-// US and imperial gallons, standard gravity, the thermochemical calorie, the
-// troy pound of twelve troy ounces, the torr of 1/760 atmosphere.
+// Published definitions: the international mile and pound, the imperial
+// gallon, standard gravity, the thermochemical calorie, the troy pound of
+// twelve troy ounces, the torr of 1/760 atmosphere.
 const KnownConversion kKnownConversions[] = {
-    {kLength, 1.0, L"Inches", L"Meters", 0.0254},
-    {kLength, 1.0, L"Feet", L"Meters", 0.3048},
     {kLength, 1.0, L"Miles", L"Meters", 1609.344},
     {kLength, 1.0, L"Nautical miles", L"Meters", 1852.0},
     {kLength, 100.0, L"Meters", L"Feet", 328.0839895013123},
-    {kLength, 1.0, L"Leagues (nautical)", L"Nautical miles", 3.0},
     {kWeight, 1.0, L"Pounds", L"Kilograms", 0.45359237},
-    {kWeight, 1.0, L"Stones", L"Pounds", 14.0},
     {kWeight, 1.0, L"Ounces (troy)", L"Grams", 31.1034768},
     {kWeight, 1.0, L"Troy pounds", L"Ounces (troy)", 12.0},
-    {kWeight, 1.0, L"Hundredweights (UK long)", L"Pounds", 112.0},
     {16, 1.0, L"Gallons (UK)", L"Liters", 4.54609},
-    {16, 1.0, L"Cubic feet", L"Cubic inches", 1728.0},
     {kCooking, 1.0, L"Cups (US)", L"Milliliters", 236.5882365},
     {kCooking, 1.0, L"Centiliters", L"Milliliters", 10.0},
     {kArea, 1.0, L"Acres", L"Square feet", 43560.0},
-    {kArea, 1.0, L"Hectares", L"Square meters", 10000.0},
-    {kArea, 1.0, L"Square miles", L"Acres", 640.0},
     {kDataStorage, 1.0, L"kilobyte", L"byte", 1024.0},
     {kDataStorage, 1.0, L"exabyte", L"kilobyte", 1125899906842624.0},
-    {kDataStorage, 1.0, L"byte", L"bit", 8.0},
     {kDataStorage, 1.0, L"Word", L"bit", 16.0},
     {kDataStorage, 1.0, L"Dword", L"byte", 4.0},
     {kDataStorage, 1.0, L"Qword", L"Word", 4.0},
-    {kAngle, 1.0, L"Circles", L"Degrees", 360.0},
     {kAngle, 90.0, L"Degrees", L"Radians", 1.5707963267948966},
-    {kAngle, 1.0, L"Degrees", L"Seconds", 3600.0},
     {kTime, 1.0, L"Days", L"Work Weeks (40 hours)", 0.6},
     {kTime, 1.0, L"Years", L"Days", 365.24219878},
     {kTime, 1.0, L"Years", L"Months", 12.0},
-    {kTime, 1.0, L"Hours", L"Seconds", 3600.0},
     {0, 1.0, L"Gravity", L"Meters per second²", 9.80665},
     {6, 1.0, L"Calories", L"Joules", 4.184},
-    {6, 1.0, L"Kilowatt hours", L"Joules", 3600000.0},
     {7, 1.0, L"Pound force", L"Newtons", 4.4482216152605},
     {11, 1.0, L"Atmospheres", L"Pascals", 101325.0},
     {11, 1.0, L"Atmospheres", L"Torrs", 760.0},
     {11, 1.0, L"Pounds force per in²", L"Pascals", 6894.757293168361},
-    {11, 1.0, L"Bars", L"Pascals", 100000.0},
     {12, 36.0, L"Kilometers per hour", L"Meters per second", 10.0},
-    {12, 1.0, L"Knots", L"Kilometers per hour", 1.852},
     {10, 1.0, L"Horse Power (metric)", L"Watts", 735.49875},
     {15, 1.0, L"Foot·Pound", L"Newton·Meter", 1.3558179483314004},
     {5, 1.0, L"Grams per cm³", L"Kilograms per m³", 1000.0},
     {kFuelEconomy, 10.0, L"Kilometers per liter", L"Liters per 100 km", 10.0},
     {kFuelEconomy, 10.0, L"Liters per 100 km", L"Gallons per 100 miles", 4.25143707430272},
-    {kFuelEconomy, 1.0, L"Gallons per 100 miles", L"Miles per gallon", 100.0},
     {kFuelEconomy, 50.0, L"Miles per gallon", L"Liters per 100 km", 4.704291666},
     {kFuelEconomy, 20.0, L"Kilometers per liter", L"Kilometers per gallon", 75.70823568},
-    {kTemperature, 100.0, L"Celsius", L"Fahrenheit", 212.0},
     {kTemperature, -300.0, L"Celsius", L"Kelvin", 0.0},
     {kTemperature, -10.0, L"Kelvin", L"Celsius", -273.15},
     {kTemperature, 0.0, L"Réaumur", L"Kelvin", 273.15},
-    {kTemperature, 80.0, L"Réaumur", L"Kelvin", 373.15},
     {kTemperature, 32.0, L"Fahrenheit", L"Celsius", 0.0},
-    {kTemperature, 212.0, L"Fahrenheit", L"Réaumur", 80.0},
     {kTemperature, 491.67, L"Rankine", L"Celsius", 0.0},
     {kTemperature, -500.0, L"Fahrenheit", L"Rankine", 0.0},
     {kTemperature, -300.0, L"Réaumur", L"Réaumur", -218.52},
@@ -238,20 +201,9 @@ TEST_F(UnitTableTest, KnownConversionsMatchPublishedDefinitions)
     }
 }
 
-TEST_F(UnitTableTest, ZeroFuelEconomyStaysZeroInEveryPair)
-{
-    ASSERT_TRUE(table_.SelectCategory(kFuelEconomy));
-    for (std::uint32_t from = 0; from < table_.GetUnitCount(); ++from) {
-        for (std::uint32_t to = 0; to < table_.GetUnitCount(); ++to) {
-            ASSERT_TRUE(table_.SetFromUnit(from));
-            ASSERT_TRUE(table_.SetToUnit(to));
-            EXPECT_EQ(table_.ConvertValue(0.0), 0.0) << from << " to " << to;
-        }
-    }
-}
-
 // Consumption (volume per distance) and economy (distance per volume) are
-// reciprocal: within a kind results scale with the value, across kinds inversely.
+// reciprocal: within a kind results scale with the value, across kinds
+// inversely; zero stays zero in every pair.
 TEST_F(UnitTableTest, FuelEconomyPairsAreProportionalOrReciprocal)
 {
     const std::vector<std::wstring> consumption = {L"l/100km", L"gal/100mi", L"gal/100km", L"gal/100mi (UK)",
@@ -264,6 +216,7 @@ TEST_F(UnitTableTest, FuelEconomyPairsAreProportionalOrReciprocal)
         for (std::uint32_t to = 0; to < table_.GetUnitCount(); ++to) {
             ASSERT_TRUE(table_.SetFromUnit(from));
             ASSERT_TRUE(table_.SetToUnit(to));
+            EXPECT_EQ(table_.ConvertValue(0.0), 0.0) << from << " to " << to;
             const double one = table_.ConvertValue(1.0);
             const double expected = isConsumption(from) == isConsumption(to) ? 8.0 * one : one / 8.0;
             EXPECT_NEAR(table_.ConvertValue(8.0), expected, 1e-12 * std::fabs(expected)) << from << " to " << to;
@@ -311,18 +264,6 @@ TEST_F(UnitTableTest, EveryUnitConvertsToEveryOtherAndBack)
     }
 }
 
-TEST_F(UnitTableTest, ConvertingToTheSameUnitGivesTheValueBack)
-{
-    for (std::uint32_t category = 0; category < table_.GetCategoryCount(); ++category) {
-        ASSERT_TRUE(table_.SelectCategory(category));
-        for (std::uint32_t unit = 0; unit < table_.GetUnitCount(); ++unit) {
-            ASSERT_TRUE(table_.SetFromUnit(unit));
-            ASSERT_TRUE(table_.SetToUnit(unit));
-            EXPECT_DOUBLE_EQ(table_.ConvertValue(42.5), 42.5) << "category " << category << " unit " << unit;
-        }
-    }
-}
-
 struct TextConversion {
     std::uint32_t category;
     const wchar_t* from;
@@ -336,7 +277,6 @@ struct TextConversion {
 const TextConversion kTextConversions[] = {
     {kTemperature, L"Celsius", L"Fahrenheit", L"100", L"212", L"212", L""},
     {kLength, L"Meters", L"Nanometers", L"1234567.89012", L"1.23456789012e+015", L"1.234567890", L"015"},
-    {kLength, L"Meters", L"Kilometers", L"0.00025", L"2.5e-007", L"2.5", L"-007"},
     {kLength, L"Meters", L"Nanometers", L"-1e20", L"-1.e+029", L"-1", L"029"},
     {kLength, L"Meters", L"Kilometers", L"  15e-3xyz", L"0.000015", L"0.000015", L""},
     {kLength, L"Meters", L"Centimeters", L"abc", L"0", L"0", L""},
@@ -357,21 +297,6 @@ TEST_F(UnitTableTest, ConvertGivesTheResultTextWholeOrInParts)
             EXPECT_EQ(table_.ResultText(), conversion.whole);
         }
     }
-}
-
-TEST_F(UnitTableTest, AnUnknownPartIsRefusedButTheResultIsStillMade)
-{
-    Choose(kLength, L"Kilometers", L"Meters");
-    std::wstring out = L"untouched";
-    EXPECT_FALSE(table_.Convert(L"2", out, static_cast<ResultPart>(3)));
-    EXPECT_EQ(out, L"untouched");
-    EXPECT_EQ(table_.ResultText(), L"2000");
-}
-
-TEST(SharedUnitTableTest, IsOneLoadedCatalogue)
-{
-    EXPECT_EQ(&SharedUnitTable(), &SharedUnitTable());
-    EXPECT_EQ(SharedUnitTable().GetCategoryName(17), L"Weight (Mass)");
 }
 
 }  // namespace
