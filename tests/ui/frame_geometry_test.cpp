@@ -66,36 +66,6 @@ TEST_P(FrameGeometryTest, KeysDisplayAndBarFollowTheScreen)
 
 INSTANTIATE_TEST_SUITE_P(Screens, FrameGeometryTest, ::testing::ValuesIn(kCases));
 
-struct IconCase {
-    int width;
-    int height;
-    int icon;
-    int smallIcon;
-};
-
-TEST(FrameGeometry, IconWidthGrowsWithTheShorterSide)
-{
-    const IconCase cases[] = {{240, 320, 32, 16}, {100, 100, 32, 16}, {480, 640, 64, 32}, {640, 480, 64, 32},
-                              {720, 1280, 96, 48}};
-    for (const IconCase& c : cases) {
-        const ScreenMetrics metrics = ScreenMetrics::ForClient(c.width, c.height);
-        EXPECT_EQ(metrics.icon, c.icon) << c.width << "x" << c.height;
-        EXPECT_EQ(metrics.smallIcon, c.smallIcon) << c.width << "x" << c.height;
-    }
-}
-
-TEST(FrameGeometry, IndicatorsRunLeftToRightFromTheDisplayEdge)
-{
-    const KeypadGeometry geometry = ComputeKeypadGeometry(ScreenMetrics::ForClient(480, 640), nullptr);
-    const int widths[] = {64, 64, 64, 64, 74, 64};
-    int x = geometry.display.left + 32;
-    for (std::size_t index = 0; index < geometry.indicators.size(); ++index) {
-        EXPECT_EQ(geometry.indicators[index], Rect::FromSize(x, 4, widths[index], 85)) << index;
-        x += widths[index];
-    }
-    EXPECT_TRUE(geometry.mainKeys.empty());
-}
-
 TEST(FrameGeometry, WindowResizeRelaysTheKeypad)
 {
     FrameHarness harness;

