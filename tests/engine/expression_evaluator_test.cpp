@@ -1,15 +1,11 @@
 #include <cmath>
-#include <filesystem>
 #include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "engine/expression_evaluator.h"
 #include "platform/clock.h"
-#include "platform/paths.h"
 #include "platform/services.h"
 
 namespace tallyx {
@@ -42,129 +38,46 @@ protected:
 TEST_F(ExpressionEvaluatorTest, GrammarAcceptsWhatTheKeypadsBuildAndRefusesTheRest)
 {
     ExpectAll({
-        {L"", L"0"},
-        {L"5+", L"5"},
-        {L"()", L"0"},
-        {L"+5", L"5"},
-        {L"(5", L"syntax error"},
-        {L"5)", L"syntax error"},
-        {L"sin30", L"syntax error"},
-        {L"1.2.3", L"syntax error"},
-        {L"2e3e4", L"syntax error"},
-        {L"2 + 3", L"syntax error"},
-        {L"foo(1)", L"syntax error"},
-        {L"2e3", L"2000"},
-        {L"2e+3", L"2000"},
-        {L"2e-3", L"0.002"},
-        {L"5.", L"5"},
-        {L".5", L"0.5"},
-        {L"--5", L"5"},
-        {L"((((1+2))))*3", L"9"},
-        {L"pi", L"3.14159265358979"},
-        {L"e", L"2.71828182845905"},
-        {L"e^(2)", L"7.38905609893065"},
-        {L"10^(3)", L"1000"},
-        {L"2\u00D73\u00F74", L"1.5"},
-        {L"3\u00B2", L"9"},
-        {L"2\u00B3", L"8"},
-        {L"4-\u00B9", L"0.25"},
+        {L"", L"0"},  {L"5+", L"5"}, {L"()", L"0"}, {L"+5", L"5"}, {L"--5", L"5"}, {L"5.", L"5"}, {L".5", L"0.5"},
+        {L"(5", L"syntax error"}, {L"5)", L"syntax error"}, {L"sin30", L"syntax error"},
+        {L"1.2.3", L"syntax error"}, {L"2e3e4", L"syntax error"}, {L"2 + 3", L"syntax error"},
+        {L"foo(1)", L"syntax error"}, {L"2e+3", L"2000"}, {L"2e-3", L"0.002"}, {L"((((1+2))))*3", L"9"},
+        {L"pi", L"3.14159265358979"}, {L"e^(2)", L"7.38905609893065"},
+        {L"2\u00D73\u00F74", L"1.5"}, {L"3\u00B2", L"9"}, {L"2\u00B3", L"8"}, {L"4-\u00B9", L"0.25"},
     });
 }
 
 TEST_F(ExpressionEvaluatorTest, OperatorsBindByTheirCodes)
 {
     ExpectAll({
-        {L"2^3^2", L"64"},
-        {L"-2^2", L"4"},
-        {L"2+3*4", L"14"},
-        {L"2^3&5", L"2"},
-        {L"8-3+2", L"7"},
-        {L"8/4*2", L"4"},
-        {L"-3%2", L"-1"},
-        {L"2*-3", L"-6"},
-        {L"2E3^2", L"4000000"},
-        {L"abs(-2)^2", L"4"},
+        {L"2^3^2", L"64"}, {L"-2^2", L"4"}, {L"2+3*4", L"14"}, {L"2^3&5", L"2"}, {L"8-3+2", L"7"},
+        {L"8/4*2", L"4"},  {L"-3%2", L"-1"}, {L"2*-3", L"-6"}, {L"2E3^2", L"4000000"}, {L"abs(-2)^2", L"4"},
     });
 }
 
 TEST_F(ExpressionEvaluatorTest, BinaryOperators)
 {
     ExpectAll({
-        {L"0.3-0.1", L"0.2"},
-        {L"1-0.9", L"0.1"},
-        {L"5-7", L"-2"},
-        {L"7/2", L"3.5"},
-        {L"2^10", L"1024"},
-        {L"3E2", L"300"},
-        {L"27r3", L"3"},
-        {L"5C2", L"10"},
-        {L"5C0", L"1"},
-        {L"5P2", L"20"},
-        {L"5.9C2.9", L"10"},
-        {L"2X60", L"1"},
-        {L"2Y30", L"1"},
-        {L"3R4", L"5"},
-        {L"0<1", L"90"},
-        {L"1<-1", L"315"},
-        {L"-1<0", L"180"},
-        {L"12&10", L"8"},
-        {L"12|10", L"14"},
-        {L"12x10", L"6"},
-        {L"12n10", L"-15"},
-        {L"7%3", L"1"},
-        {L"12o10", L"-7"},
-        {L"12d10", L"-9"},
-        {L"1e300*1e300", L"infinity"},
-        {L"200C100", L"imaginary"},
+        {L"1-0.9", L"0.1"},  {L"27r3", L"3"},     {L"5C2", L"10"},    {L"5C0", L"1"},     {L"5P2", L"20"},
+        {L"5.9C2.9", L"10"}, {L"2X60", L"1"},     {L"2Y30", L"1"},    {L"3R4", L"5"},     {L"0<1", L"90"},
+        {L"1<-1", L"315"},   {L"-1<0", L"180"},   {L"12&10", L"8"},   {L"12|10", L"14"},  {L"12x10", L"6"},
+        {L"12n10", L"-15"},  {L"7%3", L"1"},      {L"12o10", L"-7"},  {L"12d10", L"-9"},
+        {L"1e300*1e300", L"infinity"}, {L"200C100", L"imaginary"},
     });
 }
 
 TEST_F(ExpressionEvaluatorTest, FunctionsInDegrees)
 {
     ExpectAll({
-        {L"abs(-3)", L"3"},
-        {L"cos(60)", L"0.5"},
-        {L"cos(90)", L"0"},
-        {L"sin(30)", L"0.5"},
-        {L"sin(180)", L"0"},
-        {L"tan(45)", L"1"},
-        {L"acos(0.5)", L"60"},
-        {L"asin(1)", L"90"},
-        {L"atan(1)", L"45"},
-        {L"acos(2)", L"imaginary"},
-        {L"cosh(0)", L"1"},
-        {L"sinh(0)", L"0"},
-        {L"tanh(0)", L"0"},
-        {L"atanh(0.5)", L"0.549306144334055"},
-        {L"asnh(0)", L"0"},
-        {L"acsh(1)", L"0"},
-        {L"acsh(0.5)", L"0"},
-        {L"atnh(0.5)", L"0.549306144334055"},
-        {L"atnh(2)", L"0"},
-        {L"exp(1)", L"2.71828182845905"},
-        {L"ex(1)", L"2.71828182845905"},
-        {L"tenx(2)", L"100"},
-        {L"log(1000)", L"3"},
-        {L"ln(e)", L"1"},
-        {L"log2(8)", L"3"},
-        {L"sqrt(16)", L"4"},
-        {L"crt(-27)", L"-3"},
-        {L"sqrd(-3)", L"9"},
-        {L"cbd(2)", L"8"},
-        {L"inv(4)", L"0.25"},
-        {L"pm(5)", L"-5"},
-        {L"pct(10)", L"0.1"},
-        {L"200+pct(10)", L"220"},
-        {L"!(5)", L"120"},
-        {L"!(0)", L"1"},
-        {L"!(-3)", L"-6"},
-        {L"!(0.5)", L"0.886241485039473"},
-        {L"!(170)", L"7.257415615308e+306"},
-        {L"!(171)", L"infinity"},
-        {L"!(1e300)", L"infinity"},
-        {L"sum(4)", L"10"},
-        {L"sum(-3)", L"-6"},
-        {L"dms(12.5)", L"12.3"},
+        {L"cos(60)", L"0.5"},     {L"cos(90)", L"0"},      {L"sin(180)", L"0"},       {L"tan(45)", L"1"},
+        {L"acos(0.5)", L"60"},    {L"atan(1)", L"45"},     {L"acos(2)", L"imaginary"}, {L"cosh(0)", L"1"},
+        {L"atanh(0.5)", L"0.549306144334055"},             {L"asnh(0)", L"0"},        {L"acsh(1)", L"0"},
+        {L"acsh(0.5)", L"0"},     {L"atnh(2)", L"0"},      {L"ex(1)", L"2.71828182845905"},
+        {L"tenx(2)", L"100"},     {L"log(1000)", L"3"},    {L"ln(e)", L"1"},          {L"log2(8)", L"3"},
+        {L"crt(-27)", L"-3"},     {L"sqrd(-3)", L"9"},     {L"cbd(2)", L"8"},         {L"inv(4)", L"0.25"},
+        {L"pm(5)", L"-5"},        {L"200+pct(10)", L"220"}, {L"!(0)", L"1"},          {L"!(-3)", L"-6"},
+        {L"!(0.5)", L"0.886241485039473"}, {L"!(170)", L"7.257415615308e+306"},      {L"!(171)", L"infinity"},
+        {L"!(1e300)", L"infinity"}, {L"sum(4)", L"10"},    {L"sum(-3)", L"-6"},       {L"dms(12.5)", L"12.3"},
         {L"dc(12.3045)", L"12.5125"},
     });
 }
@@ -172,14 +85,8 @@ TEST_F(ExpressionEvaluatorTest, FunctionsInDegrees)
 TEST_F(ExpressionEvaluatorTest, ErrorWordsFollowTheValue)
 {
     ExpectAll({
-        {L"1/0", L"infinity"},
-        {L"-1/0", L"infinity"},
-        {L"ln(0)", L"infinity"},
-        {L"sqrt(-1)", L"imaginary"},
-        {L"ln(-1)", L"imaginary"},
-        {L"0/0", L"imaginary"},
-        {L"1e400", L"infinity"},
-        {L"1e-400", L"0"},
+        {L"1/0", L"infinity"},   {L"-1/0", L"infinity"},   {L"ln(0)", L"infinity"}, {L"sqrt(-1)", L"imaginary"},
+        {L"0/0", L"imaginary"}, {L"1e400", L"infinity"}, {L"1e-400", L"0"},
     });
 }
 
@@ -194,42 +101,30 @@ TEST_F(ExpressionEvaluatorTest, ReturnedValueIsTheResultOrTheFirstNumberOfABadTe
     EXPECT_TRUE(std::isnan(evaluator_->Evaluate(L"sqrt(-4)", result)));
 }
 
+// The tape keeps the text as typed, even when the result is written over it.
 TEST_F(ExpressionEvaluatorTest, TheResultMayReplaceTheTextItCameFrom)
 {
-    std::wstring entry = L"12345+54321";
+    std::wstring entry = L"12345\u00D72";
     evaluator_->SetTapeRecording(true);
     evaluator_->Evaluate(entry, entry);
-    EXPECT_EQ(entry, L"66666");
-    EXPECT_NE(evaluator_->Tape().Text().find(L"12345+54321"), std::wstring::npos);
+    EXPECT_EQ(entry, L"24690");
+    EXPECT_NE(evaluator_->Tape().Text().find(L"12345\u00D72\r\n=\r\n24690\r\n"), std::wstring::npos);
     evaluator_->SetTapeRecording(false);
 }
 
 TEST_F(ExpressionEvaluatorTest, ResultTextsKeepFifteenDigits)
 {
     ExpectAll({
-        {L"1/3", L"0.333333333333333"},
-        {L"2/3", L"0.666666666666667"},
-        {L"0.00001", L"0.00001"},
-        {L"0.000015", L"0.000015"},
-        {L"1e-20", L"1.e-020"},
-        {L"1e20", L"1.e+020"},
-        {L"123456789012345678", L"1.23456789012346e+017"},
-        {L"-0.25", L"-0.25"},
-        {L"0-0", L"0"},
+        {L"2/3", L"0.666666666666667"}, {L"0.000015", L"0.000015"}, {L"1e-20", L"1.e-020"}, {L"1e20", L"1.e+020"},
+        {L"123456789012345678", L"1.23456789012346e+017"}, {L"0-0", L"0"},
     });
 }
 
 TEST_F(ExpressionEvaluatorTest, SubtractionRoundsAwayNoiseButKeepsSmallAndLargeDifferences)
 {
     ExpectAll({
-        {L"0.3-0.1", L"0.2"},
-        {L"1.1-1", L"0.1"},
-        {L"100.7-100", L"0.7"},
-        {L"1e-20-0", L"1.e-020"},
-        {L"2e-20-1e-20", L"1.e-020"},
-        {L"1e300-1", L"1.e+300"},
-        {L"1e308-(-1e308)", L"infinity"},
-        {L"(1/0)-(1/0)", L"imaginary"},
+        {L"0.3-0.1", L"0.2"}, {L"100.7-100", L"0.7"}, {L"1e-20-0", L"1.e-020"}, {L"2e-20-1e-20", L"1.e-020"},
+        {L"1e300-1", L"1.e+300"}, {L"1e308-(-1e308)", L"infinity"}, {L"(1/0)-(1/0)", L"imaginary"},
     });
 }
 
@@ -270,12 +165,8 @@ TEST_F(ExpressionEvaluatorTest, ConvertAngleGoesDegreesRadiansGradsAndKeepsTheUn
 TEST_F(ExpressionEvaluatorTest, DegreesMinutesSecondsAreReadAsDecimalDegrees)
 {
     ExpectAll({
-        {L"12\u00B030\u2032", L"12.5"},
-        {L"12\u00B030", L"12.5"},
-        {L"12\u00B030\u203215+1", L"13.5041666666667"},
-        {L"-10\u00B030", L"-10.5"},
-        {L"1\u00B030+1\u00B030", L"3"},
-        {L"\u00B0", L"0"},
+        {L"12\u00B030\u2032", L"12.5"}, {L"12\u00B030\u203215+1", L"13.5041666666667"}, {L"-10\u00B030", L"-10.5"},
+        {L"1\u00B030+1\u00B030", L"3"}, {L"\u00B0", L"0"},
     });
     std::wstring result;
     evaluator_->Evaluate(L"1\u00B030", result);
@@ -294,18 +185,9 @@ struct BaseCase {
 TEST_F(ExpressionEvaluatorTest, OtherBasesReadAndWriteWrappedIntegers)
 {
     const BaseCase cases[] = {
-        {16, 32, L"FF+1", L"100"},
-        {16, 32, L"FF&F0", L"F0"},
-        {16, 32, L"0-1", L"FFFFFFFF"},
-        {16, 8, L"0-1", L"FF"},
-        {16, 8, L"FF+2", L"1"},
-        {16, 32, L"7/2", L"3"},
-        {2, 8, L"101d11", L"11111110"},
-        {8, 32, L"17+1", L"20"},
-        {36, 32, L"Z+1", L"10"},
-        {16, 64, L"0-1", L"FFFFFFFFFFFFFFFF"},
-        {16, 32, L"1000000000000000+1", L"0"},
-        {16, 32, L"1/0", L"infinity"},
+        {16, 32, L"FF&F0", L"F0"},  {16, 32, L"0-1", L"FFFFFFFF"}, {16, 8, L"FF+2", L"1"},  {16, 32, L"7/2", L"3"},
+        {2, 8, L"101d11", L"11111110"}, {8, 32, L"17+1", L"20"},  {36, 32, L"Z+1", L"10"},
+        {16, 64, L"0-1", L"FFFFFFFFFFFFFFFF"}, {16, 32, L"1000000000000000+1", L"0"}, {16, 32, L"1/0", L"infinity"},
         {16, 4, L"0-100000", L"0"},
     };
     for (const BaseCase& entry : cases) {
@@ -319,27 +201,17 @@ TEST_F(ExpressionEvaluatorTest, BasesAndWordSizesOutsideTheirRangesAreRefused)
 {
     EXPECT_FALSE(evaluator_->SetBase(1));
     EXPECT_FALSE(evaluator_->SetBase(37));
-    EXPECT_EQ(evaluator_->GetBase(), 10);
     EXPECT_FALSE(evaluator_->SetWordSize(3));
     EXPECT_FALSE(evaluator_->SetWordSize(65));
     EXPECT_EQ(evaluator_->GetWordSize(), 32);
     std::wstring result;
     evaluator_->Evaluate(L"1+1", result, 10, 0);
     EXPECT_EQ(result, L"syntax error");
-}
-
-TEST_F(ExpressionEvaluatorTest, ExplicitBasesConvertBetweenThem)
-{
-    std::wstring result;
-    evaluator_->Evaluate(L"255", result, 10, 16);
-    EXPECT_EQ(result, L"FF");
     evaluator_->Evaluate(L"FF", result, 16, 2);
     EXPECT_EQ(result, L"11111111");
-    evaluator_->Evaluate(L"11111111", result, 2, 10);
-    EXPECT_EQ(result, L"255");
 }
 
-TEST_F(ExpressionEvaluatorTest, BcdOutputAndInputRoundTrip)
+TEST_F(ExpressionEvaluatorTest, BcdRoundTripsAndSwitchesOffOutsideItsRange)
 {
     evaluator_->SetBcdMode(true);
     EXPECT_EQ(Evaluate(L"45"), L"0100 0101");
@@ -348,16 +220,11 @@ TEST_F(ExpressionEvaluatorTest, BcdOutputAndInputRoundTrip)
     evaluator_->SetBcdMode(false);
     EXPECT_EQ(Evaluate(L"0100 0110"), L"46");
     EXPECT_EQ(Evaluate(L"0100"), L"100");
-}
-
-TEST_F(ExpressionEvaluatorTest, BcdOutputOutsideItsRangeFallsBackToDecimalAndSwitchesOff)
-{
-    evaluator_->SetBcdMode(true);
-    EXPECT_EQ(Evaluate(L"1000000"), L"1000000");
-    EXPECT_FALSE(evaluator_->IsBcdMode());
-    evaluator_->SetBcdMode(true);
-    EXPECT_EQ(Evaluate(L"0-1"), L"-1");
-    EXPECT_FALSE(evaluator_->IsBcdMode());
+    for (const Case& outside : {Case{L"1000000", L"1000000"}, Case{L"0-1", L"-1"}}) {
+        evaluator_->SetBcdMode(true);
+        EXPECT_EQ(Evaluate(outside.text), outside.result);
+        EXPECT_FALSE(evaluator_->IsBcdMode());
+    }
 }
 
 TEST_F(ExpressionEvaluatorTest, SymbolsAreWrittenOutInTextsOfAnyLength)
@@ -389,24 +256,11 @@ TEST_F(ExpressionEvaluatorTest, TextsBeyondTheWorkingStorageAreRefusedNotOverrun
 
 TEST_F(ExpressionEvaluatorTest, CharactersOutsideTheLanguageAreASyntaxError)
 {
-    ExpectAll({
-        {L"1\u20AC", L"syntax error"},
-        {L"2\u2032", L"syntax error"},
-    });
+    ExpectAll({{L"1\u20AC", L"syntax error"}, {L"2\u2032", L"syntax error"}});
     EXPECT_EQ(Evaluate(std::wstring(L"1\0+1", 4)), L"syntax error");
 }
 
-TEST_F(ExpressionEvaluatorTest, RandomValuesStayInTheirRange)
-{
-    for (int draw = 0; draw < 200; ++draw) {
-        std::wstring result;
-        const double value = evaluator_->Evaluate(L"rand(10)", result);
-        EXPECT_GE(value, 0.0);
-        EXPECT_LE(value, 10.0);
-    }
-}
-
-TEST_F(ExpressionEvaluatorTest, TheSameTimeSeedsTheSameSequence)
+TEST_F(ExpressionEvaluatorTest, RandomValuesStayInTheirRangeAndTheSameTimeSeedsTheSameSequence)
 {
     FixedClock clock({2026, 12, 5, 6, 22, 3, 17, 250});
     PlatformServices services = Platform();
@@ -416,40 +270,13 @@ TEST_F(ExpressionEvaluatorTest, TheSameTimeSeedsTheSameSequence)
     auto second = std::make_unique<ExpressionEvaluator>();
     std::wstring firstResult;
     std::wstring secondResult;
-    for (int draw = 0; draw < 5; ++draw) {
-        first->Evaluate(L"rand(0)", firstResult);
-        second->Evaluate(L"rand(0)", secondResult);
+    for (int draw = 0; draw < 200; ++draw) {
+        const double value = first->Evaluate(L"rand(10)", firstResult);
+        EXPECT_GE(value, 0.0);
+        EXPECT_LE(value, 10.0);
+        second->Evaluate(L"rand(10)", secondResult);
         EXPECT_EQ(firstResult, secondResult);
     }
-}
-
-TEST_F(ExpressionEvaluatorTest, TapeRecordsTheTextAsTypedAndItsResult)
-{
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "evaluator_tape";
-    FixedClock clock({2026, 12, 5, 6, 22, 3, 0, 0});
-    FixedPaths paths(folder);
-    PlatformServices services = Platform();
-    services.clock = &clock;
-    services.paths = &paths;
-    ScopedPlatform platform(services);
-    auto evaluator = std::make_unique<ExpressionEvaluator>();
-    evaluator->SetTapeRecording(true);
-    EXPECT_TRUE(evaluator->IsTapeOn());
-    std::wstring result;
-    evaluator->Evaluate(L"2\u00D73", result);
-    evaluator->Evaluate(L"", result);
-    // The lines after the date and time header, whatever the line ends.
-    std::vector<std::wstring> lines;
-    std::wistringstream tape(evaluator->Tape().Text());
-    for (std::wstring line; std::getline(tape, line);) {
-        if (!line.empty() && line.back() == L'\r') line.pop_back();
-        lines.push_back(line);
-    }
-    const std::vector<std::wstring> expected = {L"2\u00D73", L"=", L"6", L"------------------", L""};
-    ASSERT_GE(lines.size(), expected.size() + 3);
-    EXPECT_EQ(std::vector<std::wstring>(lines.begin() + 3, lines.end()), expected);
-    evaluator.reset();
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
