@@ -1,5 +1,7 @@
 #include "worksheets/date_time_interval.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace tallyx {
@@ -7,24 +9,13 @@ namespace {
 
 DateTime Moment(int year, int month, int day, int hour, int minute, int second)
 {
-    DateTime moment;
-    moment.year = year;
-    moment.month = month;
-    moment.day = day;
-    moment.hour = hour;
-    moment.minute = minute;
-    moment.second = second;
-    return moment;
+    return {.year = year, .month = month, .day = day, .hour = hour, .minute = minute, .second = second};
 }
 
 void ExpectMoment(const DateTime& actual, const DateTime& expected)
 {
-    EXPECT_EQ(actual.year, expected.year);
-    EXPECT_EQ(actual.month, expected.month);
-    EXPECT_EQ(actual.day, expected.day);
-    EXPECT_EQ(actual.hour, expected.hour);
-    EXPECT_EQ(actual.minute, expected.minute);
-    EXPECT_EQ(actual.second, expected.second);
+    EXPECT_EQ(std::tuple(actual.year, actual.month, actual.day, actual.hour, actual.minute, actual.second),
+              std::tuple(expected.year, expected.month, expected.day, expected.hour, expected.minute, expected.second));
 }
 
 struct ShiftCase {
@@ -59,7 +50,6 @@ TEST(DateTimeIntervalTest, LongDayCountsFoldIntoYears)
     model.SetInterval(40000, 0, 0, 0);
     EXPECT_EQ(model.Interval().years, 21);
     EXPECT_EQ(model.Interval().days, 40000 - 21 * 365);
-    EXPECT_LE(model.Interval().days, 32635);
     EXPECT_EQ(model.Interval().ShownDays(), 40000);
     model.SetInterval(32635, 0, 0, 0);
     EXPECT_EQ(model.Interval().years, 0);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "platform/memory_registry.h"
 #include "platform/services.h"
@@ -13,17 +12,11 @@ namespace tallyx {
 class RecordingHost : public WorksheetHost {
 public:
     void ShowInDisplay(std::wstring_view text) override { display = text; ++displayLoads; }
-    void InvalidateList() override { ++invalidations; }
     void FlashHighlight() override { ++flashes; }
-    void LayOutAgain() override { ++layouts; }
-    void ShowResults(const std::vector<ResultRow>& rows) override { results = rows; }
 
     std::wstring display;
     int displayLoads = 0;
-    int invalidations = 0;
     int flashes = 0;
-    int layouts = 0;
-    std::vector<ResultRow> results;
 };
 
 // A fresh in-memory registry for each test, so stored values never leak between them.

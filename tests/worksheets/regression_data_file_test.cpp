@@ -92,7 +92,7 @@ TEST_F(RegressionDataFileTest, WhatSaveWritesLoadReadsBackExactly)
     }
 }
 
-TEST_F(RegressionDataFileTest, FailuresAreReportedAndLeaveTheTextsAloneAnEmptyFileIsNoFailure)
+TEST_F(RegressionDataFileTest, LoadAndSaveErrorsLeaveTheTextsAloneAnEmptyFileIsNone)
 {
     Texts texts = {L"1", L"2"};
     EXPECT_EQ(LoadRegressionData(folder_ / "missing.csv", texts), StatusFail);
