@@ -62,6 +62,14 @@ TEST(SmallWorksheetsTest, CalcSolvesTheHighlightedRow)
          {{L"Tip Percent", L"12.5%"}, {L"Tip Amount", L"10.00"}, {L"Bill Total", L"90.00"}}},
         {L"tip", {{L"Bill Amount", L"80"}, {L"Tip Percent", L"101"}, {L"Num. People", L"22"}}, L"Bill Total",
          {{L"Tip Amount", L"0.00"}, {L"Total per Per.", L"80.00"}}},
+        // Checked by hand against the amortisation formula P·r·n / (1 − (1 + r)^−n).
+        {L"loan", {{L"Price", L"20000"}, {L"Number of months", L"48"}, {L"Interest rate", L"0"}}, L"Monthly payment",
+         {{L"Monthly payment", L"416.66"}, {L"Total interest", L"0.00"}, {L"Total repaid", L"20000.00"}}},
+        {L"loan", {{L"Price", L"25000"}, {L"Number of months", L"60"}, {L"Interest rate", L"4.5"},
+                   {L"Down payment", L"5000"}}, L"Monthly payment",
+         {{L"Monthly payment", L"372.86"}, {L"Total interest", L"2371.62"}, {L"Total repaid", L"22371.62"}}},
+        {L"loan", {{L"Price", L"1500000"}, {L"Number of months", L"60"}, {L"Interest rate", L"5"}}, L"Monthly payment",
+         {{L"Monthly payment", L"28306.85"}, {L"Total interest", L"198411.02"}, {L"Total repaid", L"1698411.02"}}},
     };
     for (const auto& example : cases) {
         FreshRegistry fresh;
