@@ -16,16 +16,10 @@
 namespace tallyx {
 namespace {
 
-struct Received {
-    std::uint32_t message;
-    std::uintptr_t first;
-    std::intptr_t second;
-};
-
 // Records what reaches each operation; paints its client area one color.
 class RecordingWindow : public WindowBase {
 public:
-    std::vector<Received> received;
+    std::vector<std::pair<std::uint32_t, std::uintptr_t>> received;  // message and first parameter
     std::vector<Point> penDowns;
     std::vector<Rect> drawClips;
     Color fill = MakeColor(10, 200, 30);
@@ -35,8 +29,8 @@ public:
     std::vector<std::uint32_t> Messages(std::uint32_t message) const
     {
         std::vector<std::uint32_t> found;
-        for (const auto& entry : received) {
-            if (entry.message == message) found.push_back(static_cast<std::uint32_t>(entry.first));
+        for (const auto& [kind, first] : received) {
+            if (kind == message) found.push_back(static_cast<std::uint32_t>(first));
         }
         return found;
     }
@@ -63,21 +57,19 @@ protected:
         penDowns.push_back(point);
         return 1;
     }
-    long OnKeyDown(std::uintptr_t first, std::intptr_t second) override { return Record(WM_KEYDOWN, first, second); }
-    long OnChar(std::uintptr_t first, std::intptr_t second) override { return Record(WM_CHAR, first, second); }
-    long OnTimer(std::uintptr_t first, std::intptr_t second) override { return Record(WM_TIMER, first, second); }
-    long OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override
+    long OnKeyDown(std::uintptr_t first, std::intptr_t) override { return Record(WM_KEYDOWN, first); }
+    long OnChar(std::uintptr_t first, std::intptr_t) override { return Record(WM_CHAR, first); }
+    long OnTimer(std::uintptr_t first, std::intptr_t) override { return Record(WM_TIMER, first); }
+    long OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t) override
     {
-        if (message == WM_USER + 1) {
-            Window()->EndModal(static_cast<long>(first));
-        }
-        return Record(message, first, second);
+        if (message == WM_USER + 1) Window()->EndModal(static_cast<long>(first));
+        return Record(message, first);
     }
 
 private:
-    long Record(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+    long Record(std::uint32_t message, std::uintptr_t first)
     {
-        received.push_back({message, first, second});
+        received.emplace_back(message, first);
         return 1;
     }
 };
