@@ -53,17 +53,9 @@ TEST(SheetCommandTest, RowsByIndexOrAnyCaseAndOptionsOfTheSchedule)
 TEST(SheetCommandTest, BadRequestsAreRefusedWithAMessage)
 {
     const cli::Arguments refused[] = {
-        {},
-        {"nosuchsheet"},
-        {"tvm", "Nothing=1"},
-        {"tvm", "--calc", "Nothing"},
-        {"tvm", "--calc"},
-        {"tvm", "Payment=abc"},
-        {"loan", "Total repaid=5"},
-        {"tvm", "--set", "Colour=blue"},
-        {"tvm", "--pairs", "1,2"},
-        {"tvm", "loose"},
-        {"linreg", "--pairs", "1,x"},
+        {},         {"nosuchsheet"},           {"tvm", "Nothing=1"}, {"tvm", "--calc", "Nothing"},
+        {"tvm", "--calc"},   {"tvm", "Payment=abc"},  {"loan", "Total repaid=5"}, {"tvm", "--set", "Colour=blue"},
+        {"tvm", "--pairs", "1,2"}, {"tvm", "loose"}, {"linreg", "--pairs", "1,x"},
         {"pwrreg", "--data", "/no/such/file.csv"},
     };
     for (const auto& arguments : refused) {
