@@ -45,9 +45,11 @@ protected:
     ScopedPlatform platform_;
 };
 
-TEST_F(TapeRecorderTest, RecordsEvaluationsUnderTheStartTime)
+TEST_F(TapeRecorderTest, RecordsEvaluationsUnderTheStartTimeOnlyWhileOn)
 {
     TapeRecorder tape;
+    tape.RecordEvaluation(L"1+1", L"2");
+    EXPECT_FALSE(tape.HasRecords());
     tape.SetRecording(true);
     tape.RecordEvaluation(L"2+3", L"5");
     tape.RecordEvaluation(L"", L"0");
@@ -56,14 +58,6 @@ TEST_F(TapeRecorderTest, RecordsEvaluationsUnderTheStartTime)
     EXPECT_EQ(tape.Text(), L"12-5-2026\r\n22:3\r\n\r\n2+3\r\n=\r\n5\r\n------------------\r\n\r\n"
                            L"√‾×2\r\n=\r\nsyntax error\r\n------------------\r\n\r\n");
     EXPECT_EQ(tape.FilePath(), paths_.DocumentsFolder() / "Tallyx_12-5-2026-223.txt");
-}
-
-TEST_F(TapeRecorderTest, RecordsNothingWhileOff)
-{
-    TapeRecorder tape;
-    tape.RecordEvaluation(L"2+3", L"5");
-    EXPECT_FALSE(tape.HasRecords());
-    EXPECT_TRUE(tape.Text().empty());
 }
 
 TEST_F(TapeRecorderTest, RestartKeepsARecordedTapeAndRenewsAnEmptyOne)
@@ -95,24 +89,16 @@ TEST_F(TapeRecorderTest, SaveWritesUtf8AndGivesThePath)
                               "30\xE2\x80\xB2\r\n=\r\n12.5\r\n------------------\r\n\r\n");
 }
 
-TEST_F(TapeRecorderTest, UnforcedWriteNeedsRecords)
-{
-    TapeRecorder tape;
-    tape.SetRecording(true);
-    EXPECT_EQ(tape.Write(false), StatusOk);
-    EXPECT_FALSE(std::filesystem::exists(tape.FilePath()));
-    EXPECT_EQ(tape.Write(true), StatusOk);
-    EXPECT_TRUE(std::filesystem::exists(tape.FilePath()));
-}
-
-TEST_F(TapeRecorderTest, RecordedTapeIsWrittenAtExit)
+TEST_F(TapeRecorderTest, OnlyARecordedTapeIsWrittenUnforcedAndAtExit)
 {
     std::filesystem::path path;
     {
         TapeRecorder tape;
         tape.SetRecording(true);
-        tape.RecordEvaluation(L"6×7", L"42");
         path = tape.FilePath();
+        EXPECT_EQ(tape.Write(false), StatusOk);
+        EXPECT_FALSE(std::filesystem::exists(path));
+        tape.RecordEvaluation(L"6×7", L"42");
     }
     EXPECT_NE(ReadFile(path).find("42"), std::string::npos);
 }
@@ -127,7 +113,6 @@ TEST_F(TapeRecorderTest, UnwritableFolderLosesNothing)
 
     EXPECT_EQ(tape.Write(true), StatusFail);
     EXPECT_NE(tape.Text().find(L"2+3\r\n=\r\n5\r\n"), std::wstring::npos);
-    EXPECT_TRUE(tape.HasRecords());
 }
 
 TEST_F(TapeRecorderTest, FullTapeStopsGrowing)
