@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/notifier.h"
-#include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "worksheets/cell_number_text.h"
@@ -124,17 +123,6 @@ TEST_F(RegressionWorksheetTest, SmallExponentialCoefficientsKeepTheirDigitsInThe
 {
     const RegressionWorksheet& sheet = SheetWith(RegressionKind::Exponential, {0, 2e-7, 1, 1e-7});
     EXPECT_EQ(sheet.GraphEquation(), L"(" + CellNumberText(2e-7) + L")*(0.500000)^(X)");
-}
-
-TEST_F(RegressionWorksheetTest, TheUntouchedSheetReportsNaNNotNumbers)
-{
-    const std::vector<ResultRow> rows = SheetWith(RegressionKind::Linear, {}).ResultRows();
-    for (const wchar_t* label : {L"Slope (b)", L"Y Intercept (a)", L"Regression (r)"}) {
-        std::size_t consumed = 0;
-        ParseDouble(ValueOf(rows, label), &consumed);
-        EXPECT_EQ(consumed, 0u) << ValueOf(rows, label);
-    }
-    EXPECT_EQ(ValueOf(rows, L"Mean of X"), L"0");
 }
 
 TEST_F(RegressionWorksheetTest, TheGraphGetsTheCurveAndAPointPerPair)
