@@ -7,20 +7,6 @@
 namespace tallyx {
 namespace {
 
-// The annuity equation in its textbook closed form, written independently of
-// the engine: PV·g + PMT·(1 + i·b)·(g − 1)/i + FV = 0 with g = (1 + i)^n.
-struct Annuity {
-    double n;
-    double i;  // per period, as a fraction
-    double presentValue;
-    double payment;
-    bool atBeginning;
-
-    double Growth() const { return std::pow(1.0 + i, n); }
-    double Timing() const { return atBeginning ? 1.0 + i : 1.0; }
-    double FutureValue() const { return -(presentValue * Growth() + payment * Timing() * (Growth() - 1.0) / i); }
-};
-
 struct TvmCase {
     int terms;
     double interestPerYear;
@@ -49,12 +35,20 @@ TvmEngine Loaded(const TvmCase& example, double futureValue)
     return engine;
 }
 
+// The annuity equation in its textbook closed form, written independently of
+// the engine: PV·g + PMT·(1 + i·b)·(g − 1)/i + FV = 0 with g = (1 + i)^n, i per period.
+double ClosedFormFutureValue(const TvmCase& example, double terms)
+{
+    const double i = example.interestPerYear / 1200.0;
+    const double growth = std::pow(1.0 + i, terms);
+    const double timing = example.atBeginning ? 1.0 + i : 1.0;
+    return -(example.presentValue * growth + example.payment * timing * (growth - 1.0) / i);
+}
+
 TEST(TvmEngineTest, EachAmountSolvesBackToTheClosedForm)
 {
     for (const auto& example : kCases) {
-        const Annuity reference{static_cast<double>(example.terms), example.interestPerYear / 1200.0,
-                                example.presentValue, example.payment, example.atBeginning};
-        const double futureValue = reference.FutureValue();
+        const double futureValue = ClosedFormFutureValue(example, example.terms);
         const double tolerance = 1e-6 * (1.0 + std::fabs(futureValue) + std::fabs(example.presentValue));
 
         TvmEngine engine = Loaded(example, 0.0);
@@ -77,9 +71,7 @@ TEST(TvmEngineTest, EachAmountSolvesBackToTheClosedForm)
         EXPECT_NEAR(engine.InterestPerYear(), example.interestPerYear, 1e-6) << example.terms;
 
         // Half a period more than whole: the solved count drops the half.
-        const Annuity longer{example.terms + 0.5, reference.i, example.presentValue, example.payment,
-                             example.atBeginning};
-        engine = Loaded(example, longer.FutureValue());
+        engine = Loaded(example, ClosedFormFutureValue(example, example.terms + 0.5));
         engine.SetNumTerms(1);
         EXPECT_TRUE(engine.Solve(TvmTarget::NumTerms));
         EXPECT_EQ(engine.NumTerms(), example.terms);
