@@ -16,7 +16,7 @@ using testing::TemporaryProgramFolder;
 
 constexpr std::string_view kRateText = "[Info]\r\nnumcurrencies=1\r\n[Currencies]\r\n1=USD,US Dollar,$,1,1,1\r\n";
 
-TEST(RateFileStoreTest, SeedsAMissingRateFileWithTheShippedRates)
+TEST(RateFileStoreTest, SeedsAMissingRateFileWithTheShippedRatesAndKeepsAnExistingOne)
 {
     TemporaryProgramFolder folder;
     std::filesystem::remove_all(folder.Folder());
@@ -26,14 +26,6 @@ TEST(RateFileStoreTest, SeedsAMissingRateFileWithTheShippedRates)
     const auto shipped = Platform().resources->Find(kShippedRatesType, kShippedRatesName);
     ASSERT_TRUE(shipped);
     EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), *shipped);
-    std::string text;
-    EXPECT_EQ(ReadRateArchive(RateFilePath(), text), StatusOk);
-    EXPECT_NE(text.find("1=USD,US Dollar,$,1,1,1"), std::string::npos);
-}
-
-TEST(RateFileStoreTest, SeedingKeepsAnExistingRateFile)
-{
-    TemporaryProgramFolder folder;
     TemporaryProgramFolder::Write(RateFilePath(), "downloaded earlier");
     EXPECT_EQ(SeedRateFile(), StatusOk);
     EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), "downloaded earlier");
@@ -63,92 +55,59 @@ TEST(RateFileStoreTest, InstallsAReadableDownload)
     EXPECT_FALSE(std::filesystem::exists(DownloadPath()));
 }
 
-struct BadDownloadCase {
-    const char* name;
-    void (*make)(const std::filesystem::path& download);
-};
-
-const BadDownloadCase kBadDownloads[] = {
-    {"Missing", [](const std::filesystem::path&) {}},
-    {"HtmlPage", [](const std::filesystem::path& download) { TemporaryProgramFolder::Write(download, "<html/>"); }},
-    {"WrongPassword",
-     [](const std::filesystem::path& download) { WriteRateArchive(download, kRateText, {.password = "guess"}); }},
-    {"NoRateText",
-     [](const std::filesystem::path& download) { WriteRateArchive(download, "<html>Rates moved</html>"); }},
-    {"Truncated",
-     [](const std::filesystem::path& download) {
-         WriteRateArchive(download, kRateText);
-         const std::string whole = TemporaryProgramFolder::Read(download);
-         TemporaryProgramFolder::Write(download, whole.substr(0, whole.size() - 10));
-     }},
-};
-
-void PrintTo(const BadDownloadCase& download, std::ostream* out)
-{
-    *out << download.name;
-}
-
-class RateFileStoreBadDownloadTest : public ::testing::TestWithParam<BadDownloadCase> {};
-
-TEST_P(RateFileStoreBadDownloadTest, KeepsTheOldRateFileByteForByte)
+// Only an archive that opens and lists a currency replaces the rates; the
+// download goes either way.
+TEST(RateFileStoreTest, BadDownloadsKeepTheOldRateFileByteForByte)
 {
     TemporaryProgramFolder folder;
     ASSERT_EQ(SeedRateFile(), StatusOk);
     const std::string old = TemporaryProgramFolder::Read(RateFilePath());
-    GetParam().make(DownloadPath());
+    ASSERT_EQ(WriteRateArchive(DownloadPath(), kRateText), StatusOk);
+    const std::string whole = TemporaryProgramFolder::Read(DownloadPath());
+    ASSERT_EQ(WriteRateArchive(DownloadPath(), kRateText, {.password = "guess"}), StatusOk);
+    const std::string wrongPassword = TemporaryProgramFolder::Read(DownloadPath());
+    ASSERT_EQ(WriteRateArchive(DownloadPath(), "<html>Rates moved</html>"), StatusOk);
+    const std::string noRateText = TemporaryProgramFolder::Read(DownloadPath());
+    std::filesystem::remove(DownloadPath());
 
-    EXPECT_NE(InstallDownload(), StatusOk);
-
-    EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), old);
-    EXPECT_FALSE(std::filesystem::exists(DownloadPath()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Downloads, RateFileStoreBadDownloadTest, ::testing::ValuesIn(kBadDownloads),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct RateUrlCase {
-    const char* name;
-    const wchar_t* registryUrl;
-    const char* environmentUrl;
-    const wchar_t* host;
-    const wchar_t* expected;
-};
-
-const RateUrlCase kRateUrls[] = {
-    {"NothingConfigured", nullptr, nullptr, nullptr, L""},
-    {"HostOnly", nullptr, nullptr, L"rates.example.org", L"http://rates.example.org/mobileapps/tallyx/currency.ini"},
-    {"EnvironmentBeatsHost", nullptr, "https://mirror.example.org/c.ini", L"rates.example.org",
-     L"https://mirror.example.org/c.ini"},
-    {"RegistryBeatsAll", L"http://127.0.0.1:8080/c.ini", "https://mirror.example.org/c.ini", L"rates.example.org",
-     L"http://127.0.0.1:8080/c.ini"},
-    {"BlankValuesCountAsAbsent", L"  ", "", L" ", L""},
-};
-
-void PrintTo(const RateUrlCase& configured, std::ostream* out)
-{
-    *out << configured.name;
-}
-
-class RateUrlTest : public ::testing::TestWithParam<RateUrlCase> {};
-
-TEST_P(RateUrlTest, FollowsTheConfiguration)
-{
-    const RateUrlCase& configured = GetParam();
-    TemporaryProgramFolder folder;
-    if (configured.registryUrl) folder.Registry().WriteString(kTallyxKey, L"RateURL", configured.registryUrl);
-    if (configured.host) folder.Registry().WriteString(kTallyxKey, L"RateHost", configured.host);
-    if (configured.environmentUrl) {
-        setenv("TALLYX_RATE_URL", configured.environmentUrl, 1);
-    } else {
-        unsetenv("TALLYX_RATE_URL");
+    EXPECT_NE(InstallDownload(), StatusOk);  // nothing downloaded
+    for (const std::string& bytes :
+         {std::string("<html/>"), wrongPassword, noRateText, whole.substr(0, whole.size() - 10)}) {
+        TemporaryProgramFolder::Write(DownloadPath(), bytes);
+        EXPECT_NE(InstallDownload(), StatusOk) << bytes.size();
+        EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), old);
+        EXPECT_FALSE(std::filesystem::exists(DownloadPath()));
     }
+}
 
-    EXPECT_EQ(RateUrl(), configured.expected);
+TEST(RateFileStoreTest, RateUrlFollowsTheConfiguration)
+{
+    const struct {
+        const wchar_t* registryUrl;
+        const char* environmentUrl;
+        const wchar_t* host;
+        const wchar_t* expected;
+    } cases[] = {
+        {nullptr, nullptr, nullptr, L""},
+        {nullptr, nullptr, L"rates.example.org", L"http://rates.example.org/mobileapps/tallyx/currency.ini"},
+        {nullptr, "https://mirror.example.org/c.ini", L"rates.example.org", L"https://mirror.example.org/c.ini"},
+        {L"http://127.0.0.1:8080/c.ini", "https://mirror.example.org/c.ini", L"rates.example.org",
+         L"http://127.0.0.1:8080/c.ini"},
+        {L"  ", "", L" ", L""},  // blank values count as absent
+    };
+    for (const auto& configured : cases) {
+        TemporaryProgramFolder folder;
+        if (configured.registryUrl) folder.Registry().WriteString(kTallyxKey, L"RateURL", configured.registryUrl);
+        if (configured.host) folder.Registry().WriteString(kTallyxKey, L"RateHost", configured.host);
+        if (configured.environmentUrl) {
+            setenv("TALLYX_RATE_URL", configured.environmentUrl, 1);
+        } else {
+            unsetenv("TALLYX_RATE_URL");
+        }
+        EXPECT_EQ(RateUrl(), configured.expected);
+    }
     unsetenv("TALLYX_RATE_URL");
 }
-
-INSTANTIATE_TEST_SUITE_P(Sources, RateUrlTest, ::testing::ValuesIn(kRateUrls),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tallyx
