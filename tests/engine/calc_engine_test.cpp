@@ -184,25 +184,19 @@ TEST_F(CalcEngineTest, IndicatorTapsStepTheWordSizeAndTheBase)
     engine_.SetMode(CalcModeAlgebraic);
     EXPECT_FALSE(engine_.TapWordSizeIndicator());
     EXPECT_FALSE(engine_.TapBaseIndicator(false));
-    EXPECT_TRUE(engine_.TapBaseIndicator(true));
-    EXPECT_EQ(engine_.GetBase(), 16);
-
-    std::vector<int> sizes;
-    for (int tap = 0; tap < 5; ++tap) {
-        engine_.TapWordSizeIndicator();
-        sizes.push_back(engine_.GetWordSize());
-    }
-    EXPECT_EQ(sizes, (std::vector<int>{48, 8, 16, 32, 48}));
-    engine_.SetWordSize(64);
-    engine_.TapWordSizeIndicator();
-    EXPECT_EQ(engine_.GetWordSize(), 8);
-
-    std::vector<int> bases;
+    std::vector<int> seen;
     for (int tap = 0; tap < 3; ++tap) {
         engine_.TapBaseIndicator(true);
-        bases.push_back(engine_.GetBase());
+        seen.push_back(engine_.GetBase());
     }
-    EXPECT_EQ(bases, (std::vector<int>{2, 8, 10}));
+    engine_.SetWordSize(64);
+    for (int tap = 0; tap < 5; ++tap) {
+        engine_.TapWordSizeIndicator();
+        seen.push_back(engine_.GetWordSize());
+    }
+    engine_.TapBaseIndicator(true);
+    seen.push_back(engine_.GetBase());
+    EXPECT_EQ(seen, (std::vector<int>{16, 2, 8, 8, 16, 32, 48, 8, 10}));
 }
 
 TEST_F(CalcEngineTest, ResetRestoresTheStartingSettings)
@@ -279,23 +273,23 @@ TEST_F(CalcEngineTest, LastXRecallsTheRegisterOnlyInRpn)
     EXPECT_EQ(engine_.Rpn().GetStackRegister(0), L"5");
 }
 
-TEST_F(CalcEngineTest, TypingStopsAfterSixtyFourCharacters)
+std::wstring Repeated(const std::wstring& keys, int times)
 {
-    engine_.SetMode(CalcModeAlgebraic);
-    const std::vector<bool> accepted = Press(std::wstring(80, L'7'));
-    EXPECT_EQ(Display().size(), kTypingLimit + 1);
-    EXPECT_FALSE(accepted.back());
+    std::wstring all;
+    for (int time = 0; time < times; ++time) {
+        all += keys + L" ";
+    }
+    return all;
 }
 
-TEST_F(CalcEngineTest, LongCalculationsNeverOutgrowALevel)
+TEST_F(CalcEngineTest, TypingAndCalculationsStopAtTheirLimits)
 {
     engine_.SetMode(CalcModeAlgebraic);
-    std::wstring keys;
-    for (int term = 0; term < 100; ++term) {
-        keys += L"123456789 Plus ";
-    }
-    const std::vector<bool> accepted = Press(keys);
-    EXPECT_FALSE(accepted.back());
+    EXPECT_FALSE(Press(std::wstring(80, L'7')).back());
+    EXPECT_EQ(Display().size(), kTypingLimit + 1);
+
+    Press(L"Clear");
+    EXPECT_FALSE(Press(Repeated(L"123456789 Plus", 100)).back());
     Press(L"1 Equals");
     EXPECT_NE(Display(), L"syntax error");
     EXPECT_LE(engine_.CurrentEngine().GetIndicatorText().size(), kLevelLength);
@@ -304,11 +298,7 @@ TEST_F(CalcEngineTest, LongCalculationsNeverOutgrowALevel)
 TEST_F(CalcEngineTest, BracketsStopAtTheNineteenthLevel)
 {
     engine_.SetMode(CalcModeAlgebraic);
-    std::wstring keys;
-    for (int level = 0; level < 25; ++level) {
-        keys += L"OpenBracket ";
-    }
-    const std::vector<bool> accepted = Press(keys + L"2");
+    const std::vector<bool> accepted = Press(Repeated(L"OpenBracket", 25) + L"2");
     EXPECT_EQ(std::count(accepted.begin(), accepted.end(), true), 20);
     Press(L"Plus 3 Equals");
     EXPECT_EQ(Display(), L"5");
@@ -317,11 +307,7 @@ TEST_F(CalcEngineTest, BracketsStopAtTheNineteenthLevel)
 TEST_F(CalcEngineTest, ExpressionKeepsRoomToCloseItsBrackets)
 {
     engine_.SetMode(CalcModeExpression);
-    std::wstring keys;
-    for (int level = 0; level < 400; ++level) {
-        keys += L"OpenBracket ";
-    }
-    Press(keys + L"7 Equals");
+    Press(Repeated(L"OpenBracket", 400) + L"7 Equals");
     EXPECT_LE(engine_.GetIndicatorText().size(), kLevelLength);
     EXPECT_EQ(Display(), L"7");
 }
@@ -354,16 +340,12 @@ TEST_F(CalcEngineTest, HistoryBelongsToExpressionMode)
     EXPECT_TRUE(engine_.HistoryDown());
     EXPECT_EQ(engine_.GetIndicatorText(), L"");
     EXPECT_FALSE(engine_.CanHistoryDown());
-}
 
-TEST_F(CalcEngineTest, ClearKeepsTheLastExpressionUntilPressedTwice)
-{
-    engine_.SetMode(CalcModeExpression);
-    Press(L"2 Plus 3 Equals Clear");
+    // Clear keeps the last expression for Up; a second Clear empties the history.
+    Press(L"Clear");
     EXPECT_TRUE(engine_.CanHistoryUp());
     Press(L"Clear");
     EXPECT_FALSE(engine_.CanHistoryUp());
-    EXPECT_FALSE(engine_.CanHistoryDown());
 }
 
 TEST_F(CalcEngineTest, HistoryKeepsTheLastTwentyPairs)
