@@ -30,31 +30,20 @@ protected:
         return services;
     }
 
-    static std::vector<std::wstring> KeyNames(const std::wstring& keys)
-    {
-        std::vector<std::wstring> names;
-        std::wistringstream words(keys);
-        for (std::wstring word; words >> word;) {
-            if (word.find_first_not_of(L"0123456789.") == std::wstring::npos && word.size() > 1) {
-                for (const wchar_t digit : word) {
-                    names.push_back(digit == L'.' ? L"Decimal" : std::wstring(1, digit));
-                }
-            } else {
-                names.push_back(word);
-            }
-        }
-        return names;
-    }
-
     // Presses the keys and answers which of them were accepted.
     std::vector<bool> Press(const std::wstring& keys)
     {
         std::vector<bool> accepted;
-        for (const std::wstring& name : KeyNames(keys)) {
-            const auto button = FindButtonByName(name);
-            EXPECT_TRUE(button.has_value()) << "no key named " << NarrowUtf8(name);
-            if (button) {
-                accepted.push_back(engine_.PressButton(button->type, button->id));
+        std::wistringstream words(keys);
+        for (std::wstring word; words >> word;) {
+            const bool digits = word.size() > 1 && word.find_first_not_of(L"0123456789.") == std::wstring::npos;
+            for (std::size_t at = 0; at < (digits ? word.size() : 1); ++at) {
+                const std::wstring name = !digits ? word : word[at] == L'.' ? L"Decimal" : word.substr(at, 1);
+                const auto button = FindButtonByName(name);
+                EXPECT_TRUE(button.has_value()) << "no key named " << NarrowUtf8(name);
+                if (button) {
+                    accepted.push_back(engine_.PressButton(button->type, button->id));
+                }
             }
         }
         return accepted;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/services.h"
+#include "platform/wide_text.h"
 
 namespace tallyx {
 namespace {
@@ -45,7 +46,7 @@ protected:
     ScopedPlatform platform_;
 };
 
-TEST_F(TapeRecorderTest, RecordsEvaluationsUnderTheStartTimeOnlyWhileOn)
+TEST_F(TapeRecorderTest, RecordsEvaluationsUnderTheStartTimeOnlyWhileOnAndSavesThemAsUtf8)
 {
     TapeRecorder tape;
     tape.RecordEvaluation(L"1+1", L"2");
@@ -53,11 +54,14 @@ TEST_F(TapeRecorderTest, RecordsEvaluationsUnderTheStartTimeOnlyWhileOn)
     tape.SetRecording(true);
     tape.RecordEvaluation(L"2+3", L"5");
     tape.RecordEvaluation(L"", L"0");
-    tape.RecordEvaluation(L"√‾×2", L"syntax error");
+    tape.RecordEvaluation(L"12°30′", L"syntax error");
 
-    EXPECT_EQ(tape.Text(), L"12-5-2026\r\n22:3\r\n\r\n2+3\r\n=\r\n5\r\n------------------\r\n\r\n"
-                           L"√‾×2\r\n=\r\nsyntax error\r\n------------------\r\n\r\n");
+    const std::wstring expected = L"12-5-2026\r\n22:3\r\n\r\n2+3\r\n=\r\n5\r\n------------------\r\n\r\n"
+                                  L"12°30′\r\n=\r\nsyntax error\r\n------------------\r\n\r\n";
+    EXPECT_EQ(tape.Text(), expected);
     EXPECT_EQ(tape.FilePath(), paths_.DocumentsFolder() / "Tallyx_12-5-2026-223.txt");
+    EXPECT_EQ(tape.Save(), tape.FilePath());
+    EXPECT_EQ(ReadFile(tape.FilePath()), NarrowUtf8(expected));
 }
 
 TEST_F(TapeRecorderTest, RestartKeepsARecordedTapeAndRenewsAnEmptyOne)
@@ -75,18 +79,6 @@ TEST_F(TapeRecorderTest, RestartKeepsARecordedTapeAndRenewsAnEmptyOne)
     tape.SetRecording(true);
     EXPECT_EQ(tape.FilePath().filename(), "Tallyx_12-5-2026-2310.txt");
     EXPECT_NE(tape.Text().find(L"1+1"), std::wstring::npos);
-}
-
-TEST_F(TapeRecorderTest, SaveWritesUtf8AndGivesThePath)
-{
-    TapeRecorder tape;
-    tape.SetRecording(true);
-    tape.RecordEvaluation(L"12°30′", L"12.5");
-    const auto path = tape.Save();
-
-    EXPECT_EQ(path, tape.FilePath());
-    EXPECT_EQ(ReadFile(path), "12-5-2026\r\n22:3\r\n\r\n12\xC2\xB0"
-                              "30\xE2\x80\xB2\r\n=\r\n12.5\r\n------------------\r\n\r\n");
 }
 
 TEST_F(TapeRecorderTest, OnlyARecordedTapeIsWrittenUnforcedAndAtExit)
