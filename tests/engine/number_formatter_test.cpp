@@ -87,36 +87,20 @@ TEST_F(NumberFormatterTest, ErrorWordsAreCapitalisedInEveryNotation)
     }
 }
 
+// A fraction shows its whole part, numerator and denominator as main,
+// significand and exponent; values without a fraction show in Normal.
 TEST_F(NumberFormatterTest, FractionsShowWholeNumeratorAndDenominator)
 {
-    struct FractionCase {
-        const wchar_t* text;
-        const wchar_t* whole;
-        const wchar_t* numerator;
-        const wchar_t* denominator;
-    };
-    const FractionCase cases[] = {
-        {L"0.5", L"", L"1", L"2"},
-        {L"-2.25", L"-2", L"1", L"4"},
-        {L"-0.5", L"-", L"1", L"2"},
-        {L"3.14159", L"3", L"14159", L"100000"},
-        {L"0.333333333333333", L"", L"1", L"3"},
-        {L"1.666666666666667", L"1", L"2", L"3"},
-    };
-    formatter_.SetNotation(NotationFractions);
-    for (const FractionCase& entry : cases) {
-        const DisplayText shown = formatter_.FormatDisplay(entry.text, false);
-        EXPECT_TRUE(shown.fraction) << testing::PrintToString(std::wstring(entry.text));
-        EXPECT_EQ(shown.main, entry.whole) << testing::PrintToString(std::wstring(entry.text));
-        EXPECT_EQ(shown.significand, entry.numerator) << testing::PrintToString(std::wstring(entry.text));
-        EXPECT_EQ(shown.exponent, entry.denominator) << testing::PrintToString(std::wstring(entry.text));
-    }
-    // Values without a fraction show in Normal.
     ExpectAll({
-        {NotationFractions, L"2", L"2."},
+        {NotationFractions, L"0.5", L"", L"1", L"2"},        {NotationFractions, L"-2.25", L"-2", L"1", L"4"},
+        {NotationFractions, L"-0.5", L"-", L"1", L"2"},      {NotationFractions, L"3.14159", L"3", L"14159", L"100000"},
+        {NotationFractions, L"0.333333333333333", L"", L"1", L"3"},
+        {NotationFractions, L"1.666666666666667", L"1", L"2", L"3"},
+        {NotationFractions, L"2", L"2."},                    {NotationFractions, L"0.99999999999999", L"1."},
         {NotationFractions, L"1.e+020", L"1.e+020", L"1.", L"020"},
-        {NotationFractions, L"0.99999999999999", L"1."},
     });
+    EXPECT_TRUE(formatter_.FormatDisplay(L"0.5", false).fraction);
+    EXPECT_FALSE(formatter_.FormatDisplay(L"2", false).fraction);
 }
 
 TEST_F(NumberFormatterTest, DegreesMinutesSeconds)
@@ -124,8 +108,7 @@ TEST_F(NumberFormatterTest, DegreesMinutesSeconds)
     ExpectAll({
         {NotationDms, L"12.5", L"12\u00B030\u203200"}, {NotationDms, L"-12.5", L"-12\u00B030\u203200"},
         {NotationDms, L"12.5125", L"12\u00B030\u203245"}, {NotationDms, L"12.504305555555556", L"12\u00B030\u203215.5"},
-        {NotationDms, L"1.e+020", L"1.e+020", L"1.", L"020"},
-        {NotationDms, L"1000000", L"1000000."},
+        {NotationDms, L"1.e+020", L"1.e+020", L"1.", L"020"}, {NotationDms, L"1000000", L"1000000."},
     });
 }
 
