@@ -46,7 +46,6 @@ TEST_F(KeypadPanelMenuTest, FileMenuOffersTheTapeWhileItRecords)
 
 TEST_F(KeypadPanelMenuTest, TypeMenuChecksTheCurrentType)
 {
-    harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeRpn);
     ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
     harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().softKeyRight));
     ASSERT_TRUE(Menu().IsOpen());
