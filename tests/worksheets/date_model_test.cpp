@@ -13,10 +13,8 @@ namespace tallyx {
 namespace {
 
 struct DayCountCase {
-    CalendarDate start;
-    CalendarDate end;
-    std::int32_t actual;
-    std::int32_t days360;
+    CalendarDate start, end;
+    std::int32_t actual, days360;
 };
 
 TEST(DateModelTest, ActualAnd360DayCounts)

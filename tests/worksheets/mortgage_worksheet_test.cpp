@@ -26,8 +26,7 @@ double ReferenceInterest(double loan, double payment, double periodRate, int per
 }
 
 struct ScheduleCase {
-    int schedule;
-    int payments;
+    int schedule, payments;
     double paymentShare;  // of the monthly payment
     const wchar_t* title;
 };

@@ -12,8 +12,7 @@ namespace tallyx {
 namespace {
 
 struct Pair {
-    double x;
-    double y;
+    double x, y;
 };
 
 RegressionModel Fitted(RegressionKind kind, const std::vector<Pair>& pairs)
@@ -82,8 +81,7 @@ double Log10(double value) { return std::log10(value); }
 
 struct KindCase {
     RegressionKind kind;
-    double (*tx)(double);
-    double (*ty)(double);
+    double (*tx)(double), (*ty)(double);
 };
 
 TEST(RegressionModelTest, TransformedKindsMatchAClosedFormFitOfTheTransformedData)

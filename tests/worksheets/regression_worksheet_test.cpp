@@ -92,10 +92,7 @@ TEST_F(RegressionWorksheetTest, DownOnTheLastCellAddsAPairTabDoesNotAndResetLeav
 struct KindCase {
     RegressionKind kind;
     std::vector<double> values;
-    const wchar_t* equation;
-    const wchar_t* a;
-    const wchar_t* b;
-    const wchar_t* graphEquation;
+    const wchar_t *equation, *a, *b, *graphEquation;
 };
 
 TEST_F(RegressionWorksheetTest, EachKindShowsItsCurveAndGivesThePlotterItsFormula)

@@ -19,8 +19,7 @@ namespace {
 
 struct CommandResult {
     int status;
-    std::string out;
-    std::string error;
+    std::string out, error;
 };
 
 CommandResult RunSheet(const cli::Arguments& arguments)

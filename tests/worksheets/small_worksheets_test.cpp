@@ -16,8 +16,7 @@ namespace tallyx {
 namespace {
 
 struct Entry {
-    const wchar_t* label;
-    const wchar_t* text;
+    const wchar_t *label, *text;
 };
 
 // A sheet from the catalog with the default options, its cells built.
@@ -95,10 +94,7 @@ TEST(SmallWorksheetsTest, CalcSolvesTheHighlightedRow)
 }
 
 struct DepreciationYear {
-    const wchar_t* year;
-    const wchar_t* depreciation;
-    const wchar_t* bookValue;
-    const wchar_t* depreciableValue;
+    const wchar_t *year, *depreciation, *bookValue, *depreciableValue;
 };
 
 TEST(SmallWorksheetsTest, DepreciationSharesAddUpToCostLessSalvage)

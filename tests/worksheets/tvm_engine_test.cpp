@@ -9,9 +9,7 @@ namespace {
 
 struct TvmCase {
     int terms;
-    double interestPerYear;
-    double presentValue;
-    double payment;
+    double interestPerYear, presentValue, payment;
     bool atBeginning;
 };
 

@@ -47,10 +47,7 @@ TEST_F(WorksheetTest, MovesScrollAtTheEdgesAndStopAtTheEnds)
 {
     sheet.SetVisibleRows(4);
     struct Step {
-        int key;
-        int cell;
-        int firstVisible;
-        int highlightedRow;
+        int key, cell, firstVisible, highlightedRow;
     };
     const Step steps[] = {
         {WorksheetKeyUp, 0, 0, 0},   {WorksheetKeyDown, 1, 0, 1}, {WorksheetKeyTab, 2, 0, 2},
@@ -104,10 +101,7 @@ TEST_F(WorksheetTest, ButtonsRouteToTheSheetTheEngineOrNowhere)
 TEST(WorksheetNavigationTest, LastCellAndVisibleRows)
 {
     struct Case {
-        int visibleRows;
-        int cellCount;
-        int firstVisible;
-        int highlightedRow;
+        int visibleRows, cellCount, firstVisible, highlightedRow;
     };
     const Case cases[] = {
         {15, 9, 0, 8},   // all fit: unscrolled
