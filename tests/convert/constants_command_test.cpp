@@ -102,16 +102,5 @@ TEST_F(ConstCommandTest, FindSearchesConstantAndGroupNamesInAnyCase)
     EXPECT_NE(none.error.find("xyzzy"), std::string::npos);
 }
 
-TEST_F(ConstCommandTest, MissingLibraryFails)
-{
-    MemoryResources none;
-    PlatformServices services = Platform();
-    services.resources = &none;
-    ScopedPlatform withoutLibrary(services);
-    const CommandOutput output = Run({"Physics"});
-    EXPECT_EQ(output.status, kExitFailure);
-    EXPECT_NE(output.error.find("missing"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tallyx::cli

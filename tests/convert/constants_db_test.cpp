@@ -140,12 +140,8 @@ TEST_F(ConstantsDbTest, RefusedSelections)
 {
     ConstantsDb db;
     db.MapText(kLibrary);
-    struct Case {
-        int level;
-        int index;
-    };
-    for (const Case& testCase : {Case{0, -1}, Case{0, 3}, Case{1, 0}, Case{4, 0}, Case{-1, 0}}) {
-        EXPECT_NE(db.Select(testCase.level, testCase.index), StatusOk) << testCase.level << "," << testCase.index;
+    for (const auto& [level, index] : {std::pair{0, -1}, {0, 3}, {1, 0}, {4, 0}, {-1, 0}}) {
+        EXPECT_NE(db.Select(level, index), StatusOk) << level << "," << index;
     }
     EXPECT_EQ(db.GetName(0, 7), L"");
     EXPECT_FALSE(db.GetValue(0, 0));
@@ -165,15 +161,25 @@ TEST_F(ConstantsDbTest, MissingLibraryLeavesEveryLevelEmpty)
     EXPECT_NE(db.Select(0, 0), StatusOk);
 }
 
-TEST_F(ConstantsDbTest, EmptyRegistryGetsTheBuiltInFavouritesAtOnce)
+TEST_F(ConstantsDbTest, EmptyRegistryOrABrokenFirstFavouriteGetsTheBuiltInsAtOnce)
 {
-    ConstantsDb db;
-    ASSERT_EQ(db.GetFavouriteCount(), 12);
-    EXPECT_EQ(db.GetFavouriteName(0), L"Elementary charge (C)");
-    EXPECT_EQ(db.GetFavouritePath(0), L"Physics->Electromagnetic");
-    EXPECT_EQ(db.GetFavouriteName(12), L"");
-    EXPECT_EQ(Stored(L"CName11"), L"Physics->Physico-chemical->Avagadro's number");
-    EXPECT_EQ(Stored(L"CConst11"), L"6.02214076e+023");
+    for (const bool broken : {false, true}) {
+        MemoryRegistry registry;
+        if (broken) {
+            registry.WriteString(kFavouritesKey, L"CName0", L"no separator");
+            registry.WriteString(kFavouritesKey, L"CConst0", L"1");
+        }
+        ScopedPlatform scoped(WithRegistry(registry));
+        ConstantsDb db;
+        ASSERT_EQ(db.GetFavouriteCount(), 12);
+        EXPECT_EQ(db.GetFavouritePath(0), L"Physics->Electromagnetic");
+        EXPECT_EQ(db.GetFavouriteName(12), L"");
+        std::wstring stored;
+        registry.ReadString(kFavouritesKey, L"CName0", stored);
+        EXPECT_EQ(stored, L"Physics->Electromagnetic->Elementary charge (C)");
+        registry.ReadString(kFavouritesKey, L"CConst11", stored);
+        EXPECT_EQ(stored, L"6.02214076e+023");
+    }
 }
 
 TEST_F(ConstantsDbTest, StoredFavouritesLoadUpToTheFirstBrokenOne)
@@ -204,15 +210,6 @@ TEST_F(ConstantsDbTest, StoredFavouritesLoadUpToTheFirstBrokenOne)
             EXPECT_EQ(db.GetFavouritePath(index), testCase.paths[static_cast<std::size_t>(index)]);
         }
     }
-}
-
-TEST_F(ConstantsDbTest, BrokenFirstFavouriteBringsBackTheBuiltIns)
-{
-    registry_.WriteString(kFavouritesKey, L"CName0", L"no separator");
-    registry_.WriteString(kFavouritesKey, L"CConst0", L"1");
-    ConstantsDb db;
-    EXPECT_EQ(db.GetFavouriteCount(), 12);
-    EXPECT_EQ(Stored(L"CName0"), L"Physics->Electromagnetic->Elementary charge (C)");
 }
 
 TEST_F(ConstantsDbTest, FavouritesSurviveARestart)

@@ -27,17 +27,9 @@ struct Reply {
 // A one-connection-at-a-time HTTP server on 127.0.0.1 and an ephemeral port.
 class LocalHttpServer {
 public:
-    explicit LocalHttpServer(Reply reply) : reply_(std::move(reply))
+    explicit LocalHttpServer(Reply reply) : reply_(std::move(reply)), listener_(BoundSocket(port_))
     {
-        listener_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
         listen(listener_, 4);
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
         thread_ = std::thread([this] { Serve(); });
     }
 
@@ -52,24 +44,31 @@ public:
     {
         return L"http://127.0.0.1:" + std::to_wstring(port_) + path;
     }
-    int Requests() const { return requests_; }
 
     // A port nothing listens on: connections to it are refused.
     static std::wstring RefusingUrl()
     {
-        const int probe = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(probe, reinterpret_cast<sockaddr*>(&address), length);
-        getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-        close(probe);
-        return L"http://127.0.0.1:" + std::to_wstring(ntohs(address.sin_port)) + L"/currency.ini";
+        int port = 0;
+        close(BoundSocket(port));
+        return L"http://127.0.0.1:" + std::to_wstring(port) + L"/currency.ini";
     }
 
 private:
     static constexpr int kPollMilliseconds = 20;
+
+    // A socket bound to an ephemeral port of 127.0.0.1.
+    static int BoundSocket(int& port)
+    {
+        const int bound = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(bound, reinterpret_cast<sockaddr*>(&address), length);
+        getsockname(bound, reinterpret_cast<sockaddr*>(&address), &length);
+        port = ntohs(address.sin_port);
+        return bound;
+    }
 
     bool Readable(int socket) const
     {
@@ -85,7 +84,6 @@ private:
             }
             const int connection = accept(listener_, nullptr, nullptr);
             if (connection >= 0) {
-                ++requests_;
                 Answer(connection);
                 close(connection);
             }
@@ -143,10 +141,9 @@ private:
     }
 
     Reply reply_;
-    int listener_ = -1;
     int port_ = 0;
+    int listener_ = -1;
     std::atomic<bool> stop_ = false;
-    std::atomic<int> requests_ = 0;
     std::thread thread_;
 };
 
