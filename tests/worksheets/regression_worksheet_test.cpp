@@ -70,8 +70,23 @@ protected:
         return *sheet_;
     }
 
+    void SetUp() override
+    {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("tallyx_regression_sheet_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    void WriteUtf16(const std::filesystem::path& path, std::string_view text)
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (const char character : text) file << character << '\0';
+    }
+
     RecordingHost host_;
     std::unique_ptr<RegressionWorksheet> sheet_;
+    std::filesystem::path folder_;
 };
 
 TEST_F(RegressionWorksheetTest, DownOnTheLastCellAddsAPairTabDoesNotAndResetLeavesTwoPairsOfZeros)
@@ -140,26 +155,7 @@ TEST_F(RegressionWorksheetTest, PairsBeyondTheHundredthAreLeftOut)
     EXPECT_EQ(sheet.DataPoints().size(), 100u);
 }
 
-class RegressionFileTest : public RegressionWorksheetTest {
-protected:
-    void SetUp() override
-    {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tallyx_regression_sheet_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    void WriteUtf16(const std::filesystem::path& path, std::string_view text)
-    {
-        std::ofstream file(path, std::ios::binary);
-        for (const char character : text) file << character << '\0';
-    }
-
-    std::filesystem::path folder_;
-};
-
-TEST_F(RegressionFileTest, SavedPairsComeBackExactly)
+TEST_F(RegressionWorksheetTest, SavedPairsComeBackExactly)
 {
     RegressionWorksheet& saved = SheetWith(RegressionKind::Linear, {1.5, 2, 3, 4, -2.5e-7, 1e20});
     const std::vector<std::wstring> texts = Texts(saved);
@@ -175,7 +171,7 @@ TEST_F(RegressionFileTest, SavedPairsComeBackExactly)
     EXPECT_EQ(host_.display, L"1.5");
 }
 
-TEST_F(RegressionFileTest, ReadingFollowsTheCommas)
+TEST_F(RegressionWorksheetTest, ReadingFollowsTheCommas)
 {
     RegressionWorksheet& sheet = SheetWith(RegressionKind::Linear, {7, 8, 9});
     WriteUtf16(folder_ / "data.csv", "1,2,3,4,5,");
@@ -186,7 +182,7 @@ TEST_F(RegressionFileTest, ReadingFollowsTheCommas)
     EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"1", L"2", L"0", L"0"}));
 }
 
-TEST_F(RegressionFileTest, FailuresChangeNothingAndAFailedSaveIsReported)
+TEST_F(RegressionWorksheetTest, FailuresChangeNothingAndAFailedSaveIsReported)
 {
     RecordingNotifier notifier;
     PlatformServices services = Platform();

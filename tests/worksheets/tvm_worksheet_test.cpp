@@ -17,16 +17,6 @@ protected:
     TvmWorksheet sheet{options};
 };
 
-TEST_F(TvmWorksheetTest, FrequencyRowsSolveNothing)
-{
-    const auto before = sheet.Cells();
-    CalculateOn(sheet, L"Payments/Year");
-    CalculateOn(sheet, L"Comp./Year");
-    for (std::size_t cell = 0; cell < before.size(); ++cell) {
-        EXPECT_EQ(sheet.Cells()[cell].Text(), before[cell].Text());
-    }
-}
-
 TEST_F(TvmWorksheetTest, RefusedEntriesShowWhatIsHeld)
 {
     TypeInto(sheet, L"Num. Terms", L"0");
