@@ -18,15 +18,10 @@ using testing::RecordingSink;
 using testing::Reply;
 using testing::TemporaryProgramFolder;
 
-constexpr auto kShortWait = std::chrono::milliseconds(5000);
+using std::chrono::milliseconds;
 
-HttpTimeouts QuickTimeouts()
-{
-    HttpTimeouts timeouts;
-    timeouts.connect = std::chrono::milliseconds(2000);
-    timeouts.receive = std::chrono::milliseconds(1000);
-    return timeouts;
-}
+constexpr auto kShortWait = milliseconds(5000);
+constexpr HttpTimeouts kQuick = {.connect = milliseconds(2000), .receive = milliseconds(1000)};
 
 std::string Body(std::size_t size)
 {
@@ -42,6 +37,8 @@ TEST(HttpClientTest, PostsTheCodesOfTheOutcome)
         Reply reply;
         std::vector<std::uint32_t> codes;  // runs of 8 folded
         bool fileWritten;
+        HttpTimeouts timeouts = kQuick;
+        const char* folder = "";  // below the program folder
     } cases[] = {
         {"EmptyBody", {.body = ""}, {0, 7, 9}, true},
         {"NotFound", {.status = "404 Not Found", .body = "<html>missing</html>"}, {0, 6}, false},
@@ -50,6 +47,11 @@ TEST(HttpClientTest, PostsTheCodesOfTheOutcome)
         {"DeclaredTooLarge", {.body = Body(100), .declaredLength = kLargestDownload + 1}, {0, 6}, false},
         {"UndeclaredTooLarge", {.body = Body(kLargestDownload + 1), .lengthUnknown = true}, {0, 7, 8, 6}, true},
         {"StallInsideBody", {.body = Body(100), .declaredLength = 200, .stallAfterBody = true}, {0, 7, 8, 6}, true},
+        {"NoOpenRequestInTime", {.stallBeforeReply = true}, {0, 2, 6}, false,
+         {.connect = milliseconds(2000), .receive = milliseconds(1000), .untilOpen = milliseconds(100)}},
+        {"UnfinishedInTime", {.body = Body(100), .declaredLength = 5000, .stallAfterBody = true}, {0, 7, 8, 3}, true,
+         {.connect = milliseconds(2000), .receive = milliseconds(10000), .untilFinished = milliseconds(300)}},
+        {"UnwritableTarget", {.body = "rates"}, {0, 7, 10}, false, kQuick, "missing"},
     };
     for (const auto& transfer : cases) {
         SCOPED_TRACE(transfer.name);
@@ -57,9 +59,9 @@ TEST(HttpClientTest, PostsTheCodesOfTheOutcome)
         LocalHttpServer server(transfer.reply);
         RecordingSink sink;
         HttpClient client;
-        client.SetTimeouts(QuickTimeouts());
+        client.SetTimeouts(transfer.timeouts);
         ASSERT_EQ(client.Configure(&sink, kRateUpdateMessage, false), StatusOk);
-        const auto target = folder.Folder() / "currency2.ini";
+        const auto target = folder.Folder() / transfer.folder / "currency2.ini";
 
         ASSERT_TRUE(client.Download(server.Url(), target));
 
@@ -109,19 +111,6 @@ TEST(HttpClientTest, UrlsWithoutSchemeOrWithFinalSlashAreFetched)
     }
 }
 
-TEST(HttpClientTest, UnwritableTargetReportsTheWriteFailure)
-{
-    TemporaryProgramFolder folder;
-    LocalHttpServer server({.body = "rates"});
-    RecordingSink sink;
-    HttpClient client;
-    client.Configure(&sink, kRateUpdateMessage, false);
-
-    ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "missing" / "currency2.ini"));
-
-    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 10u}));
-}
-
 TEST(HttpClientTest, SecondDownloadWhileOneRunsIsRefused)
 {
     TemporaryProgramFolder folder;
@@ -150,39 +139,6 @@ TEST(HttpClientTest, DestroyingTheClientEndsARunningTransferQuietly)
         ASSERT_TRUE(sink.WaitForCode(TransferBlockWritten, kShortWait));
     }
     EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 8u}));
-}
-
-TEST(HttpClientTest, NoOpenRequestInTimeReportsNoConnection)
-{
-    TemporaryProgramFolder folder;
-    LocalHttpServer server({.stallBeforeReply = true});
-    RecordingSink sink;
-    HttpClient client;
-    HttpTimeouts timeouts = QuickTimeouts();
-    timeouts.untilOpen = std::chrono::milliseconds(100);
-    client.SetTimeouts(timeouts);
-    client.Configure(&sink, kRateUpdateMessage, false);
-
-    ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "currency2.ini"));
-
-    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 2u, 6u}));
-}
-
-TEST(HttpClientTest, UnfinishedTransferInTimeIsStoppedAndReported)
-{
-    TemporaryProgramFolder folder;
-    LocalHttpServer server({.body = Body(100), .declaredLength = 5000, .stallAfterBody = true});
-    RecordingSink sink;
-    HttpClient client;
-    HttpTimeouts timeouts = QuickTimeouts();
-    timeouts.receive = std::chrono::milliseconds(10000);
-    timeouts.untilFinished = std::chrono::milliseconds(300);
-    client.SetTimeouts(timeouts);
-    client.Configure(&sink, kRateUpdateMessage, false);
-
-    ASSERT_TRUE(client.Download(server.Url(), folder.Folder() / "currency2.ini"));
-
-    EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 8u, 3u}));
 }
 
 }  // namespace
