@@ -30,7 +30,7 @@ CommandResult RunSheet(const cli::Arguments& arguments)
     return {status, out.str(), error.str()};
 }
 
-TEST(SheetCommandTest, SolvesTheMortgagePaymentWithPaymentsAtTheEnd)
+TEST(SheetCommandTest, SolvesTheMortgagePaymentWithRowsByNameIndexOrAnyCase)
 {
     const auto result = RunSheet({"tvm", "Num. Terms=360", "Interest/Year=6", "Present Value=100000", "--set",
                                   "TVMEndPay=1", "--calc", "Payment"});
@@ -38,10 +38,7 @@ TEST(SheetCommandTest, SolvesTheMortgagePaymentWithPaymentsAtTheEnd)
     EXPECT_EQ(result.out,
               "Num. Terms\t360\nInterest/Year\t6%\nPresent Value\t100000.00\nPayment\t-599.55\n"
               "Future Value\t0.00\nPayments/Year\t12\nComp./Year\t12\n");
-}
-
-TEST(SheetCommandTest, RowsByIndexOrAnyCaseAndOptionsOfTheSchedule)
-{
+    // Rows by index or in any case; payments at the beginning by default.
     const auto byIndex = RunSheet({"TVM", "0=360", "interest/year=6", "2=100000", "--calc", "3"});
     EXPECT_NE(byIndex.out.find("Payment\t-596.56\n"), std::string::npos) << byIndex.out;
     const auto mortgage = RunSheet({"mortgage", "--set", "MortPaymentSched=3", "--calc", "Total repaid"});
