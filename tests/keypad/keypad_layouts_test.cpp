@@ -10,7 +10,6 @@
 #include "keypad/skin_catalogue.h"
 #include "platform/memory_registry.h"
 #include "platform/services.h"
-#include "tests/keypad/case_name.h"
 
 namespace tallyx {
 namespace {
@@ -66,75 +65,49 @@ protected:
     ScopedPlatform scoped_;
 };
 
-TEST_F(KeypadLayoutsTest, StartsWithNoLayoutAndTheFirstSkin)
+TEST_F(KeypadLayoutsTest, ReadsTheStoredFlagsAtCreation)
 {
-    const KeypadLayouts layouts;
-    EXPECT_EQ(layouts.CurrentIndex(), kNoLayout);
-    EXPECT_EQ(layouts.PreviousIndex(), kNoLayout);
-    EXPECT_EQ(layouts.SkinIndex(), 0);
-    EXPECT_EQ(layouts.CurrentLayout(), nullptr);
-    EXPECT_FALSE(layouts.AdvancedMemory());
-    EXPECT_FALSE(layouts.RpnKeys());
-}
-
-struct StoredFlagsCase {
-    std::uint32_t advancedMemory;
-    std::uint32_t entryMode;
-    bool expectAdvancedMemory;
-    bool expectRpnKeys;
-};
-
-class KeypadLayoutsStoredFlags : public KeypadLayoutsTest, public testing::WithParamInterface<StoredFlagsCase> {};
-
-TEST_P(KeypadLayoutsStoredFlags, ReadsTheFlagsAtCreation)
-{
-    const StoredFlagsCase& c = GetParam();
-    registry_.WriteDword(kTallyxKey, L"AdvMem", c.advancedMemory);
-    registry_.WriteDword(kTallyxKey, L"CalcMode", c.entryMode);
-    KeypadLayouts layouts;
-    EXPECT_EQ(layouts.AdvancedMemory(), c.expectAdvancedMemory);
-    EXPECT_EQ(layouts.RpnKeys(), c.expectRpnKeys);
-    ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
-    EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[0].caption, c.expectAdvancedMemory ? L"STO" : L"MS");
-    EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[2].caption, c.expectRpnKeys ? L"Enter" : L"=");
-}
-
-INSTANTIATE_TEST_SUITE_P(Registry, KeypadLayoutsStoredFlags,
-                         testing::Values(StoredFlagsCase{1, 4, true, true}, StoredFlagsCase{0, 0, false, false},
-                                         StoredFlagsCase{2, 3, false, false}, StoredFlagsCase{1, 1, true, false}),
-                         CaseName());
-
-struct SwitchCase {
-    std::vector<std::int32_t> indexes;
-    std::int32_t current;
-    std::int32_t previous;
-};
-
-class KeypadLayoutsSwitch : public KeypadLayoutsTest, public testing::WithParamInterface<SwitchCase> {};
-
-TEST_P(KeypadLayoutsSwitch, RemembersThePreviousCalculatorLayout)
-{
-    const SwitchCase& c = GetParam();
-    KeypadLayouts layouts;
-    for (const std::int32_t index : c.indexes) {
-        ASSERT_EQ(layouts.SetCurrentLayout(index), StatusOk) << index;
+    const struct {
+        std::uint32_t advancedMemory;
+        std::uint32_t entryMode;
+        bool expectAdvancedMemory;
+        bool expectRpnKeys;
+    } cases[] = {{1, 4, true, true}, {2, 3, false, false}, {1, 1, true, false}};
+    for (const auto& c : cases) {
+        registry_.WriteDword(kTallyxKey, L"AdvMem", c.advancedMemory);
+        registry_.WriteDword(kTallyxKey, L"CalcMode", c.entryMode);
+        KeypadLayouts layouts;
+        EXPECT_EQ(layouts.AdvancedMemory(), c.expectAdvancedMemory) << c.advancedMemory;
+        EXPECT_EQ(layouts.RpnKeys(), c.expectRpnKeys) << c.entryMode;
+        ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
+        EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[0].caption, c.expectAdvancedMemory ? L"STO" : L"MS");
+        EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[2].caption, c.expectRpnKeys ? L"Enter" : L"=");
     }
-    EXPECT_EQ(layouts.CurrentIndex(), c.current);
-    EXPECT_EQ(layouts.PreviousIndex(), c.previous);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, KeypadLayoutsSwitch,
-    testing::Values(SwitchCase{{LayoutStandard}, LayoutStandard, LayoutScientific},
-                    SwitchCase{{LayoutFinancial}, LayoutFinancial, LayoutStandard},
-                    SwitchCase{{LayoutScientific, LayoutFinancial}, LayoutFinancial, LayoutScientific},
-                    SwitchCase{{LayoutScientific, LayoutFinancial, LayoutFinancial}, LayoutFinancial, LayoutScientific},
-                    SwitchCase{{LayoutBase, LayoutFinancial, LayoutWorksheet}, LayoutWorksheet, LayoutBase},
-                    SwitchCase{{LayoutScientific, LayoutBase, LayoutWorksheet, LayoutStatistics}, LayoutStatistics, LayoutScientific},
-                    SwitchCase{{LayoutWorksheet}, LayoutWorksheet, kNoLayout}),
-    CaseName());
+TEST_F(KeypadLayoutsTest, RemembersThePreviousCalculatorLayout)
+{
+    const struct {
+        std::vector<std::int32_t> indexes;
+        std::int32_t previous;
+    } cases[] = {
+        {{LayoutStandard}, LayoutScientific},
+        {{LayoutFinancial}, LayoutStandard},
+        {{LayoutScientific, LayoutFinancial, LayoutFinancial}, LayoutScientific},
+        {{LayoutScientific, LayoutBase, LayoutWorksheet, LayoutStatistics}, LayoutScientific},
+        {{LayoutWorksheet}, kNoLayout},
+    };
+    for (const auto& c : cases) {
+        KeypadLayouts layouts;
+        for (const std::int32_t index : c.indexes) {
+            ASSERT_EQ(layouts.SetCurrentLayout(index), StatusOk) << index;
+        }
+        EXPECT_EQ(layouts.CurrentIndex(), c.indexes.back());
+        EXPECT_EQ(layouts.PreviousIndex(), c.previous) << c.indexes.back();
+    }
+}
 
-TEST_F(KeypadLayoutsTest, RefusesIndexesOutsideTheTable)
+TEST_F(KeypadLayoutsTest, RefusesLayoutsAndSkinsOutsideTheTable)
 {
     KeypadLayouts layouts;
     ASSERT_EQ(layouts.SetCurrentLayout(LayoutGraph), StatusOk);
@@ -142,6 +115,9 @@ TEST_F(KeypadLayoutsTest, RefusesIndexesOutsideTheTable)
     EXPECT_EQ(layouts.SetCurrentLayout(-1), StatusInvalidArgument);
     EXPECT_EQ(layouts.Layout(kLayoutCount), nullptr);
     EXPECT_EQ(layouts.CurrentIndex(), LayoutGraph);
+    EXPECT_EQ(layouts.SetSkin(kSkinCount, true), StatusInvalidArgument);
+    EXPECT_EQ(layouts.SetSkin(-1, true), StatusInvalidArgument);
+    EXPECT_EQ(layouts.SkinIndex(), 0);
 }
 
 TEST_F(KeypadLayoutsTest, ALayoutThatCannotBeBuiltChangesNothing)
@@ -181,14 +157,6 @@ TEST_F(KeypadLayoutsTest, ForceRebuildsWithNewRewriting)
     EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[0].caption, L"STO");
 }
 
-TEST_F(KeypadLayoutsTest, RefusesSkinsOutsideTheTable)
-{
-    KeypadLayouts layouts;
-    EXPECT_EQ(layouts.SetSkin(kSkinCount, true), StatusInvalidArgument);
-    EXPECT_EQ(layouts.SetSkin(-1, true), StatusInvalidArgument);
-    EXPECT_EQ(layouts.SkinIndex(), 0);
-}
-
 TEST_F(KeypadLayoutsTest, AMissingCustomSkinLeavesNoKeys)
 {
     KeypadLayouts layouts;
@@ -211,6 +179,10 @@ TEST_F(KeypadLayoutsTest, ACustomSkinReplacesKeysAndColours)
     EXPECT_STREQ(keys[1].caption, L"-");
     EXPECT_EQ(keys[1].style, 5);
     EXPECT_EQ(layouts.Colors().background, MakeColor(9, 9, 9));
+    // Styles outside 0-5 take the digit keys' colours.
+    for (const std::int32_t style : {-1, 6, 1000}) {
+        EXPECT_EQ(&layouts.Colors().SetForStyle(style), &layouts.Colors().SetForStyle(0)) << style;
+    }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "keypad/ini_text.h"
-#include "tests/keypad/case_name.h"
 
 namespace tallyx {
 namespace {
@@ -33,89 +32,71 @@ std::vector<std::wstring> Captions(const std::vector<ButtonDef>& buttons)
     return captions;
 }
 
-struct BuildCase {
-    const char* what;
-    std::string layout;
-    KeyRewriting rewriting;
-    std::vector<std::wstring> main;
-    std::vector<std::wstring> alternate;
-    std::vector<std::wstring> second;
-    std::vector<std::wstring> hyperbolic;
-};
-
-class LayoutBuild : public testing::TestWithParam<BuildCase> {};
-
-TEST_P(LayoutBuild, PlacesTheSkinKeys)
+TEST(LayoutBuilderTest, PlacesTheSkinKeys)
 {
-    const BuildCase& c = GetParam();
+    const std::string grid = "[Init]\r\nMainBtnRows=1\r\nMainBtnColumns=3\r\nAltBtnRows=1\r\nAltBtnColumns=3\r\n";
+    const struct {
+        const char* what;
+        std::string layout;
+        KeyRewriting rewriting;
+        std::vector<std::wstring> main;
+        std::vector<std::wstring> alternate;
+        std::vector<std::wstring> second;
+        std::vector<std::wstring> hyperbolic;
+    } cases[] = {
+        {"a missing main position moves later keys up", grid + "[MainButtons]\r\nBtn1=7\r\nBtn3=Equals\r\n", {},
+         {L"7", L"="}, {}, {}, {}},
+        {"main positions beyond the grid are not read", grid + "[MainButtons]\r\nBtn1=7\r\nBtn4=Equals\r\n", {},
+         {L"7"}, {}, {}, {}},
+        {"a negative grid size means no positions",
+         "[Init]\r\nMainBtnRows=-1\r\nMainBtnColumns=-3\r\nAltBtnRows=0\r\n[MainButtons]\r\nBtn1=7\r\nBtn3=7\r\n", {},
+         {}, {}, {}, {}},
+        {"names match skin sections in any letter case", grid + "[MainButtons]\r\nBtn1=xtothey\r\nBtn2=SIN\r\n", {},
+         {L"x^y", L"sin"}, {}, {}, {}},
+        {"a name the skin lacks is the digit 0", grid + "[MainButtons]\r\nBtn1=NoSuchKey\r\n", {}, {L"0"}, {}, {}, {}},
+        {"the alternate list ends at its first gap", grid + "[AltButtons]\r\nBtn1=7\r\nBtn3=Sin\r\n", {}, {}, {L"7"},
+         {}, {}},
+        {"2nd ends at its gap on its own, Hyp is read where 2nd has a key",
+         grid + "[AltButtons]\r\nBtn1=7\r\nBtn2=7\r\nBtn3=7\r\n[2nd]\r\nBtn1=Sin\r\nBtn2=Sin\r\n"
+                "[Hyp]\r\nBtn2=SinHyp\r\nBtn3=SinHyp\r\n",
+         {}, {}, {L"7", L"7", L"7"}, {L"sin", L"sin"}, {L"sinh"}},
+        {"advanced memory rewrites main and alternate memory keys",
+         grid + "[MainButtons]\r\nBtn1=MemoryStore\r\nBtn2=MemoryMinus\r\n[AltButtons]\r\nBtn1=MemoryStore\r\n"
+                "[2nd]\r\nBtn1=MemoryStore\r\n",
+         {true, false}, {L"STO", L"M3"}, {L"STO"}, {L"MS"}, {}},
+        {"RPN rewrites every list",
+         grid + "[MainButtons]\r\nBtn1=Equals\r\nBtn2=OpenBracket\r\nBtn3=Clear\r\n[AltButtons]\r\nBtn1=Equals\r\n"
+                "[2nd]\r\nBtn1=Clear\r\n",
+         {false, true}, {L"Enter", L"X<>Y", L"CLX"}, {L"Enter"}, {L"CLX"}, {}},
+    };
     IniText skin;
-    IniText layoutText;
     ASSERT_EQ(skin.LoadFromText(kSkin), StatusOk);
-    ASSERT_EQ(layoutText.LoadFromText(c.layout), StatusOk);
-    const LayoutDef layout = BuildLayout(layoutText, skin, c.rewriting);
-    EXPECT_EQ(Captions(layout.mainButtons), c.main) << c.what;
-    EXPECT_EQ(Captions(layout.alternateButtons), c.alternate) << c.what;
-    EXPECT_EQ(Captions(layout.secondButtons), c.second) << c.what;
-    EXPECT_EQ(Captions(layout.hyperbolicButtons), c.hyperbolic) << c.what;
+    for (const auto& c : cases) {
+        IniText layoutText;
+        ASSERT_EQ(layoutText.LoadFromText(c.layout), StatusOk);
+        const LayoutDef layout = BuildLayout(layoutText, skin, c.rewriting);
+        EXPECT_EQ(Captions(layout.mainButtons), c.main) << c.what;
+        EXPECT_EQ(Captions(layout.alternateButtons), c.alternate) << c.what;
+        EXPECT_EQ(Captions(layout.secondButtons), c.second) << c.what;
+        EXPECT_EQ(Captions(layout.hyperbolicButtons), c.hyperbolic) << c.what;
+    }
 }
 
-const std::string kGrid = "[Init]\r\nMainBtnRows=1\r\nMainBtnColumns=3\r\nAltBtnRows=1\r\nAltBtnColumns=3\r\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, LayoutBuild,
-    testing::Values(
-        BuildCase{"a missing main position moves later keys up",
-                  kGrid + "[MainButtons]\r\nBtn1=7\r\nBtn3=Equals\r\n", {}, {L"7", L"="}, {}, {}, {}},
-        BuildCase{"main positions beyond the grid are not read",
-                  kGrid + "[MainButtons]\r\nBtn1=7\r\nBtn4=Equals\r\n", {}, {L"7"}, {}, {}, {}},
-        BuildCase{"names match skin sections in any letter case",
-                  kGrid + "[MainButtons]\r\nBtn1=xtothey\r\nBtn2=SIN\r\n", {}, {L"x^y", L"sin"}, {}, {}, {}},
-        BuildCase{"a name the skin lacks is the digit 0",
-                  kGrid + "[MainButtons]\r\nBtn1=NoSuchKey\r\n", {}, {L"0"}, {}, {}, {}},
-        BuildCase{"the alternate list ends at its first gap",
-                  kGrid + "[AltButtons]\r\nBtn1=7\r\nBtn3=Sin\r\n", {}, {}, {L"7"}, {}, {}},
-        BuildCase{"2nd ends at its gap on its own, Hyp is read where 2nd has a key",
-                  kGrid + "[AltButtons]\r\nBtn1=7\r\nBtn2=7\r\nBtn3=7\r\n[2nd]\r\nBtn1=Sin\r\nBtn2=Sin\r\n"
-                          "[Hyp]\r\nBtn2=SinHyp\r\nBtn3=SinHyp\r\n",
-                  {}, {}, {L"7", L"7", L"7"}, {L"sin", L"sin"}, {L"sinh"}},
-        BuildCase{"advanced memory rewrites main and alternate memory keys",
-                  kGrid + "[MainButtons]\r\nBtn1=MemoryStore\r\nBtn2=MemoryMinus\r\n[AltButtons]\r\nBtn1=MemoryStore\r\n"
-                          "[2nd]\r\nBtn1=MemoryStore\r\n",
-                  {true, false}, {L"STO", L"M3"}, {L"STO"}, {L"MS"}, {}},
-        BuildCase{"RPN rewrites every list",
-                  kGrid + "[MainButtons]\r\nBtn1=Equals\r\nBtn2=OpenBracket\r\nBtn3=Clear\r\n[AltButtons]\r\nBtn1=Equals\r\n"
-                          "[2nd]\r\nBtn1=Clear\r\n",
-                  {false, true}, {L"Enter", L"X<>Y", L"CLX"}, {L"Enter"}, {L"CLX"}, {}},
-        BuildCase{"without rewriting the keys stay",
-                  kGrid + "[MainButtons]\r\nBtn1=Equals\r\nBtn2=MemoryStore\r\n", {}, {L"=", L"MS"}, {}, {}, {}}),
-    CaseName());
-
-TEST(LayoutBuilderTest, GridSizesDefaultToThree)
+TEST(LayoutBuilderTest, GridSizesDefaultToThreeAndKeysCarryTheSkinsTypeIdAndStyle)
 {
     IniText skin;
     IniText layoutText;
     ASSERT_EQ(skin.LoadFromText(kSkin), StatusOk);
-    ASSERT_EQ(layoutText.LoadFromText("[Init]\r\nAltBtnRows=0\r\n[MainButtons]\r\nBtn9=7\r\nBtn10=7\r\n"), StatusOk);
+    ASSERT_EQ(layoutText.LoadFromText("[Init]\r\nAltBtnRows=0\r\n[MainButtons]\r\nBtn9=MemoryStore\r\nBtn10=7\r\n"),
+              StatusOk);
     const LayoutDef layout = BuildLayout(layoutText, skin, {});
     EXPECT_EQ(layout.mainRows, 3);
     EXPECT_EQ(layout.mainColumns, 3);
-    EXPECT_EQ(layout.alternateRows, 0);
     EXPECT_EQ(layout.alternateColumns, 3);
-    EXPECT_EQ(layout.mainButtons.size(), 1u);
-}
-
-TEST(LayoutBuilderTest, KeysCarryTypeIdAndStyleOfTheSkin)
-{
-    IniText skin;
-    ASSERT_EQ(skin.LoadFromText(kSkin), StatusOk);
-    const ButtonDef store = ButtonFromSkin(skin, L"memorystore");
-    EXPECT_EQ(store.type, ButtonTypeMemory);
-    EXPECT_EQ(store.id, 0);
-    EXPECT_EQ(store.style, 2);
-    const ButtonDef unknown = ButtonFromSkin(skin, L"NoSuchKey");
-    EXPECT_EQ(unknown.type, 0);
-    EXPECT_EQ(unknown.id, 0);
-    EXPECT_STREQ(unknown.caption, L"0");
+    ASSERT_EQ(layout.mainButtons.size(), 1u);
+    EXPECT_EQ(layout.mainButtons[0].type, ButtonTypeMemory);
+    EXPECT_EQ(layout.mainButtons[0].id, 0);
+    EXPECT_EQ(layout.mainButtons[0].style, 2);
 }
 
 }  // namespace
