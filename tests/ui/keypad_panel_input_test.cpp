@@ -175,8 +175,10 @@ TEST_F(KeypadPanelInputTest, TypedCharactersPressKeys)
 
 TEST_F(KeypadPanelInputTest, MenuCommandsSwitchTypesAndTheMiddleSoftKeyGoesBack)
 {
-    const std::pair<std::uint32_t, int> cases[] = {
-        {32771, CalculatorBase}, {20200, CalculatorGraphing}, {20196, CalculatorConstants}, {32769, CalculatorStandard}};
+    const std::pair<std::uint32_t, int> cases[] = {{32771, CalculatorBase},
+                                                   {20200, CalculatorGraphing},
+                                                   {20196, CalculatorConstants},
+                                                   {32769, CalculatorStandard}};
     for (const auto& [command, type] : cases) {
         harness.Frame().WindowProcedure(WM_COMMAND, command, 0);
         EXPECT_EQ(harness.Keypad().CurrentType(), type) << command;

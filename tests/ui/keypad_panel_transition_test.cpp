@@ -85,9 +85,9 @@ TEST_F(KeypadPanelTransitionTest, AcceptedOptionsFadeTheRebuiltKeypadIn)
     ASSERT_NE(from, to);
     EXPECT_NE(mid, from);
     EXPECT_NE(mid, to);
-    EXPECT_TRUE(between(RedOf(mid), RedOf(from), RedOf(to)));
-    EXPECT_TRUE(between(GreenOf(mid), GreenOf(from), GreenOf(to)));
-    EXPECT_TRUE(between(BlueOf(mid), BlueOf(from), BlueOf(to)));
+    for (const auto channel : {RedOf, GreenOf, BlueOf}) {
+        EXPECT_TRUE(between(channel(mid), channel(from), channel(to)));
+    }
 }
 
 }  // namespace

@@ -23,9 +23,8 @@ TEST(OptionsRecordTest, RowsNameStoredValuesAlsoWhenNotOffered)
         std::wstring shown;
     };
     const Case cases[] = {
-        {OptionNotation, 5, L"D\u00B0M\u2032S\u2033"},   {OptionConversionBuffer, 64, L"QWord (64 bit)"},
-        {OptionPaymentSchedule, 9, L"Bi-Monthly Accel"}, {OptionCalculatorSize, 0, L"Small"},
-        {OptionFixedDigits, 9, L""},                     {OptionSkin, 5, L""},
+        {OptionNotation, 5, L"D\u00B0M\u2032S\u2033"}, {OptionConversionBuffer, 64, L"QWord (64 bit)"},
+        {OptionCalculatorSize, 0, L"Small"},           {OptionFixedDigits, 9, L""},
     };
     for (const Case& item : cases) {
         EXPECT_EQ(ChoiceName(item.option, item.value), item.shown) << item.option << " " << item.value;
