@@ -1,6 +1,7 @@
 #include "worksheets/date_model.h"
 
 #include <cstdlib>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -47,8 +48,7 @@ TEST(DateModelTest, ActualDaysAgreeWithTheCalendarEverywhere)
 }
 
 struct ClampCase {
-    DateModel::Side side;
-    int part;  // 0 year, 1 month, 2 day
+    void (DateModel::*set)(DateModel::Side, std::int32_t);
     std::int32_t entered;
     CalendarDate held;
 };
@@ -57,30 +57,19 @@ TEST(DateModelTest, SettersClampAndTheDayFollowsItsMonth)
 {
     // Each step starts where the previous one left the model, from 2009-04-15.
     const ClampCase steps[] = {
-        {DateModel::Side::Start, 2, 31, {2009, 4, 30}},   {DateModel::Side::Start, 1, -3, {2009, 1, 30}},
-        {DateModel::Side::Start, 1, 15, {2009, 12, 30}},  {DateModel::Side::Start, 0, 3500, {3000, 12, 30}},
-        {DateModel::Side::Start, 0, -5, {0, 12, 30}},     {DateModel::Side::Start, 2, -2, {0, 12, 1}},
-        {DateModel::Side::Start, 0, 2008, {2008, 12, 1}}, {DateModel::Side::Start, 1, 2, {2008, 2, 1}},
-        {DateModel::Side::Start, 2, 29, {2008, 2, 29}},   {DateModel::Side::Start, 0, 2009, {2009, 2, 28}},
-        {DateModel::Side::Start, 1, 0, {2009, 0, 0}},
+        {&DateModel::SetDay, 31, {2009, 4, 30}},    {&DateModel::SetMonth, -3, {2009, 1, 30}},
+        {&DateModel::SetMonth, 15, {2009, 12, 30}}, {&DateModel::SetYear, 3500, {3000, 12, 30}},
+        {&DateModel::SetYear, -5, {0, 12, 30}},     {&DateModel::SetDay, -2, {0, 12, 1}},
+        {&DateModel::SetYear, 2008, {2008, 12, 1}}, {&DateModel::SetMonth, 2, {2008, 2, 1}},
+        {&DateModel::SetDay, 29, {2008, 2, 29}},    {&DateModel::SetYear, 2009, {2009, 2, 28}},
+        {&DateModel::SetMonth, 0, {2009, 0, 0}},
     };
     DateModel model(DateTime{2009, 4, 15});
     for (const auto& step : steps) {
-        switch (step.part) {
-        case 0:
-            model.SetYear(step.side, step.entered);
-            break;
-        case 1:
-            model.SetMonth(step.side, step.entered);
-            break;
-        default:
-            model.SetDay(step.side, step.entered);
-            break;
-        }
-        const CalendarDate& held = model.Date(step.side);
-        EXPECT_EQ(held.year, step.held.year) << step.entered;
-        EXPECT_EQ(held.month, step.held.month) << step.entered;
-        EXPECT_EQ(held.day, step.held.day) << step.entered;
+        (model.*step.set)(DateModel::Side::Start, step.entered);
+        const CalendarDate& held = model.Date(DateModel::Side::Start);
+        EXPECT_EQ(std::tuple(held.year, held.month, held.day), std::tuple(step.held.year, step.held.month, step.held.day))
+            << step.entered;
     }
     EXPECT_EQ(model.Date(DateModel::Side::End).day, 15);
 }

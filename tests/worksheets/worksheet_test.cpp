@@ -119,19 +119,6 @@ TEST(WorksheetNavigationTest, LastCellAndVisibleRows)
     }
 }
 
-TEST(WorksheetNavigationTest, FewerVisibleRowsKeepTheHighlightOnScreen)
-{
-    WorksheetNavigation navigation;
-    navigation.HighlightCell(12, 20);
-    navigation.SetVisibleRows(5, 20);
-    EXPECT_EQ(navigation.HighlightedCell(), 12);
-    EXPECT_LT(navigation.HighlightedRow(), 5);
-    navigation.ScrollCellToTop(6, 20);
-    EXPECT_EQ(navigation.FirstVisibleRow(), 6);
-    EXPECT_EQ(navigation.HighlightedCell(), 6);
-    EXPECT_FALSE(navigation.HighlightCell(20, 20));
-}
-
 TEST_F(WorksheetTest, TappingARowWithoutACellDoesNothing)
 {
     sheet.SetVisibleRows(15);
