@@ -50,18 +50,17 @@ TEST(PlotViewTest, ValuesBeyondAnyWindowMapFarOutsideWithoutOverflow)
 {
     const PlotView view = ViewOf(240, 300);
     const int far = PlotView::kFarPixel;
-    const std::vector<std::pair<double, int>> rows = {
-        {1e300, -far}, {-kInfinity, far}, {kNaN, far}, {3e9, -far}, {-1e7, far},
+    const struct {
+        double value;
+        int row;
+        int column;
+    } cases[] = {
+        {1e300, -far, far}, {-kInfinity, far, -far}, {kNaN, far, far}, {3e9, -far, far}, {-1e7, far, -far},
     };
-    for (const auto& [value, row] : rows) {
-        EXPECT_EQ(view.RowOf(value), row) << value;
-        EXPECT_EQ(view.CrossHairRowOf(value), row) << value;
-    }
-    const std::vector<std::pair<double, int>> columns = {
-        {1e300, far}, {-kInfinity, -far}, {kNaN, far},
-    };
-    for (const auto& [value, column] : columns) {
-        EXPECT_EQ(view.ColumnOf(value), column) << value;
+    for (const auto& example : cases) {
+        EXPECT_EQ(view.RowOf(example.value), example.row) << example.value;
+        EXPECT_EQ(view.CrossHairRowOf(example.value), example.row) << example.value;
+        EXPECT_EQ(view.ColumnOf(example.value), example.column) << example.value;
     }
 }
 
