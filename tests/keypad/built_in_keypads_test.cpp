@@ -9,7 +9,6 @@
 #include "keypad/ini_text.h"
 #include "keypad/keypad_layouts.h"
 #include "keypad/layout_listing.h"
-#include "keypad/shift_keys.h"
 #include "keypad/skin_catalogue.h"
 #include "platform/memory_registry.h"
 #include "platform/services.h"
@@ -38,15 +37,6 @@ std::vector<std::wstring> Captions(const std::vector<ButtonDef>& buttons)
     std::vector<std::wstring> captions;
     for (const ButtonDef& button : buttons) {
         captions.push_back(std::wstring(button.caption) + (*button.raisedCaption ? L"^" : L"") + button.raisedCaption);
-    }
-    return captions;
-}
-
-std::vector<std::wstring> Column(const std::vector<ButtonDef>& buttons, std::size_t columns, std::size_t column)
-{
-    std::vector<std::wstring> captions;
-    for (std::size_t index = column; index < buttons.size(); index += columns) {
-        captions.push_back(buttons[index].caption);
     }
     return captions;
 }
@@ -161,29 +151,13 @@ TEST_F(BuiltInKeypadsTest, StandardWithAdvancedMemoryReadsStoRclM1M2)
     KeypadLayouts layouts;
     ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
     const LayoutDef& layout = *layouts.CurrentLayout();
-    EXPECT_EQ(Column(layout.mainButtons, static_cast<std::size_t>(layout.mainColumns), 0),
-              (std::vector<std::wstring>{L"STO", L"RCL", L"M1", L"M2"}));
+    std::vector<std::wstring> firstColumn;
+    for (std::size_t index = 0; index < layout.mainButtons.size(); index += static_cast<std::size_t>(layout.mainColumns)) {
+        firstColumn.push_back(layout.mainButtons[index].caption);
+    }
+    EXPECT_EQ(firstColumn, (std::vector<std::wstring>{L"STO", L"RCL", L"M1", L"M2"}));
     EXPECT_EQ(layout.mainButtons[0].type, ButtonTypeShift);
     EXPECT_EQ(layout.mainButtons[0].id, 4);
-}
-
-TEST_F(BuiltInKeypadsTest, ScientificShowsTheKeySetOfTheShiftState)
-{
-    KeypadLayouts layouts;
-    ASSERT_EQ(layouts.SetCurrentLayout(LayoutScientific), StatusOk);
-    const LayoutDef& layout = *layouts.CurrentLayout();
-    const auto trigonometry = [&](std::int32_t state) {
-        const std::vector<std::wstring> captions = Captions(layout.AlternateButtonsFor(state));
-        return std::vector<std::wstring>(captions.begin() + 7, captions.begin() + 10);
-    };
-    ShiftState state = ShiftStateNone;
-    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"sin", L"cos", L"tan"}));
-    state = ShiftStateAfterKey(state, layout.alternateButtons[0].id);  // 2ndF
-    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"asin", L"acos", L"atan"}));
-    state = ShiftStateAfterKey(state, layout.alternateButtons[6].id);  // Hyp
-    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"asnh", L"acsh", L"atnh"}));
-    state = ShiftStateAfterKey(state, layout.alternateButtons[0].id);  // 2ndF again
-    EXPECT_EQ(trigonometry(state), (std::vector<std::wstring>{L"sinh", L"cosh", L"tanh"}));
 }
 
 TEST_F(BuiltInKeypadsTest, TheListingShowsEveryAreaAndTheColours)

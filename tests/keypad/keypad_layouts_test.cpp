@@ -53,12 +53,6 @@ protected:
         return services;
     }
 
-    void WriteCustomSkin(const std::string& text)
-    {
-        std::filesystem::create_directories(paths_.ProgramDataFolder());
-        std::ofstream(paths_.ProgramDataFolder() / kCustomSkinFileName, std::ios::binary) << text;
-    }
-
     MemoryRegistry registry_;
     FixedPaths paths_;
     MemoryResources resources_;
@@ -132,7 +126,7 @@ TEST_F(KeypadLayoutsTest, ALayoutThatCannotBeBuiltChangesNothing)
     EXPECT_NE(layouts.CurrentLayout(), nullptr);
 }
 
-TEST_F(KeypadLayoutsTest, ASkinChangeRebuildsWithTheNewSkin)
+TEST_F(KeypadLayoutsTest, ASkinChangeRebuildsWithTheNewSkinAndForcedWithNewRewriting)
 {
     KeypadLayouts layouts;
     ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
@@ -143,36 +137,25 @@ TEST_F(KeypadLayoutsTest, ASkinChangeRebuildsWithTheNewSkin)
     EXPECT_EQ(layouts.CurrentLayout()->mainButtons[1].style, 3);
     EXPECT_EQ(layouts.Colors().background, MakeColor(4, 5, 6));
     EXPECT_EQ(layouts.Layout(LayoutStandard)->mainButtons[1].style, 3);
-}
-
-TEST_F(KeypadLayoutsTest, ForceRebuildsWithNewRewriting)
-{
-    KeypadLayouts layouts;
-    ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
     layouts.SetAdvancedMemory(true);
+    ASSERT_EQ(layouts.SetSkin(1, false), StatusOk);
     EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[0].caption, L"MS");
-    ASSERT_EQ(layouts.SetSkin(0, false), StatusOk);
-    EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[0].caption, L"MS");
-    ASSERT_EQ(layouts.SetSkin(0, true), StatusOk);
+    ASSERT_EQ(layouts.SetSkin(1, true), StatusOk);
     EXPECT_STREQ(layouts.CurrentLayout()->mainButtons[0].caption, L"STO");
 }
 
-TEST_F(KeypadLayoutsTest, AMissingCustomSkinLeavesNoKeys)
+TEST_F(KeypadLayoutsTest, ACustomSkinReplacesKeysAndColoursAndAMissingOneLeavesNoKeys)
 {
     KeypadLayouts layouts;
     ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
     EXPECT_EQ(layouts.SetSkin(kCustomSkin, false), StatusFail);
     EXPECT_EQ(layouts.CurrentLayout(), nullptr);
-    EXPECT_EQ(layouts.SetSkin(0, false), StatusOk);
-    EXPECT_NE(layouts.CurrentLayout(), nullptr);
-}
 
-TEST_F(KeypadLayoutsTest, ACustomSkinReplacesKeysAndColours)
-{
-    WriteCustomSkin("[Skin]\r\nBackground=9,9,9\r\n[Plus]\r\nBtnType=1\r\nBtnId=1\r\nBtnStyle=5\r\n");
-    KeypadLayouts layouts;
+    std::filesystem::create_directories(paths_.ProgramDataFolder());
+    std::ofstream(paths_.ProgramDataFolder() / kCustomSkinFileName, std::ios::binary)
+        << "[Skin]\r\nBackground=9,9,9\r\n[Plus]\r\nBtnType=1\r\nBtnId=1\r\nBtnStyle=5\r\n";
     ASSERT_EQ(layouts.SetSkin(kCustomSkin, false), StatusOk);
-    ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
+    ASSERT_NE(layouts.CurrentLayout(), nullptr);
     const auto& keys = layouts.CurrentLayout()->mainButtons;
     EXPECT_STREQ(keys[0].caption, L"0");  // MemoryStore has no section in this skin
     EXPECT_EQ(keys[0].type, ButtonTypeEntry);
