@@ -177,9 +177,6 @@ TEST_F(RegressionWorksheetTest, ReadingFollowsTheCommas)
     WriteUtf16(folder_ / "data.csv", "1,2,3,4,5,");
     EXPECT_EQ(sheet.ReadDataFile(folder_ / "data.csv"), StatusOk);
     EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5", L"0"}));
-    WriteUtf16(folder_ / "data.csv", "1,2,3");
-    EXPECT_EQ(sheet.ReadDataFile(folder_ / "data.csv"), StatusOk);
-    EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"1", L"2", L"0", L"0"}));
 }
 
 TEST_F(RegressionWorksheetTest, FailuresChangeNothingAndAFailedSaveIsReported)
@@ -190,7 +187,6 @@ TEST_F(RegressionWorksheetTest, FailuresChangeNothingAndAFailedSaveIsReported)
     const ScopedPlatform platform(services);
 
     RegressionWorksheet& sheet = SheetWith(RegressionKind::Linear, {7, 8});
-    EXPECT_EQ(sheet.ReadDataFile(folder_ / "missing.csv"), StatusFail);
     host_.chosen = folder_ / "missing.csv";
     sheet.PressButton(12, 5);
     EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"7", L"8", L"0", L"0"}));
