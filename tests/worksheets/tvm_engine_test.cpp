@@ -151,14 +151,5 @@ TEST(TvmEngineTest, SettersRejectOutOfRangeCounts)
     EXPECT_EQ(engine.CompoundsPerYear(), 4);
 }
 
-TEST(TvmEngineTest, UnsolvableTermsKeepTheStoredCount)
-{
-    // Paying in and the balance growing towards a future value that is never reached.
-    TvmEngine engine = Loaded({7, 6.0, 1000.0, 10.0, false}, 10000.0);
-    EXPECT_FALSE(engine.Solve(TvmTarget::NumTerms));
-    EXPECT_EQ(engine.NumTerms(), 7);
-    EXPECT_TRUE(std::isnan(engine.SolvedTerms()));
-}
-
 }  // namespace
 }  // namespace tallyx
