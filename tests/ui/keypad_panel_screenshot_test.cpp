@@ -12,24 +12,13 @@
 namespace tallyx {
 namespace {
 
-struct ScreenCase {
-    int width;
-    int height;
-};
-
-// Every calculator type in every built-in skin: the picture is written for
-// people to look at; the checks cover what can go wrong unseen.
-class KeypadPanelScreenshotTest : public ::testing::TestWithParam<ScreenCase> {
-protected:
-    static std::filesystem::path Folder()
-    {
-        // Beside the test program, inside the build folder.
-        const std::filesystem::path folder =
-            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "screenshots";
-        std::filesystem::create_directories(folder);
-        return folder;
-    }
-};
+// Beside the test program, inside the build folder.
+std::filesystem::path ScreenshotFolder()
+{
+    const auto folder = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "screenshots";
+    std::filesystem::create_directories(folder);
+    return folder;
+}
 
 // A point on the key's face above any caption: centred, just below the top edge.
 Point FacePoint(const Rect& key)
@@ -47,9 +36,13 @@ Color ExpectedFacePixel(const KeyButton& key, std::int32_t faceStyle, const Colo
     return face.PixelAt({point.x - bounds.left, point.y - bounds.top});
 }
 
+// Every calculator type in every built-in skin: the picture is written for
+// people to look at; the checks cover what can go wrong unseen.
+class KeypadPanelScreenshotTest : public ::testing::TestWithParam<Size> {};
+
 TEST_P(KeypadPanelScreenshotTest, EveryTypeInEverySkin)
 {
-    const ScreenCase& screen = GetParam();
+    const Size& screen = GetParam();
     QtImage measuring(1, 1);
     for (int skin = 0; skin < 5; ++skin) {
         for (int type = CalculatorStandard; type <= CalculatorStatistics; ++type) {
@@ -61,7 +54,7 @@ TEST_P(KeypadPanelScreenshotTest, EveryTypeInEverySkin)
             const std::string name = std::to_string(screen.width) + "x" + std::to_string(screen.height) + "-type" +
                                      std::to_string(type) + "-skin" + std::to_string(skin);
             const auto shot = harness.Host().Grab();
-            ASSERT_TRUE(shot->SavePng((Folder() / (name + ".png")).string())) << name;
+            ASSERT_TRUE(shot->SavePng((ScreenshotFolder() / (name + ".png")).string())) << name;
             const SkinColors& colors = keypad.Layouts().Colors();
             const int icon = keypad.Geometry().metrics.icon;
             for (const bool main : {true, false}) {
@@ -80,7 +73,7 @@ TEST_P(KeypadPanelScreenshotTest, EveryTypeInEverySkin)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, KeypadPanelScreenshotTest, ::testing::Values(ScreenCase{240, 320}, ScreenCase{480, 640}));
+INSTANTIATE_TEST_SUITE_P(Screens, KeypadPanelScreenshotTest, ::testing::Values(Size{240, 320}, Size{480, 640}));
 
 }  // namespace
 }  // namespace tallyx

@@ -79,19 +79,7 @@ QtWindowHost& HostOf(const WindowBase& window)
     return *static_cast<QtWindowHost*>(window.Window());
 }
 
-TEST(WindowBaseTest, CreateBindsAndDestroyForgets)
-{
-    RecordingWindow window;
-    ASSERT_TRUE(window.Create(L"Tallyx", nullptr, Rect::FromSize(0, 0, 240, 320)));
-    EXPECT_EQ(window.created, 1);
-    EXPECT_TRUE(window.IsMainWindow());
-    window.Window()->Destroy();
-    EXPECT_EQ(window.destroyed, 1);
-    EXPECT_EQ(window.Window(), nullptr);
-    EXPECT_EQ(window.WindowProcedure(WM_KEYDOWN, VK_LEFT, 0), WindowBase::kNotHandled);
-}
-
-TEST(WindowBaseTest, PostedMessagesArriveInOrderFromAnyThread)
+TEST(WindowBaseTest, PostedMessagesArriveInOrderFromAnyThreadAndTimersWithTheirIds)
 {
     RecordingWindow window;
     ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 100, 100)));
@@ -100,19 +88,12 @@ TEST(WindowBaseTest, PostedMessagesArriveInOrderFromAnyThread)
         for (int i = 0; i < kCount; ++i) window.Window()->PostMessage(WM_USER + 200, static_cast<std::uintptr_t>(i), 0);
     });
     worker.join();
-    ProcessEventsUntil([&] { return window.Messages(WM_USER + 200).size() == kCount; });
-    const auto arrived = window.Messages(WM_USER + 200);
-    ASSERT_EQ(arrived.size(), static_cast<std::size_t>(kCount));
-    for (int i = 0; i < kCount; ++i) EXPECT_EQ(arrived[i], static_cast<std::uint32_t>(i));
-}
-
-TEST(WindowBaseTest, TimersFireWithTheirIdsUntilKilled)
-{
-    RecordingWindow window;
-    ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 100, 100)));
     window.Window()->SetTimer(42, 5);
     ProcessEventsUntil([&] { return window.Messages(WM_TIMER).size() >= 2; });
     window.Window()->KillTimer(42);
+    const auto arrived = window.Messages(WM_USER + 200);
+    ASSERT_EQ(arrived.size(), static_cast<std::size_t>(kCount));
+    for (int i = 0; i < kCount; ++i) EXPECT_EQ(arrived[i], static_cast<std::uint32_t>(i));
     const auto fired = window.Messages(WM_TIMER);
     ASSERT_GE(fired.size(), 2u);
     EXPECT_EQ(fired.front(), 42u);
@@ -162,12 +143,16 @@ TEST(WindowBaseTest, RunModalReturnsTheResultTheDialogEndsWith)
 {
     RecordingWindow owner;
     ASSERT_TRUE(owner.Create(L"", nullptr, Rect::FromSize(0, 0, 200, 200)));
+    EXPECT_TRUE(owner.IsMainWindow());
     RecordingWindow dialog;
     QTimer::singleShot(0, [&] { dialog.Window()->PostMessage(WM_USER + 1, 7, 0); });
     EXPECT_EQ(dialog.RunModal(owner.Window(), Rect{}), 7);
     EXPECT_FALSE(dialog.IsMainWindow());
     EXPECT_EQ(dialog.created, 1);
     EXPECT_EQ(dialog.destroyed, 1);
+    // A destroyed window handles nothing more.
+    EXPECT_EQ(dialog.Window(), nullptr);
+    EXPECT_EQ(dialog.WindowProcedure(WM_KEYDOWN, VK_LEFT, 0), WindowBase::kNotHandled);
 }
 
 }  // namespace
