@@ -85,16 +85,10 @@ TEST_F(ConstCommandTest, FindSearchesConstantAndGroupNamesInAnyCase)
     EXPECT_EQ(light.status, kExitOk);
     EXPECT_EQ(light.out, "Physics->Universal->Speed of light (m/s) = 299792458\n");
 
-    const CommandOutput masses = Run({"--find", "mass (kg)"});
-    EXPECT_NE(masses.out.find("Physics->Atomic and Nuclear->Electron mass (kg) = 9.1093837015e-031\n"),
-              std::string::npos);
-    EXPECT_NE(masses.out.find("Solar System->Earth Satellites->Moon->Mass (kg) = 7.349e+022\n"), std::string::npos);
-
     const CommandOutput accented = Run({"--find", "DENSITY (G/CM³)"});
     EXPECT_NE(accented.out.find("Elements->C to D->Carbon (C)->Density (g/cm³) = 2.2\n"), std::string::npos);
-
-    const CommandOutput moon = Run({"--find", "ganymede"});
-    EXPECT_EQ(moon.out.rfind("Solar System->Jupiter Satellites->Ganymede->Semimajor axis (km) = 1070400\n", 0), 0u);
+    EXPECT_TRUE(Run({"--find", "ganymede"})
+                    .out.starts_with("Solar System->Jupiter Satellites->Ganymede->Semimajor axis (km) = 1070400\n"));
 
     const CommandOutput none = Run({"--find", "xyzzy"});
     EXPECT_EQ(none.status, kExitFailure);

@@ -64,23 +64,6 @@ protected:
         return tree;
     }
 
-    std::vector<std::wstring> Names(int level) const
-    {
-        std::vector<std::wstring> names;
-        for (int index = 0; index < db_->GetCount(level); ++index) {
-            names.push_back(db_->GetName(level, index));
-        }
-        return names;
-    }
-
-    void SelectByName(int level, std::wstring_view name)
-    {
-        const auto names = Names(level);
-        const auto found = std::find(names.begin(), names.end(), name);
-        ASSERT_NE(found, names.end()) << NarrowUtf8(name);
-        ASSERT_EQ(db_->Select(level, static_cast<int>(found - names.begin())), StatusOk);
-    }
-
     MemoryRegistry registry_;
     std::optional<ScopedPlatform> scoped_;
     std::optional<ConstantsDb> db_;
@@ -95,12 +78,13 @@ TEST_F(ConstantsLibraryTest, TreeHasItsShapeAndEarthItsBasicAttributes)
     EXPECT_EQ(tree.groupsByLevel[3], 0);
     EXPECT_EQ(tree.constants.size(), 1592u);
 
-    SelectByName(0, L"Solar System");
-    SelectByName(1, L"Earth");
-    SelectByName(2, L"Basic Attributes");
-    ASSERT_EQ(db_->GetCount(3), 18);
-    EXPECT_EQ(db_->GetName(3, 0), L"Mass (kg)");
-    EXPECT_EQ(db_->GetValue(3, 0), L"5.9736e+024");
+    const std::vector<std::wstring> earth = {L"Solar System", L"Earth", L"Basic Attributes"};
+    const auto onEarth = [&](const Constant& constant) { return constant.path == earth; };
+    const auto first = std::find_if(tree.constants.begin(), tree.constants.end(), onEarth);
+    ASSERT_NE(first, tree.constants.end());
+    EXPECT_EQ(first->name, L"Mass (kg)");
+    EXPECT_EQ(first->value, L"5.9736e+024");
+    EXPECT_EQ(std::count_if(first, tree.constants.end(), onEarth), 18);
 }
 
 // The calculator's number text: "-12.5", or one digit before the point and an
@@ -157,13 +141,8 @@ TEST(ConstantsLibraryTextTest, WindowsLinesAndCodePage)
 {
     const auto text = Platform().resources->Text("IDR_TXT_Constants");
     ASSERT_TRUE(text);
-    std::size_t lines = 0;
-    for (std::size_t at = text->find('\n'); at != std::string_view::npos; at = text->find('\n', at + 1)) {
-        ASSERT_GT(at, 0u);
-        ASSERT_EQ((*text)[at - 1], '\r') << "line " << lines;
-        ++lines;
-    }
-    EXPECT_EQ(text->back(), '\n');
+    EXPECT_EQ(std::count(text->begin(), text->end(), '\n'), std::count(text->begin(), text->end(), '\r'));
+    EXPECT_TRUE(text->ends_with("\r\n"));
     EXPECT_NE(text->find("(m/s\xB2)\r\n"), std::string_view::npos);
     EXPECT_EQ(WidenWindows1252(*text).find(L'\uFFFD'), std::wstring::npos);
 }
