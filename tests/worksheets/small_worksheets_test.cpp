@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/clock.h"
-#include "platform/number_text.h"
 #include "recording_host.h"
 #include "sheet_driver.h"
 #include "worksheets/depreciation_model.h"
