@@ -9,12 +9,7 @@
 namespace tallyx {
 namespace {
 
-struct NumberCase {
-    double value;
-    const wchar_t* text;
-};
-
-const NumberCase kNumberCases[] = {
+const std::pair<double, const wchar_t*> kNumberCases[] = {
     {0.0, L"0"},
     {-0.0, L"0"},
     {-273.15, L"-273.15"},
@@ -38,8 +33,8 @@ const NumberCase kNumberCases[] = {
 
 TEST(UnitResultTextTest, WritesTwelveSignificantDigitsInTheCalculatorsForm)
 {
-    for (const NumberCase& number : kNumberCases) {
-        EXPECT_EQ(UnitResultText(number.value), number.text) << number.value;
+    for (const auto& [value, text] : kNumberCases) {
+        EXPECT_EQ(UnitResultText(value), text) << value;
     }
 }
 
