@@ -33,28 +33,6 @@ TEST_F(CalcEngineTest, FourthRefusalInARowShowsTheMessage)
     EXPECT_EQ(engine_.UnusableCount(), 0);
 }
 
-// The transition rule itself is tested with the keypad; these rows check the
-// engine follows it.
-TEST_F(CalcEngineTest, ShiftKeysStepTheState)
-{
-    const struct {
-        std::vector<int> shiftKeys;
-        ShiftState expected;
-    } cases[] = {
-        {{ShiftKeySecond}, ShiftStateSecond},
-        {{ShiftKeyHyp, ShiftKeySecond}, ShiftStateHypSecond},
-        {{ShiftKeyStore, ShiftKeyRecall}, ShiftStateRecallPending},
-        {{ShiftKeySecond, ShiftKeySecond}, ShiftStateNone},
-    };
-    for (const auto& c : cases) {
-        for (const int id : c.shiftKeys) {
-            EXPECT_TRUE(engine_.PressButton(ButtonTypeShift, id));
-        }
-        EXPECT_EQ(engine_.GetShiftState(), c.expected) << c.shiftKeys.size() << " keys, first " << c.shiftKeys[0];
-        Press(L"Clear");
-    }
-}
-
 TEST_F(CalcEngineTest, OtherKeysEndTheShiftButBackSpaceKeepsIt)
 {
     Press(L"2ndFunction 5 BackSpace");
@@ -252,8 +230,13 @@ TEST_F(CalcEngineTest, EachModeKeepsItsOwnState)
     EXPECT_FALSE(engine_.SetMode(5));
 }
 
-TEST_F(CalcEngineTest, DegreeKeyAfterEqualsShowsTheResultInDegrees)
+TEST_F(CalcEngineTest, DegreeKeyAfterAResultShowsItInDegrees)
 {
+    engine_.SetMode(CalcModeRpn);
+    Press(L"12 Enter 0.5 Plus DecToDeg");
+    EXPECT_EQ(Display(), L"12.5");
+    EXPECT_EQ(engine_.GetDisplayText(false).main, L"12°30′00");
+
     engine_.SetMode(CalcModeAlgebraic);
     Press(L"12.5 Plus 0 Equals DecToDeg");
     EXPECT_EQ(Display(), L"12.5");

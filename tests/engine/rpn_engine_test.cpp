@@ -88,13 +88,5 @@ TEST_F(RpnEngineTest, LongNumbersReachTheStackInTheirShortestFormOrNotAtAll)
     EXPECT_EQ(engine_.Rpn().GetStackRegister(0), L"0");
 }
 
-TEST_F(RpnEngineTest, DegreeKeyAfterAnOperationShowsDegrees)
-{
-    engine_.SetMode(CalcModeRpn);
-    Press(L"12 Enter 0.5 Plus DecToDeg");
-    EXPECT_EQ(Display(), L"12.5");
-    EXPECT_EQ(engine_.GetDisplayText(false).main, L"12°30′00");
-}
-
 }  // namespace
 }  // namespace tallyx
