@@ -62,18 +62,6 @@ TEST_F(WorksheetTest, MovesScrollAtTheEdgesAndStopAtTheEnds)
     }
 }
 
-TEST_F(WorksheetTest, AtTheLastOfTwentyCellsNothingMovesAndTheDisplayIsNotReloaded)
-{
-    for (int cell = 0; cell < 19; ++cell) {
-        sheet.PressButton(ButtonTypeWorksheetKey, 1);
-    }
-    EXPECT_EQ(host.display, L"19");
-    const int loads = host.displayLoads;
-    sheet.PressButton(ButtonTypeWorksheetKey, 1);
-    EXPECT_EQ(sheet.HighlightedCell(), 19);
-    EXPECT_EQ(host.displayLoads, loads);
-}
-
 TEST_F(WorksheetTest, ButtonsRouteToTheSheetTheEngineOrNowhere)
 {
     struct Route {
@@ -119,15 +107,21 @@ TEST(WorksheetNavigationTest, LastCellAndVisibleRows)
     }
 }
 
-TEST_F(WorksheetTest, TappingARowWithoutACellDoesNothing)
+TEST_F(WorksheetTest, TapsOnRowsWithoutACellAndMovesPastTheLastCellDoNothing)
 {
     sheet.SetVisibleRows(15);
-    EXPECT_TRUE(sheet.TapRow(14));
-    EXPECT_EQ(sheet.HighlightedCell(), 14);
-    EXPECT_EQ(host.display, L"14");
     EXPECT_FALSE(sheet.TapRow(15));
     EXPECT_FALSE(sheet.TapRow(-1));
-    EXPECT_EQ(sheet.HighlightedCell(), 14);
+    EXPECT_TRUE(sheet.TapRow(14));
+    EXPECT_EQ(host.display, L"14");
+    for (int cell = 14; cell < 19; ++cell) {
+        sheet.PressButton(ButtonTypeWorksheetKey, 1);
+    }
+    EXPECT_EQ(host.display, L"19");
+    const int loads = host.displayLoads;
+    sheet.PressButton(ButtonTypeWorksheetKey, 1);
+    EXPECT_EQ(sheet.HighlightedCell(), 19);
+    EXPECT_EQ(host.displayLoads, loads);
 }
 
 class ModelWorksheetTest : public ::testing::Test {
