@@ -115,36 +115,27 @@ TEST_F(CurrencyListTest, ConvertsThroughTheMiddleRateWithBidAndAskOfTheTarget)
     EXPECT_EQ(bid, L"145");
 }
 
-struct AmountCase {
-    const wchar_t* amount;
-    const wchar_t* whole;
-    const wchar_t* significand;
-    const wchar_t* exponent;
-};
-
+// Results beyond a double read "infinity".
 TEST_F(CurrencyListTest, ResultTextsAndTheirParts)
 {
     Load(kRates);
     list_.SetFromCurrency(0);
     list_.SetToCurrency(2);
-    const AmountCase cases[] = {
-        {L"2", L"288", L"288", L""},
-        {L"", L"0", L"0", L""},
-        {L"1e20", L"1.44e+022", L"1.44", L"022"},
-        {L"1e-20", L"1.44e-018", L"1.44", L"-018"},
-        {L"1e999", L"infinity", L"infinity", L""},
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"2", L"288"}, {L"", L"0"}, {L"1e20", L"1.44e+022"}, {L"1e-20", L"1.44e-018"}, {L"1e999", L"infinity"},
     };
-    for (const AmountCase& amount : cases) {
-        SCOPED_TRACE(::testing::PrintToString(amount.amount));
-        list_.SetAmount(amount.amount);
-        std::wstring whole, significand, exponent;
-        list_.GetResultText(&whole, ResultPart::Whole);
-        list_.GetResultText(&significand, ResultPart::Significand);
-        list_.GetResultText(&exponent, ResultPart::Exponent);
-        EXPECT_EQ(whole, amount.whole);
-        EXPECT_EQ(significand, amount.significand);
-        EXPECT_EQ(exponent, amount.exponent);
+    for (const auto& [amount, whole] : cases) {
+        list_.SetAmount(amount);
+        std::wstring text;
+        list_.GetResultText(&text, ResultPart::Whole);
+        EXPECT_EQ(text, whole);
     }
+    list_.SetAmount(L"1e-20");
+    std::wstring significand, exponent;
+    list_.GetResultText(&significand, ResultPart::Significand);
+    list_.GetResultText(&exponent, ResultPart::Exponent);
+    EXPECT_EQ(significand, L"1.44");
+    EXPECT_EQ(exponent, L"-018");
 }
 
 TEST_F(CurrencyListTest, SelectionOutsideTheListIsRefused)
