@@ -4,7 +4,6 @@
 
 #include <limits>
 
-#include "convert/result_text_part.h"
 
 namespace tallyx {
 namespace {
@@ -35,33 +34,6 @@ TEST(UnitResultTextTest, WritesTwelveSignificantDigitsInTheCalculatorsForm)
 {
     for (const auto& [value, text] : kNumberCases) {
         EXPECT_EQ(UnitResultText(value), text) << value;
-    }
-}
-
-struct PartCase {
-    const wchar_t* text;
-    const wchar_t* significand;
-    const wchar_t* exponent;
-};
-
-const PartCase kPartCases[] = {
-    {L"1.23456789012e+015", L"1.234567890", L"015"},
-    {L"2.5e-007", L"2.5", L"-007"},
-    {L"1.e+020", L"1", L"020"},
-    {L"-1.2345678e-005", L"-1.2345678", L"-005"},
-    {L"0", L"0", L""},
-    {L"", L"", L""},
-    {L"infinity", L"infinity", L""},
-    {L"e+5", L"e+5", L""},
-};
-
-TEST(ResultTextPartTest, SplitsSignificandFromExponent)
-{
-    for (const PartCase& split : kPartCases) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(split.text)));
-        EXPECT_EQ(ResultTextPart(split.text, ResultPart::Whole), split.text);
-        EXPECT_EQ(ResultTextPart(split.text, ResultPart::Significand), split.significand);
-        EXPECT_EQ(ResultTextPart(split.text, ResultPart::Exponent), split.exponent);
     }
 }
 

@@ -255,6 +255,7 @@ struct TextConversion {
 const TextConversion kTextConversions[] = {
     {kTemperature, L"Celsius", L"Fahrenheit", L"100", L"212", L"212", L""},
     {kLength, L"Meters", L"Nanometers", L"1234567.89012", L"1.23456789012e+015", L"1.234567890", L"015"},
+    {kLength, L"Meters", L"Kilometers", L"0.00025", L"2.5e-007", L"2.5", L"-007"},
     {kLength, L"Meters", L"Nanometers", L"-1e20", L"-1.e+029", L"-1", L"029"},
     {kLength, L"Meters", L"Kilometers", L"  15e-3xyz", L"0.000015", L"0.000015", L""},
     {kLength, L"Meters", L"Centimeters", L"abc", L"0", L"0", L""},
