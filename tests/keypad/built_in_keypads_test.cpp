@@ -52,9 +52,11 @@ TEST_F(BuiltInKeypadsTest, EveryLayoutBuildsWithEverySkinFillsItsGridAndNamesOnl
             ASSERT_EQ(layouts.SetCurrentLayout(index), StatusOk) << "skin " << skinIndex << " layout " << index;
             const LayoutDef& layout = *layouts.CurrentLayout();
             const auto alternatePositions = static_cast<std::size_t>(layout.alternateRows * layout.alternateColumns);
-            EXPECT_EQ(layout.mainButtons.size(), static_cast<std::size_t>(layout.mainRows * layout.mainColumns)) << index;
+            const auto mainPositions = static_cast<std::size_t>(layout.mainRows * layout.mainColumns);
+            EXPECT_EQ(layout.mainButtons.size(), mainPositions) << "layout " << index;
             EXPECT_EQ(layout.alternateButtons.size(), alternatePositions) << "layout " << index;
-            for (const auto* list : {&layout.secondButtons, &layout.hyperbolicButtons, &layout.hyperbolicSecondButtons}) {
+            for (const auto* list :
+                 {&layout.secondButtons, &layout.hyperbolicButtons, &layout.hyperbolicSecondButtons}) {
                 EXPECT_TRUE(list->empty() || list->size() == alternatePositions) << "layout " << index;
             }
 
@@ -141,7 +143,8 @@ TEST_F(BuiltInKeypadsTest, StandardWithAdvancedMemoryReadsStoRclM1M2)
     ASSERT_EQ(layouts.SetCurrentLayout(LayoutStandard), StatusOk);
     const LayoutDef& layout = *layouts.CurrentLayout();
     std::vector<std::wstring> firstColumn;
-    for (std::size_t index = 0; index < layout.mainButtons.size(); index += static_cast<std::size_t>(layout.mainColumns)) {
+    const auto columns = static_cast<std::size_t>(layout.mainColumns);
+    for (std::size_t index = 0; index < layout.mainButtons.size(); index += columns) {
         firstColumn.push_back(layout.mainButtons[index].caption);
     }
     EXPECT_EQ(firstColumn, (std::vector<std::wstring>{L"STO", L"RCL", L"M1", L"M2"}));

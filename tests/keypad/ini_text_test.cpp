@@ -23,7 +23,8 @@ TEST(IniTextTest, LookupFindsTheFirstMatchOrGivesTheDefault)
         std::wstring value;  // empty: not found
     } cases[] = {
         {"tabs around the equals sign", "[Init]\r\nBtnType\t\t\t= 7\r\n", L"Init", L"BtnType", L"7"},
-        {"names in other letter case", "[MainButtons]\r\nBtn1=MemoryStore\r\n", L"mainBUTTONS", L"bTN1", L"MemoryStore"},
+        {"names in other letter case", "[MainButtons]\r\nBtn1=MemoryStore\r\n", L"mainBUTTONS", L"bTN1",
+         L"MemoryStore"},
         {"two empty CR-LF lines end the text", "[A]\r\nk=1\r\n\r\n\r\n[B]\r\nk=2\r\n", L"B", L"k", L""},
         {"text before the two empty lines stays", "[A]\r\nk=1\r\n\r\n\r\n[B]\r\nk=2\r\n", L"A", L"k", L"1"},
         {"one empty CR-LF line goes on", "[A]\r\nk=1\r\n\r\n[B]\r\nk=2\r\n", L"B", L"k", L"2"},

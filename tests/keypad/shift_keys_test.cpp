@@ -24,7 +24,8 @@ TEST(ShiftKeyTest, KeysMoveTheState)
         {0, 8, 5}, {2, 2, 5}, {-1, 0, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ShiftStateAfterKey(static_cast<ShiftState>(c.state), c.keyId), c.next) << c.state << " key " << c.keyId;
+        EXPECT_EQ(ShiftStateAfterKey(static_cast<ShiftState>(c.state), c.keyId), c.next)
+            << c.state << " key " << c.keyId;
     }
 }
 
