@@ -80,11 +80,19 @@ TEST_F(FileRegistryTest, StoreIsARegistryExportThatKeepsEveryValue)
     EXPECT_EQ(text, awkward);
     EXPECT_EQ(reopened.ReadBinary(L"software\\vexa\\tallyx\\worksheets", L"WSTVM_PVal", read), StatusOk);
     EXPECT_EQ(read, bytes);
+    std::array<std::uint8_t, 8> tooLong{};
+    EXPECT_EQ(reopened.ReadBinary(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets", L"WSTVM_PVal", tooLong), StatusInvalidArgument);
     EXPECT_EQ(reopened.ReadDword(kKey, L"Memory0", number), StatusInvalidArgument);
+    EXPECT_EQ(reopened.ReadString(kKey, L"CalcType", text), StatusInvalidArgument);
+    EXPECT_EQ(text, awkward);
 
-    EXPECT_EQ(reopened.DeleteKeyTree(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets"), StatusOk);
+    // A key tree goes with its sub-keys; a key that merely starts alike stays.
+    reopened.WriteDword(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets\\Deep", L"Gone", 1);
+    reopened.WriteDword(L"SOFTWARE\\Vexa\\TallyxOther", L"Keep", 2);
+    EXPECT_EQ(reopened.DeleteKeyTree(L"SOFTWARE\\Vexa\\Tallyx\\worksheets"), StatusOk);
     EXPECT_EQ(reopened.DeleteKeyTree(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets"), StatusInvalidArgument);
     EXPECT_EQ(StoreText().find("Worksheets"), std::string::npos);
+    EXPECT_EQ(reopened.ReadDword(L"SOFTWARE\\Vexa\\TallyxOther", L"Keep", number), StatusOk);
 }
 
 TEST_F(FileRegistryTest, HandEditedStoreIsRead)
