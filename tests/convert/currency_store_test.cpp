@@ -26,6 +26,9 @@ TEST(RateFileStoreTest, SeedsAMissingRateFileWithTheShippedRatesAndKeepsAnExisti
     const auto shipped = Platform().resources->Find(kShippedRatesType, kShippedRatesName);
     ASSERT_TRUE(shipped);
     EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), *shipped);
+    std::string text;
+    EXPECT_EQ(ReadRateArchive(RateFilePath(), text), StatusOk);
+    EXPECT_NE(text.find("1=USD,US Dollar,$,1,1,1"), std::string::npos);
     TemporaryProgramFolder::Write(RateFilePath(), "downloaded earlier");
     EXPECT_EQ(SeedRateFile(), StatusOk);
     EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), "downloaded earlier");

@@ -20,11 +20,6 @@ constexpr std::string_view kNewRates =
     "[Info]\r\nnumcurrencies=2\r\nutc=1751285700\r\n[Currencies]\r\n1=USD,US Dollar,$,1,1,1\r\n"
     "2=EUR,Euro,EUR,0.85,0.84,0.86\r\n";
 
-std::string Page(const std::string&)
-{
-    return "<html>Log in to continue</html>";
-}
-
 TEST(RateUpdateTest, InstallsOnlyACompleteRateArchive)
 {
     constexpr std::size_t kOwnLength = std::string::npos;
@@ -37,7 +32,8 @@ TEST(RateUpdateTest, InstallsOnlyACompleteRateArchive)
     } cases[] = {
         {"200 OK", [](const std::string& archive) { return archive; }, kOwnLength, {0, 7, 8, 9}, true},
         {"500 Internal Server Error", [](const std::string& archive) { return archive; }, kOwnLength, {0, 6}, false},
-        {"200 OK", Page, kOwnLength, {0, 7, 8, 9}, false},
+        {"200 OK", [](const std::string&) { return std::string("<html>Log in</html>"); }, kOwnLength, {0, 7, 8, 9},
+         false},
         {"200 OK", [](const std::string& archive) { return archive.substr(0, archive.size() / 2); }, 1000000,
          {0, 7, 8, 6}, false},
         {"200 OK", [](const std::string& archive) { return archive.substr(0, archive.size() - 40); }, kOwnLength,
