@@ -81,7 +81,8 @@ TEST_F(FileRegistryTest, StoreIsARegistryExportThatKeepsEveryValue)
     EXPECT_EQ(reopened.ReadBinary(L"software\\vexa\\tallyx\\worksheets", L"WSTVM_PVal", read), StatusOk);
     EXPECT_EQ(read, bytes);
     std::array<std::uint8_t, 8> tooLong{};
-    EXPECT_EQ(reopened.ReadBinary(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets", L"WSTVM_PVal", tooLong), StatusInvalidArgument);
+    const std::wstring_view worksheets = L"SOFTWARE\\Vexa\\Tallyx\\Worksheets";
+    EXPECT_EQ(reopened.ReadBinary(worksheets, L"WSTVM_PVal", tooLong), StatusInvalidArgument);
     EXPECT_EQ(reopened.ReadDword(kKey, L"Memory0", number), StatusInvalidArgument);
     EXPECT_EQ(reopened.ReadString(kKey, L"CalcType", text), StatusInvalidArgument);
     EXPECT_EQ(text, awkward);
