@@ -18,6 +18,7 @@ namespace tallyx {
 namespace {
 
 constexpr std::wstring_view kKey = L"SOFTWARE\\Vexa\\Tallyx";
+constexpr std::wstring_view kWorksheetsKey = L"SOFTWARE\\Vexa\\Tallyx\\Worksheets";
 
 class FileRegistryTest : public ::testing::Test {
 protected:
@@ -57,7 +58,7 @@ TEST_F(FileRegistryTest, StoreIsARegistryExportThatKeepsEveryValue)
     FileRegistry registry(folder_);
     registry.WriteDword(kKey, L"CalcType", 0);
     registry.WriteString(kKey, L"Memory0", L"12.5");
-    registry.WriteBinary(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets", L"WSTVM_PVal", bytes);
+    registry.WriteBinary(kWorksheetsKey, L"WSTVM_PVal", bytes);
     EXPECT_EQ(StoreText(),
               "REGEDIT4\n\n"
               "[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n"
@@ -81,8 +82,7 @@ TEST_F(FileRegistryTest, StoreIsARegistryExportThatKeepsEveryValue)
     EXPECT_EQ(reopened.ReadBinary(L"software\\vexa\\tallyx\\worksheets", L"WSTVM_PVal", read), StatusOk);
     EXPECT_EQ(read, bytes);
     std::array<std::uint8_t, 8> tooLong{};
-    const std::wstring_view worksheets = L"SOFTWARE\\Vexa\\Tallyx\\Worksheets";
-    EXPECT_EQ(reopened.ReadBinary(worksheets, L"WSTVM_PVal", tooLong), StatusInvalidArgument);
+    EXPECT_EQ(reopened.ReadBinary(kWorksheetsKey, L"WSTVM_PVal", tooLong), StatusInvalidArgument);
     EXPECT_EQ(reopened.ReadDword(kKey, L"Memory0", number), StatusInvalidArgument);
     EXPECT_EQ(reopened.ReadString(kKey, L"CalcType", text), StatusInvalidArgument);
     EXPECT_EQ(text, awkward);
@@ -91,7 +91,7 @@ TEST_F(FileRegistryTest, StoreIsARegistryExportThatKeepsEveryValue)
     reopened.WriteDword(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets\\Deep", L"Gone", 1);
     reopened.WriteDword(L"SOFTWARE\\Vexa\\TallyxOther", L"Keep", 2);
     EXPECT_EQ(reopened.DeleteKeyTree(L"SOFTWARE\\Vexa\\Tallyx\\worksheets"), StatusOk);
-    EXPECT_EQ(reopened.DeleteKeyTree(L"SOFTWARE\\Vexa\\Tallyx\\Worksheets"), StatusInvalidArgument);
+    EXPECT_EQ(reopened.DeleteKeyTree(kWorksheetsKey), StatusInvalidArgument);
     EXPECT_EQ(StoreText().find("Worksheets"), std::string::npos);
     EXPECT_EQ(reopened.ReadDword(L"SOFTWARE\\Vexa\\TallyxOther", L"Keep", number), StatusOk);
 }
