@@ -66,15 +66,11 @@ TEST_F(CalcEngineTest, MemoriesHoldDecimalInEveryBase)
         const wchar_t* slot0;    // as stored: decimal
         const wchar_t* display;  // after the keys, in the base shown
     } cases[] = {
-        {L"12 MemoryStore 3", L"12", L"3"},
-        {L"5 MemoryStore 3 MemoryMinus", L"2", L"3"},
-        {L"5 MemoryPlus MemoryPlus MemoryRecall", L"10", L"10"},
-        {L"5 MemoryStore MemoryClear", L"", L"5"},
+        {L"12 MemoryStore 3", L"12", L"3"}, {L"5 MemoryStore 3 MemoryMinus", L"2", L"3"},
+        {L"5 MemoryPlus MemoryPlus MemoryRecall", L"10", L"10"}, {L"5 MemoryStore MemoryClear", L"", L"5"},
         {L"HEX F F MemoryStore BIN MemoryRecall", L"255", L"11111111"},
-        {L"HEX F F MemoryStore 1 MemoryPlus", L"256", L"1"},
-        {L"255 MemoryStore HEX MemoryRecall", L"255", L"FF"},
-        {L"2.5 MemoryStore 2ndFunction Memory1", L"0", L"2.5"},
-        {L"45 BCD MemoryStore", L"45", L"0100 0101"},
+        {L"HEX F F MemoryStore 1 MemoryPlus", L"256", L"1"}, {L"255 MemoryStore HEX MemoryRecall", L"255", L"FF"},
+        {L"2.5 MemoryStore 2ndFunction Memory1", L"0", L"2.5"}, {L"45 BCD MemoryStore", L"45", L"0100 0101"},
         {L"45 BCD MemoryStore MemoryPlus Plus 1 Equals", L"90", L"0100 0110"},
         {L"45 MemoryStore BCD 1 MemoryPlus MemoryRecall", L"46", L"0100 0110"},
         {L"2.5 Memory1 Memory1", L"5", L"2.5"},
