@@ -28,7 +28,8 @@ protected:
     void ExpectAll(std::initializer_list<Case> cases)
     {
         for (const Case& entry : cases) {
-            EXPECT_EQ(Evaluate(entry.text), entry.result) << "text: " << testing::PrintToString(std::wstring(entry.text));
+            EXPECT_EQ(Evaluate(entry.text), entry.result)
+                << "text: " << testing::PrintToString(std::wstring(entry.text));
         }
     }
 
@@ -189,7 +190,8 @@ TEST_F(ExpressionEvaluatorTest, OtherBasesReadAndWriteWrappedIntegers)
     for (const BaseCase& entry : cases) {
         ASSERT_TRUE(evaluator_->SetBase(entry.base));
         ASSERT_TRUE(evaluator_->SetWordSize(entry.bits));
-        EXPECT_EQ(Evaluate(entry.text), entry.result) << entry.base << "/" << entry.bits << ": " << testing::PrintToString(std::wstring(entry.text));
+        EXPECT_EQ(Evaluate(entry.text), entry.result)
+            << entry.base << "/" << entry.bits << ": " << testing::PrintToString(std::wstring(entry.text));
     }
     EXPECT_FALSE(evaluator_->SetBase(1));
     EXPECT_FALSE(evaluator_->SetBase(37));

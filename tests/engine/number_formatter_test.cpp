@@ -161,11 +161,13 @@ TEST_F(NumberFormatterTest, DisplayRequestsOfOtherBasesBcdAndAngles)
 
 TEST_F(NumberFormatterTest, TextsThatAreNoNumbersAreShownCut)
 {
-    const std::wstring texts[] = {std::wstring(30, L'('), std::wstring(15, L'(') + L"6", L"-", L"e", L"1e5", L"..", L"\u00B0"};
+    const std::wstring texts[] = {std::wstring(30, L'('), std::wstring(15, L'(') + L"6", L"-", L"e", L"1e5", L"..",
+                                  L"\u00B0"};
     for (const std::wstring& text : texts) {
         for (int notation = NotationNormal; notation <= NotationBinaryDec; ++notation) {
             formatter_.SetNotation(notation);
-            EXPECT_LE(formatter_.FormatDisplay(text, true).main.size(), static_cast<std::size_t>(kDisplayWidth)) << notation;
+            EXPECT_LE(formatter_.FormatDisplay(text, true).main.size(), static_cast<std::size_t>(kDisplayWidth))
+                << notation;
         }
     }
 }
