@@ -91,6 +91,7 @@ TEST_F(RefusedKeyTest, LastKeyIsAcceptedOrRefused)
         const wchar_t* keys;  // the last key is the one in question
         bool accepted;
     } cases[] = {
+        {CalcModeAlgebraic, L"X", false}, {CalcModeDirectAlgebraic, L"X", false}, {CalcModeExpression, L"X", true},
         {CalcModeAlgebraic, L"2 Plus 3 Equals Equals", false},
         {CalcModeDirectAlgebraic, L"2 Plus 3 Equals Equals", false},
         {CalcModeNormal, L"2 Plus 3 Equals Equals", true}, {CalcModeAlgebraic, L"0 0", false},
