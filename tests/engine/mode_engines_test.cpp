@@ -19,7 +19,8 @@ TEST_F(ModeEngineTest, KeysGiveTheDisplay)
     } cases[] = {
         // First, while the last answer is still 0.
         {CalcModeAlgebraic, L"2 Plus LastAnswer Equals Plus LastAnswer Equals", L"4", nullptr},
-        {CalcModeAlgebraic, L"2 Plus 3 Times 4 Equals", L"14", L"="}, {CalcModeAlgebraic, L"30 Sin", L"0.5", nullptr},
+        {CalcModeAlgebraic, L"2 Plus 3 Times 4 Equals", L"14", L"="},
+        {CalcModeAlgebraic, L"2 Plus 3 Blank", L"3", nullptr}, {CalcModeAlgebraic, L"30 Sin", L"0.5", nullptr},
         {CalcModeAlgebraic, L"200 Plus 10 Percentage Equals", L"220", nullptr},
         {CalcModeAlgebraic, L"50 Percentage", L"0.5", nullptr},
         {CalcModeAlgebraic, L"2 OpenBracket 3 CloseBracket Equals", L"6", nullptr},
