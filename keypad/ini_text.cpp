@@ -74,6 +74,7 @@ void IniText::Clear()
 
 Status IniText::Parse(std::string_view text)
 {
+    text = WithoutUtf8Bom(text);
     int emptyLinesInRow = 0;
     while (emptyLinesInRow < kEmptyLinesThatEndText) {
         // Runs of line feeds are one cut, so bare-LF texts have no empty lines.

@@ -24,9 +24,13 @@ std::wstring PositionKey(std::int64_t position)
     return L"Btn" + FormatInteger(position);
 }
 
+// No keypad comes near this; a larger side is a broken text, not a grid to walk.
+constexpr std::int32_t kLargestGridSide = 100;
+
 std::int64_t PositionCount(std::int32_t rows, std::int32_t columns)
 {
-    return rows > 0 && columns > 0 ? std::int64_t{rows} * columns : 0;
+    const auto fits = [](std::int32_t side) { return side > 0 && side <= kLargestGridSide; };
+    return fits(rows) && fits(columns) ? std::int64_t{rows} * columns : 0;
 }
 
 ButtonDef WithCaption(ButtonDef button)

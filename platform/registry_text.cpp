@@ -169,8 +169,7 @@ std::string FormatRegistryText(const RegistryData& data)
 
 std::optional<RegistryData> ParseRegistryText(std::string_view text)
 {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    const auto lines = LogicalLines(text);
+    const auto lines = LogicalLines(WithoutUtf8Bom(text));
     if (lines.empty() || (lines.front() != kHeader && lines.front() != kNewHeader)) return std::nullopt;
     RegistryData data;
     std::optional<std::wstring> key;

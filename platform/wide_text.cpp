@@ -153,6 +153,13 @@ bool IsBlank(wchar_t character)
     return character == L' ' || (character >= L'\t' && character <= L'\r');
 }
 
+std::string_view WithoutUtf8Bom(std::string_view text)
+{
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    return text;
+}
+
 std::wstring_view TrimBlanks(std::wstring_view text)
 {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

@@ -24,4 +24,7 @@ std::wstring ToLowerText(std::wstring_view text);
 bool IsBlank(wchar_t character);
 std::wstring_view TrimBlanks(std::wstring_view text);
 
+// UTF-8 text without the byte-order mark some editors put in front.
+std::string_view WithoutUtf8Bom(std::string_view text);
+
 }  // namespace tallyx

@@ -39,6 +39,7 @@ TEST(IniTextTest, LookupFindsTheFirstMatchOrGivesTheDefault)
         {"a semicolon line with = is an entry", "[A]\r\n;note=1\r\n", L"A", L";note", L"1"},
         {"the bracketed name is not trimmed", "[ A ]\r\nk=1\r\n", L"A", L"k", L""},
         {"a line without = is ignored", "[A]\r\njunk\r\nk=1", L"A", L"k", L"1"},
+        {"a UTF-8 byte-order mark is skipped", "\xEF\xBB\xBF[A]\r\nk=1\r\n", L"A", L"k", L"1"},
         {"8-bit text is Windows-1252", "[A]\r\ncurrency=\x80\xA3\r\n", L"A", L"currency", L"\u20AC\u00A3"},
         {"long lines are cut at 255 characters", "[A]\r\nk=" + longValue + "\r\n", L"A", L"k", std::wstring(253, L'v')},
         {"a cut section line loses its bracket", "[A]\r\n[" + longValue + "]\r\nk=1\r\n", L"A", L"k", L"1"},
