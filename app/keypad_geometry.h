@@ -52,7 +52,7 @@ struct DisplayFonts {
     FontSpec stack;  // the bold font of the RPN lines
 };
 
-// Where everything of the keypad panel sits for one client size and layout.
+// Where everything of the keypad view sits for one client size and layout.
 struct KeypadGeometry {
     ScreenMetrics metrics;
     int margin = 0;
