@@ -140,6 +140,14 @@ bool CalculatorWindow::SwitchType(int type)
     return true;
 }
 
+void CalculatorWindow::ReplaceModePanel(int type, std::unique_ptr<Panel> panel)
+{
+    modePanels_.Replace(type, std::move(panel));
+    if (type != settings_.calculatorType) return;
+    view_.Show(type, CurrentModePanel());
+    AttachModePanel();
+}
+
 void CalculatorWindow::SlideToType(int type, bool forward)
 {
     std::unique_ptr<Image> from = view_.Snapshot();
@@ -221,17 +229,18 @@ long CalculatorWindow::Char(wchar_t character)
 
 bool CalculatorWindow::OfferToModePanel(std::uint32_t virtualKey, bool down)
 {
+    if (!IsModePanelKey(virtualKey)) return false;
     Panel* panel = CurrentModePanel();
-    if (!panel || !IsModePanelKey(virtualKey)) return false;
     if (down) {
-        if (panel->KeyDown(virtualKey) == kNotHandled) return false;
-        panelKey_ = virtualKey;
-        return true;
+        const bool taken = panel && panel->KeyDown(virtualKey) != kNotHandled;
+        panelKey_ = taken ? std::optional<std::uint32_t>(virtualKey) : std::nullopt;
+        return taken;
     }
-    // A key whose key-down the panel took is the panel's to the end.
-    const bool taken = panel->KeyUp(virtualKey) != kNotHandled || panelKey_ == virtualKey;
-    panelKey_.reset();
-    return taken;
+    // A key whose key-down the panel took is the panel's to the end, even if the type changed meanwhile.
+    const bool heldByPanel = panelKey_ == virtualKey;
+    if (heldByPanel) panelKey_.reset();
+    const bool taken = panel && panel->KeyUp(virtualKey) != kNotHandled;
+    return taken || heldByPanel;
 }
 
 long CalculatorWindow::KeyDown(std::uint32_t virtualKey)

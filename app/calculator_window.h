@@ -51,6 +51,8 @@ public:
 
     // Makes a calculator type current; false when its layout cannot be built.
     bool SwitchType(int type);
+    // Puts another panel in the place of a type's mode panel, attached at once when that type is current.
+    void ReplaceModePanel(int type, std::unique_ptr<Panel> panel);
     // Writes every setting and the memories.
     void SaveSettings();
 
@@ -60,7 +62,6 @@ public:
     KeypadView& View() { return view_; }
     const KeypadView& View() const { return view_; }
     PopupMenuWindow& Menu() { return menu_; }
-    ModePanelSet& ModePanels() { return modePanels_; }
     const CurrencyPanel& Currencies() const { return modePanels_.Currencies(); }
 
 private:

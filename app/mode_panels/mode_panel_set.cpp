@@ -3,7 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include "app/calculator_types.h"
 #include "app/mode_panels/constants_panel.h"
 #include "app/mode_panels/date_panel.h"
 #include "app/mode_panels/graph_panel.h"
@@ -12,7 +11,6 @@
 namespace tallyx {
 namespace {
 
-// The panel types run from Graphing to Constants.
 std::optional<std::size_t> SlotOf(int type)
 {
     if (type < CalculatorGraphing || type > CalculatorConstants) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "app/calculator_types.h"
 #include "app/mode_panels/currency_panel.h"
 #include "app/panel.h"
 
@@ -29,7 +30,10 @@ public:
     }
 
 private:
-    std::array<std::unique_ptr<Panel>, 5> panels_;
+    // The panel types run from Graphing to Constants.
+    static constexpr std::size_t kPanelCount = CalculatorConstants - CalculatorGraphing + 1;
+
+    std::array<std::unique_ptr<Panel>, kPanelCount> panels_;
     // The built currency panel, kept for the update even while another panel stands in its place.
     std::unique_ptr<Panel> replacedCurrencies_;
     CurrencyPanel* currencies_;

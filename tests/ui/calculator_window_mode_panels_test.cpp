@@ -17,7 +17,7 @@ protected:
         harness.Open(480, 640);
         auto panel = std::make_unique<PanelDouble>();
         units = panel.get();
-        harness.Calculator().ModePanels().Replace(CalculatorUnits, std::move(panel));
+        harness.Calculator().ReplaceModePanel(CalculatorUnits, std::move(panel));
     }
     void Press(std::uint32_t key)
     {
@@ -74,6 +74,31 @@ TEST_F(CalculatorWindowModePanelsTest, OtherKeysAndOtherTypesLeaveThePanelAlone)
     Press(VK_RIGHT);
     EXPECT_TRUE(units->seen.empty());
     EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorScientific);
+}
+
+TEST_F(CalculatorWindowModePanelsTest, ReturnTakenByAPanelLeftBehindDoesNotSwallowTheNextOnes)
+{
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorUnits));
+    units->takesDown = {VK_RETURN};
+    harness.Frame().WindowProcedure(WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorStandard));
+    harness.Frame().WindowProcedure(WM_KEYUP, VK_RETURN, 0);
+    harness.Type(L"2+3");
+    Press(VK_RETURN);
+    EXPECT_EQ(harness.Shown(), L"5.");
+}
+
+TEST(CalculatorWindowModePanels, APanelPutInPlaceOfTheCurrentOneIsAttachedAtOnce)
+{
+    FrameHarness harness;
+    harness.Open(480, 640);
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorGraphing));
+    auto panel = std::make_unique<PanelDouble>();
+    const PanelDouble* graph = panel.get();
+    harness.Calculator().ReplaceModePanel(CalculatorGraphing, std::move(panel));
+    EXPECT_EQ(graph->attached, 1);
+    // The window draws with the new panel, not the one it replaced.
+    EXPECT_NE(harness.Host().Grab(), nullptr);
 }
 
 TEST(CalculatorWindowGraphing, EnteringTheGraphTypeClearsTheExpression)

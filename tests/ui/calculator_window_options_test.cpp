@@ -84,7 +84,7 @@ TEST(CalculatorWindowOptions, RebuiltKeysAttachTheCurrentModePanelAgain)
         harness.Open(480, 640);
         auto panel = std::make_unique<PanelDouble>();
         const PanelDouble* modePanel = panel.get();
-        harness.Calculator().ModePanels().Replace(type, std::move(panel));
+        harness.Calculator().ReplaceModePanel(type, std::move(panel));
         ASSERT_TRUE(harness.Calculator().SwitchType(type));
         ASSERT_EQ(modePanel->attached, 1);
         OptionsRecord record = harness.Calculator().CurrentOptions();
