@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "keypad/panel/keypad_geometry.h"
+#include "app/keypad_geometry.h"
 #include "platform/window_messages.h"
 #include "ui/window_host.h"
 
@@ -73,7 +73,7 @@ long AboutWindow::Draw(Canvas& canvas, const Rect&)
     const int margin = icon_ / 2;
     int top = page.top + icon_;
     for (const TextBlock& block : kProductText) {
-        const FontSpec font{L"Tahoma", block.ninths * icon_ / 9, block.bold ? 700 : 400};
+        const FontSpec font{kFontFamily, block.ninths * icon_ / 9, block.bold ? 700 : 400};
         const Rect room{page.left + margin, top, page.right - margin, page.bottom};
         const int lineWidth = room.Width();
         // Word-broken blocks take as many lines as their width needs, with a

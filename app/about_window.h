@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "keypad/panel/soft_key_bar.h"
+#include "app/soft_key_bar.h"
 #include "ui/window_base.h"
 
 namespace tallyx {

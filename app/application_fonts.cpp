@@ -5,24 +5,26 @@
 #include <QStringList>
 #include <array>
 
+#include "ui/canvas.h"
+
 namespace tallyx {
 namespace {
 
 constexpr std::array kWineTahomaFiles = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
-const QString kTahoma = QStringLiteral("Tahoma");
 const QString kFallback = QStringLiteral("DejaVu Sans");
 
 }  // namespace
 
 void InstallApplicationFonts()
 {
-    if (!QFontDatabase::families().contains(kTahoma, Qt::CaseInsensitive)) {
+    const QString family = QString::fromWCharArray(kFontFamily);
+    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
         for (const char* file : kWineTahomaFiles) {
             QFontDatabase::addApplicationFont(QString::fromUtf8(file));
         }
     }
-    if (!QFontDatabase::families().contains(kTahoma, Qt::CaseInsensitive)) {
-        QFont::insertSubstitution(kTahoma, kFallback);
+    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
+        QFont::insertSubstitution(family, kFallback);
     }
 }
 

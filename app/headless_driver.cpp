@@ -46,7 +46,7 @@ void Settle()
 
 }  // namespace
 
-void DumpLayout(const KeypadPanel& panel, std::ostream& out)
+void DumpLayout(const KeypadView& panel, std::ostream& out)
 {
     const KeypadGeometry& geometry = panel.Geometry();
     out << "display " << geometry.display << '\n';
@@ -88,7 +88,7 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
     frame.Window()->Show();
     Settle();
     for (const ButtonDef& key : keys) {
-        frame.WindowProcedure(KeypadPanel::kKeyMessage, static_cast<std::uintptr_t>(key.type), key.id);
+        frame.WindowProcedure(KeypadView::kKeyMessage, static_cast<std::uintptr_t>(key.type), key.id);
     }
     for (const Point& tap : options.taps) {
         frame.WindowProcedure(WM_LBUTTONDOWN, 1, MakePointParameter(tap.x, tap.y));

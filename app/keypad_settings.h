@@ -8,7 +8,7 @@ class CalcEngine;
 class NumberFormatter;
 class Registry;
 
-// The settings the keypad panel keeps itself, with their first-start values.
+// The settings the calculator window keeps itself, with their first-start values.
 struct PanelSettings {
     bool regional = false;
     std::int32_t playSounds = 1;  // 0 off, 1 tick, 2 soft tick

@@ -7,28 +7,28 @@
 namespace tallyx {
 
 MainFrame::MainFrame(CalcEngine& engine, NumberFormatter& formatter, Registry& registry)
-    : panel_(std::make_unique<KeypadPanel>(engine, formatter, registry))
+    : calculator_(std::make_unique<CalculatorWindow>(engine, formatter, registry))
 {
 }
 
 MainFrame::~MainFrame()
 {
-    // The panel saves the settings while the window still exists.
-    panel_.reset();
+    // The calculator saves the settings while the window still exists.
+    calculator_.reset();
 }
 
 long MainFrame::Draw(Canvas& canvas, const Rect& clip)
 {
-    return panel_->Draw(canvas, clip);
+    return calculator_->Draw(canvas, clip);
 }
 
 long MainFrame::OnCreate(std::uintptr_t, std::intptr_t)
 {
-    panel_->SetWindow(Window());
+    calculator_->SetWindow(Window());
     const Rect client = Window()->ClientRect();
     clientSize_ = {client.Width(), client.Height()};
-    panel_->Size(clientSize_.width, clientSize_.height);
-    Window()->SetTitle(WindowTitleFor(panel_->CurrentType()));
+    calculator_->Size(clientSize_.width, clientSize_.height);
+    Window()->SetTitle(WindowTitleFor(calculator_->CurrentType()));
     Window()->InvalidateAll();
     return 1;
 }
@@ -38,7 +38,7 @@ long MainFrame::OnSize(std::uintptr_t, std::intptr_t second)
     const tallyx::Size size{PointXOf(second), PointYOf(second)};
     if (size == clientSize_) return 1;
     clientSize_ = size;
-    panel_->Size(size.width, size.height);
+    calculator_->Size(size.width, size.height);
     Window()->InvalidateAll();
     return 1;
 }
@@ -50,66 +50,66 @@ long MainFrame::OnEraseBackground(std::uintptr_t, std::intptr_t)
 
 long MainFrame::OnActivate(std::uintptr_t first, std::intptr_t)
 {
-    return panel_->Activate(first != 0);
+    return calculator_->Activate(first != 0);
 }
 
 long MainFrame::OnChar(std::uintptr_t first, std::intptr_t)
 {
-    return panel_->Char(static_cast<wchar_t>(first));
+    return calculator_->Char(static_cast<wchar_t>(first));
 }
 
 long MainFrame::OnKeyDown(std::uintptr_t first, std::intptr_t)
 {
-    return panel_->KeyDown(static_cast<std::uint32_t>(first));
+    return calculator_->KeyDown(static_cast<std::uint32_t>(first));
 }
 
 long MainFrame::OnKeyUp(std::uintptr_t first, std::intptr_t)
 {
-    return panel_->KeyUp(static_cast<std::uint32_t>(first));
+    return calculator_->KeyUp(static_cast<std::uint32_t>(first));
 }
 
 long MainFrame::OnHotKey(std::uintptr_t, std::intptr_t second)
 {
     const auto key = static_cast<std::uint32_t>((second >> 16) & 0xFFFF);
     if (key != VK_F1 && key != VK_F2) return kNotHandled;
-    panel_->KeyDown(key);
+    calculator_->KeyDown(key);
     return 1;
 }
 
 long MainFrame::OnPenDown(Point point)
 {
-    return panel_->PenDown(point);
+    return calculator_->PenDown(point);
 }
 
 long MainFrame::OnPenUp(Point point)
 {
-    return panel_->PenUp(point);
+    return calculator_->PenUp(point);
 }
 
 long MainFrame::OnPenMove(Point point)
 {
-    return panel_->PenMove(point);
+    return calculator_->PenMove(point);
 }
 
 long MainFrame::OnTimer(std::uintptr_t first, std::intptr_t)
 {
-    return panel_->Timer(first);
+    return calculator_->Timer(first);
 }
 
 long MainFrame::OnCommand(std::uintptr_t first, std::intptr_t second)
 {
-    return panel_->Command(static_cast<std::uint32_t>(first), second);
+    return calculator_->Command(static_cast<std::uint32_t>(first), second);
 }
 
 long MainFrame::OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
-    return panel_->UserMessage(message, first, second);
+    return calculator_->UserMessage(message, first, second);
 }
 
 long MainFrame::DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
     if (message != WM_RBUTTONUP) return WindowBase::DefaultHandler(message, first, second);
-    panel_->ShowContextMenu({PointXOf(second), PointYOf(second)});
+    calculator_->ShowContextMenu({PointXOf(second), PointYOf(second)});
     return 1;
 }
 

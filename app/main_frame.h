@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "keypad/panel/keypad_panel.h"
+#include "app/calculator_window.h"
 #include "ui/window_base.h"
 
 namespace tallyx {
@@ -11,8 +11,9 @@ class CalcEngine;
 class NumberFormatter;
 class Registry;
 
-// The program's top-level window: hands every message to the keypad panel
-// that fills it. Destroying the frame destroys the panel, which saves the settings.
+// The program's top-level window: hands every message to the calculator
+// window that fills it. Destroying the frame destroys the calculator, which
+// saves the settings.
 class MainFrame : public WindowBase {
 public:
     static constexpr const wchar_t* kTitle = L"Tallyx";
@@ -20,7 +21,9 @@ public:
     MainFrame(CalcEngine& engine, NumberFormatter& formatter, Registry& registry);
     ~MainFrame() override;
 
-    KeypadPanel& Keypad() { return *panel_; }
+    CalculatorWindow& Calculator() { return *calculator_; }
+    // The drawn keypad and display of the calculator.
+    KeypadView& Keypad() { return calculator_->View(); }
 
 protected:
     long Draw(Canvas& canvas, const Rect& clip) override;
@@ -43,7 +46,7 @@ protected:
     long DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
 private:
-    std::unique_ptr<KeypadPanel> panel_;
+    std::unique_ptr<CalculatorWindow> calculator_;
     Size clientSize_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "keypad/panel/keypad_geometry.h"
+#include "app/keypad_geometry.h"
 #include "platform/window_messages.h"
 #include "ui/popup_menu_window.h"
 #include "ui/window_host.h"
@@ -69,7 +69,7 @@ void OptionsDialog::Layout()
     listArea_ = {client.left, client.top, client.right, softKeys_.Bounds().top};
     const int rowHeight = 3 * icon_ / 4;
     list_.SetRowHeights(rowHeight, rowHeight);
-    list_.SetFont({L"Tahoma", 4 * icon_ / 9, 700});
+    list_.SetFont({kFontFamily, 4 * icon_ / 9, 700});
     if (list_.Selected()) list_.ScrollIntoView(listArea_, *list_.Selected());
     Window()->InvalidateAll();
 }
@@ -104,12 +104,12 @@ bool OptionsDialog::DrawRow(Canvas& canvas, const MenuEntry& entry, const Rect& 
     // The value keeps its room; a label too long for the rest is cut short.
     const auto option = static_cast<Option>(entry.value);
     const std::wstring value = ChoiceName(option, record_[option]);
-    const FontSpec valueFont{L"Tahoma", 3 * icon_ / 7, 400};
+    const FontSpec valueFont{kFontFamily, 3 * icon_ / 7, 400};
     const int valueLeft = arrowLeft - canvas.MeasureText(value, valueFont).width;
     canvas.DrawText(value, {valueLeft, row.top, arrowLeft, row.bottom}, valueFont, selected ? kWhite : kUnselectedValue,
                     TextAlignRight | TextAlignVCenter);
     const Rect label{row.left + smallIcon_ / 4, row.top, valueLeft - smallIcon_ / 4, row.bottom};
-    canvas.DrawText(entry.text, label, {L"Tahoma", 4 * icon_ / 9, 700}, kWhite,
+    canvas.DrawText(entry.text, label, {kFontFamily, 4 * icon_ / 9, 700}, kWhite,
                     TextAlignLeft | TextAlignVCenter | TextEndEllipsis);
     return true;
 }
@@ -254,7 +254,7 @@ void OptionsDialog::OpenChoices()
     MenuList& choices = menu_.List();
     choices.Clear();
     choices.SetColors(ListColors());
-    choices.SetFont({L"Tahoma", 3 * icon_ / 7, 400});
+    choices.SetFont({kFontFamily, 3 * icon_ / 7, 400});
     const int rowHeight = MenuList::DefaultRowHeight(icon_);
     choices.SetRowHeights(rowHeight, rowHeight);
     choices.SetTitle(OptionLabel(*option));

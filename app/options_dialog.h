@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/options_record.h"
-#include "keypad/panel/soft_key_bar.h"
+#include "app/soft_key_bar.h"
 #include "ui/menu_list.h"
 #include "ui/window_base.h"
 

@@ -59,10 +59,10 @@ void KeyMessageToRepaintedDisplay(benchmark::State& state)
     const Rect display = bench.Frame().Keypad().Geometry().display;
     int digit = 0;
     for (auto _ : state) {
-        bench.Frame().WindowProcedure(KeypadPanel::kKeyMessage, ButtonTypeEntry, digit);
+        bench.Frame().WindowProcedure(KeypadView::kKeyMessage, ButtonTypeEntry, digit);
         bench.Frame().Paint(target.Paint(), display);
         digit = (digit + 1) % 10;
-        if (digit == 0) bench.Frame().WindowProcedure(KeypadPanel::kKeyMessage, ButtonTypeClear, 1);
+        if (digit == 0) bench.Frame().WindowProcedure(KeypadView::kKeyMessage, ButtonTypeClear, 1);
     }
 }
 BENCHMARK(KeyMessageToRepaintedDisplay)->Unit(benchmark::kMicrosecond);

@@ -13,19 +13,6 @@ namespace {
 
 constexpr std::wstring_view kRefusedKeyMessage = L"This button is not usable based on the current state of Tallyx.";
 constexpr std::wstring_view kRefusedKeyCaption = L"Tallyx Error";
-constexpr std::wstring_view kMemoryViewCaption = L"Tallyx Memory";
-
-// The word sizes the indicator steps through; any other size goes to the first.
-constexpr std::array<int, 4> kIndicatorWordSizes = {8, 16, 32, 48};
-
-struct BaseStep {
-    int from;
-    int to;
-};
-
-// The base indicator outside base 10; any other base goes to DEC.
-constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{{2, 8}, {16, 2}}};
-constexpr int kHexadecimal = 16;
 
 bool IsDecimalOnlyOperator(int id)
 {
@@ -127,30 +114,6 @@ bool CalcEngine::SetMode(int mode)
     return true;
 }
 
-bool CalcEngine::TapWordSizeIndicator()
-{
-    if (GetBase() == 10) {
-        return false;
-    }
-    const auto current = std::find(kIndicatorWordSizes.begin(), kIndicatorWordSizes.end(), GetWordSize());
-    const bool stepOn = current != kIndicatorWordSizes.end() && current + 1 != kIndicatorWordSizes.end();
-    return SetWordSize(stepOn ? *(current + 1) : kIndicatorWordSizes.front());
-}
-
-bool CalcEngine::TapBaseIndicator(bool baseKeypadShown)
-{
-    if (GetBase() == 10) {
-        return baseKeypadShown && PressButton(ButtonTypeBase, kHexadecimal);
-    }
-    int target = BaseKeyDecimal;
-    for (const BaseStep& step : kBaseIndicatorSteps) {
-        if (step.from == GetBase()) {
-            target = step.to;
-        }
-    }
-    return PressButton(ButtonTypeBase, target);
-}
-
 bool CalcEngine::SetAngleUnit(int unit)
 {
     return evaluator_.SetAngleUnit(unit);
@@ -184,14 +147,6 @@ bool CalcEngine::IsBcdMode() const
 bool CalcEngine::IsMemoryUsed(int slot) const
 {
     return MemorySlots::IsSlot(slot) && memories_.IsUsed(slot);
-}
-
-void CalcEngine::ShowMemories(bool advancedMemory)
-{
-    const std::wstring text = memories_.ViewText(advancedMemory);
-    if (!text.empty()) {
-        Platform().notifier->ShowMessage(text, std::wstring(kMemoryViewCaption), NotifierIcon::None, NotifierButtons::Ok);
-    }
 }
 
 bool CalcEngine::PressEntryKey(int id)

@@ -64,13 +64,6 @@ public:
     ShiftState GetShiftState() const { return shiftState_; }
     int UnusableCount() const { return unusableCount_; }
 
-    // The taps on the display's indicators outside base 10: the word size
-    // steps 8, 16, 32, 48 and back to 8; the base goes BIN to OCT, HEX to BIN
-    // and any other base to DEC. In base 10 a tap on the base indicator of the
-    // base keypad selects HEX.
-    bool TapWordSizeIndicator();
-    bool TapBaseIndicator(bool baseKeypadShown);
-
     bool SetAngleUnit(int unit);
     int GetAngleUnit() const;
     bool SetWordSize(int bits);
@@ -80,9 +73,6 @@ public:
 
     bool IsMemoryUsed(int slot) const;
     MemorySlots& Memories() { return memories_; }
-    // The tap on the memory indicator: a message listing the memories, or
-    // nothing when none is in use.
-    void ShowMemories(bool advancedMemory);
     const std::wstring& LastAnswerText() const { return lastAnswer_; }
 
     // The Reset key: base 10, 32-bit words, Algebraic mode, Normal notation,

@@ -9,9 +9,12 @@
 
 namespace tallyx {
 
-// A font as the drawing code names it; all text is drawn in "Tahoma".
+// Every text of the program is drawn in this face.
+inline constexpr const wchar_t* kFontFamily = L"Tahoma";
+
+// A font as the drawing code names it.
 struct FontSpec {
-    std::wstring family = L"Tahoma";
+    std::wstring family = kFontFamily;
     int pixelHeight = 12;
     int weight = 400;  // 400 normal, 700 bold
     bool operator==(const FontSpec&) const = default;

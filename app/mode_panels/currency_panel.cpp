@@ -42,7 +42,7 @@ long CurrencyPanel::Draw(Canvas& canvas, const Rect& clip)
     if (PlaceholderPanel::Draw(canvas, clip) == kNotHandled) return kNotHandled;
     const Rect area = ContentArea();
     const int lineHeight = Icon() / 2;
-    const FontSpec font{L"Tahoma", Icon() / 3, 400};
+    const FontSpec font{kFontFamily, Icon() / 3, 400};
     const auto [first, second] = StatusLines();
     const Rect firstLine{area.left, area.bottom - 3 * lineHeight, area.right, area.bottom - 2 * lineHeight};
     const Rect secondLine{area.left, area.bottom - 2 * lineHeight, area.right, area.bottom - lineHeight};

@@ -2,7 +2,7 @@
 
 #include "app/calculator_types.h"
 #include "keypad/keypad_layouts.h"
-#include "keypad/panel/keypad_geometry.h"
+#include "app/keypad_geometry.h"
 #include "ui/window_host.h"
 
 namespace tallyx {
@@ -28,7 +28,7 @@ long PlaceholderPanel::Draw(Canvas& canvas, const Rect& clip)
 {
     if (!Window() || !Context().layouts) return kNotHandled;
     canvas.FillRect(Window()->ClientRect().Intersected(clip), Context().layouts->Colors().background);
-    const FontSpec font{L"Tahoma", Icon() / 2, 700};
+    const FontSpec font{kFontFamily, Icon() / 2, 700};
     canvas.DrawText(CalculatorTypeName(calculatorType_), ContentArea(), font, TextColor(),
                     TextAlignCenter | TextAlignVCenter | TextWordBreak);
     return 1;

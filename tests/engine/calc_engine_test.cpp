@@ -108,28 +108,6 @@ TEST_F(CalcEngineTest, MemoriesSurviveARestartAsDecimalWithinTheSlotLength)
     EXPECT_EQ(restarted.GetRawDisplayText(), L"255");
 }
 
-TEST_F(CalcEngineTest, MemoryViewListsTheSlotsInTheCurrentBase)
-{
-    engine_.ShowMemories(false);
-    engine_.Memories().SetText(0, L"0");
-    engine_.ShowMemories(false);
-    EXPECT_TRUE(notifier_.messages.empty());
-
-    engine_.Memories().SetText(0, L"255");
-    engine_.Memories().SetText(2, L"-1.5");
-    engine_.ShowMemories(false);
-    ASSERT_EQ(notifier_.messages.size(), 1u);
-    EXPECT_EQ(notifier_.messages[0].text, L"Memory: 255");
-    EXPECT_EQ(notifier_.messages[0].caption, L"Tallyx Memory");
-
-    engine_.SetMode(CalcModeAlgebraic);
-    Press(L"HEX");
-    engine_.ShowMemories(true);
-    ASSERT_EQ(notifier_.messages.size(), 2u);
-    EXPECT_TRUE(notifier_.messages[1].text.starts_with(L"Memory0: FF\r\nMemory1: 0\r\n"));
-    EXPECT_TRUE(notifier_.messages[1].text.ends_with(L"Memory9: 0\r\n"));
-}
-
 TEST_F(CalcEngineTest, BaseKeysConvertTheDisplay)
 {
     const struct {
@@ -151,26 +129,6 @@ TEST_F(CalcEngineTest, BaseKeysConvertTheDisplay)
     engine_.SetWordSize(8);
     Press(L"HEX 0 Minus 1 Equals");
     EXPECT_EQ(Display(), L"FF");
-}
-
-TEST_F(CalcEngineTest, IndicatorTapsStepTheWordSizeAndTheBase)
-{
-    engine_.SetMode(CalcModeAlgebraic);
-    EXPECT_FALSE(engine_.TapWordSizeIndicator());
-    EXPECT_FALSE(engine_.TapBaseIndicator(false));
-    std::vector<int> seen;
-    for (int tap = 0; tap < 3; ++tap) {
-        engine_.TapBaseIndicator(true);
-        seen.push_back(engine_.GetBase());
-    }
-    engine_.SetWordSize(64);
-    for (int tap = 0; tap < 5; ++tap) {
-        engine_.TapWordSizeIndicator();
-        seen.push_back(engine_.GetWordSize());
-    }
-    engine_.TapBaseIndicator(true);
-    seen.push_back(engine_.GetBase());
-    EXPECT_EQ(seen, (std::vector<int>{16, 2, 8, 8, 16, 32, 48, 8, 10}));
 }
 
 TEST_F(CalcEngineTest, ResetRestoresTheStartingSettings)

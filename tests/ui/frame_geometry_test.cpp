@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/keypad_geometry.h"
 #include "frame_test_support.h"
-#include "keypad/panel/keypad_geometry.h"
 
 namespace tallyx {
 namespace {

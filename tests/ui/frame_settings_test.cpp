@@ -17,12 +17,12 @@ TEST(FrameSettings, FirstStartDefaults)
 {
     FrameHarness harness;
     harness.Open(480, 640);
-    const PanelSettings& settings = harness.Keypad().Settings();
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard);
+    const PanelSettings& settings = harness.Calculator().Settings();
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorStandard);
     EXPECT_EQ(settings.entryMode, CalcModeAlgebraic);
     EXPECT_EQ(harness.Engine().GetMode(), CalcModeAlgebraic);
     EXPECT_EQ(settings.playSounds, 1);
-    EXPECT_EQ(harness.Keypad().Layouts().SkinIndex(), 0);
+    EXPECT_EQ(harness.Calculator().Layouts().SkinIndex(), 0);
     EXPECT_EQ(harness.Engine().GetWordSize(), 32);
     EXPECT_EQ(harness.Engine().Rpn().Depth() + 1, 4);  // levels counting X
     EXPECT_EQ(harness.Host().Widget()->windowTitle().toStdWString(), L"Tallyx - Standard");
@@ -33,14 +33,14 @@ TEST(FrameSettings, SettingsSurviveARestart)
     FrameHarness harness;
     harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeNormal);
     harness.Open(480, 640);
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorFinancial));
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorFinancial));
     harness.TapKeys({L"4", L"2", L"MS"});
     harness.Formatter().SetNotation(NotationScientific);
     harness.Engine().SetAngleUnit(2);
     harness.Close();
 
     harness.Open(480, 640);
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorFinancial);
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorFinancial);
     EXPECT_EQ(harness.Engine().GetMode(), CalcModeNormal);
     EXPECT_EQ(harness.Engine().Memories().Text(0), L"42");
     EXPECT_EQ(harness.Formatter().GetNotation(), NotationScientific);
@@ -95,7 +95,7 @@ TEST(FrameSettings, StoredTypeStartsItsKeypadAndUnknownOnesStandard)
         harness.registry.WriteDword(kTallyxKey, L"CalcType", type);
         harness.registry.WriteDword(kTallyxKey, L"CalcMode", mode);
         harness.Open(240, 320);
-        EXPECT_EQ(harness.Keypad().CurrentType(), static_cast<int>(started)) << type;
+        EXPECT_EQ(harness.Calculator().CurrentType(), static_cast<int>(started)) << type;
         EXPECT_EQ(harness.Engine().GetMode(), static_cast<int>(mode));
         EXPECT_FALSE(harness.Keypad().MainKeys().empty());
     }
@@ -106,7 +106,7 @@ TEST(FrameSettings, MissingCustomSkinFallsBackToTheBuiltInOne)
     FrameHarness harness;
     harness.registry.WriteDword(kTallyxKey, L"Skin", 5);
     harness.Open(240, 320);
-    EXPECT_EQ(harness.Keypad().Layouts().SkinIndex(), 0);
+    EXPECT_EQ(harness.Calculator().Layouts().SkinIndex(), 0);
 }
 
 }  // namespace

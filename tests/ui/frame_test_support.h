@@ -35,7 +35,8 @@ public:
     void Close() { frame_.reset(); }
 
     MainFrame& Frame() { return *frame_; }
-    KeypadPanel& Keypad() { return frame_->Keypad(); }
+    CalculatorWindow& Calculator() { return frame_->Calculator(); }
+    KeypadView& Keypad() { return frame_->Keypad(); }
     QtWindowHost& Host() { return static_cast<QtWindowHost&>(*frame_->Window()); }
     CalcEngine& Engine() { return engine_; }
     NumberFormatter& Formatter() { return formatter_; }

@@ -6,8 +6,8 @@
 
 #include "app/calculator_types.h"
 #include "frame_test_support.h"
-#include "keypad/panel/key_face_painter.h"
 #include "platform/qt/qt_canvas.h"
+#include "ui/key_face_painter.h"
 
 namespace tallyx {
 namespace {
@@ -38,9 +38,9 @@ Color ExpectedFacePixel(const KeyButton& key, std::int32_t faceStyle, const Colo
 
 // Every calculator type in every built-in skin: the picture is written for
 // people to look at; the checks cover what can go wrong unseen.
-class KeypadPanelScreenshotTest : public ::testing::TestWithParam<Size> {};
+class KeypadViewScreenshotTest : public ::testing::TestWithParam<Size> {};
 
-TEST_P(KeypadPanelScreenshotTest, EveryTypeInEverySkin)
+TEST_P(KeypadViewScreenshotTest, EveryTypeInEverySkin)
 {
     const Size& screen = GetParam();
     QtImage measuring(1, 1);
@@ -50,21 +50,21 @@ TEST_P(KeypadPanelScreenshotTest, EveryTypeInEverySkin)
             harness.registry.WriteDword(kTallyxKey, L"Skin", static_cast<std::uint32_t>(skin));
             harness.registry.WriteDword(kTallyxKey, L"CalcType", static_cast<std::uint32_t>(type));
             harness.Open(screen.width, screen.height);
-            const KeypadPanel& keypad = harness.Keypad();
+            const KeypadView& keypad = harness.Keypad();
             const std::string name = std::to_string(screen.width) + "x" + std::to_string(screen.height) + "-type" +
                                      std::to_string(type) + "-skin" + std::to_string(skin);
             const auto shot = harness.Host().Grab();
             ASSERT_TRUE(shot->SavePng((ScreenshotFolder() / (name + ".png")).string())) << name;
-            const SkinColors& colors = keypad.Layouts().Colors();
+            const SkinColors& colors = harness.Calculator().Layouts().Colors();
             const int icon = keypad.Geometry().metrics.icon;
-            for (const bool main : {true, false}) {
-                for (const KeyButton& key : main ? keypad.MainKeys() : keypad.AlternateKeys()) {
+            for (const KeypadGrid* grid : {&keypad.MainGrid(), &keypad.AlternateGrid()}) {
+                for (const KeyButton& key : grid->Keys()) {
                     const std::string where = name + " key " + std::to_string(key.Button().type) + "," +
                                               std::to_string(key.Button().id);
                     const Color expected = ExpectedFacePixel(key, colors.faceStyle, colors.SetForStyle(key.Button().style), icon);
                     EXPECT_EQ(shot->PixelAt(FacePoint(key.Bounds())), expected) << where;
                     const FontSpec font = KeyButton::FittedFont(measuring.Paint(), key.Button(),
-                                                                keypad.CaptionFont(key, main), key.Bounds().Width());
+                                                                grid->FontFor(key), key.Bounds().Width());
                     const int width = KeyButton::CaptionWidth(measuring.Paint(), key.Button(), font);
                     EXPECT_LE(width, key.Bounds().Width()) << where << " caption clipped";
                 }
@@ -73,7 +73,7 @@ TEST_P(KeypadPanelScreenshotTest, EveryTypeInEverySkin)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, KeypadPanelScreenshotTest, ::testing::Values(Size{240, 320}, Size{480, 640}));
+INSTANTIATE_TEST_SUITE_P(Screens, KeypadViewScreenshotTest, ::testing::Values(Size{240, 320}, Size{480, 640}));
 
 }  // namespace
 }  // namespace tallyx

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "app/calculator_types.h"
+#include "app/keypad_geometry.h"
+#include "engine/key_ids.h"
 #include "frame_test_support.h"
-#include "keypad/panel/keypad_geometry.h"
 
 namespace tallyx {
 namespace {
 
-class KeypadPanelInputTest : public ::testing::Test {
+class CalculatorWindowInputTest : public ::testing::Test {
 protected:
     void SetUp() override { harness.Open(480, 640); }
     Point IndicatorPoint(Indicator indicator)
@@ -21,13 +22,13 @@ protected:
     FrameHarness harness;
 };
 
-TEST_F(KeypadPanelInputTest, TapsDriveTheEngine)
+TEST_F(CalculatorWindowInputTest, TapsDriveTheEngine)
 {
     harness.TapKeys({L"2", L"+", L"3", L"×", L"4", L"="});
     EXPECT_EQ(harness.Shown(), L"14.");
 }
 
-TEST_F(KeypadPanelInputTest, PenSlidingOffAKeyFiresNothing)
+TEST_F(CalculatorWindowInputTest, PenSlidingOffAKeyFiresNothing)
 {
     const Rect seven = *harness.KeyRect(L"7");
     harness.PenDown(FrameHarness::Centre(seven));
@@ -40,7 +41,7 @@ TEST_F(KeypadPanelInputTest, PenSlidingOffAKeyFiresNothing)
     EXPECT_EQ(harness.Shown(), L"0.");
 }
 
-TEST_F(KeypadPanelInputTest, KeyPressRepaintsOnlyTheKeyAndTheDisplay)
+TEST_F(CalculatorWindowInputTest, KeyPressRepaintsOnlyTheKeyAndTheDisplay)
 {
     const Rect five = *harness.KeyRect(L"5");
     FrameHarness::Settle();
@@ -56,7 +57,7 @@ TEST_F(KeypadPanelInputTest, KeyPressRepaintsOnlyTheKeyAndTheDisplay)
     EXPECT_NE(std::find(log.begin(), log.end(), display), log.end());
 }
 
-TEST_F(KeypadPanelInputTest, IndicatorTapsCycleNotationBaseAndWordSizeAndConvertTheAngle)
+TEST_F(CalculatorWindowInputTest, IndicatorTapsCycleNotationBaseAndWordSizeAndConvertTheAngle)
 {
     for (const int notation :
          {NotationFixed, NotationScientific, NotationEngineering, NotationFractions, NotationNormal}) {
@@ -69,7 +70,7 @@ TEST_F(KeypadPanelInputTest, IndicatorTapsCycleNotationBaseAndWordSizeAndConvert
     // The base cycles in the Base type only; outside base 10 the notation indicator sets the word size.
     harness.Tap(IndicatorPoint(IndicatorBase));
     EXPECT_EQ(harness.Engine().GetBase(), 10);
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorBase));
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorBase));
     for (const int base : {16, 2, 8, 10, 16}) {
         harness.Tap(IndicatorPoint(IndicatorBase));
         EXPECT_EQ(harness.Engine().GetBase(), base);
@@ -81,27 +82,44 @@ TEST_F(KeypadPanelInputTest, IndicatorTapsCycleNotationBaseAndWordSizeAndConvert
     }
 }
 
-TEST_F(KeypadPanelInputTest, MemoryIndicatorShowsThePlainMemory)
-{
-    harness.Tap(IndicatorPoint(IndicatorMemory));
-    EXPECT_TRUE(harness.notifier.messages.empty());
-    harness.TapKeys({L"7", L"MS"});
-    harness.Tap(IndicatorPoint(IndicatorMemory));
-    ASSERT_EQ(harness.notifier.messages.size(), 1u);
-    EXPECT_EQ(harness.notifier.messages[0].text, L"Memory: 7");
-}
+struct MemoryViewCase {
+    const char* name;
+    bool advanced;
+    int base;
+    const wchar_t* stored;  // none: nothing stored
+    const wchar_t* shown;   // none: no message
+};
 
-TEST(KeypadPanelAdvancedMemory, MemoryIndicatorListsAllTen)
+TEST(CalculatorWindowMemoryView, MemoryIndicatorShowsTheMemoriesInTheCurrentBase)
 {
-    FrameHarness harness;
-    harness.registry.WriteDword(kTallyxKey, L"AdvMem", 1);
-    harness.Open(480, 640);
-    harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().indicators[IndicatorMemory]));
-    ASSERT_EQ(harness.notifier.messages.size(), 1u);
-    const std::wstring& text = harness.notifier.messages[0].text;
-    EXPECT_EQ(harness.notifier.messages[0].caption, L"Tallyx Memory");
-    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 10);
-    EXPECT_NE(text.find(L"Memory9: \n"), std::wstring::npos);
+    const MemoryViewCase cases[] = {
+        {"nothing stored", false, 10, nullptr, nullptr},
+        {"plain memory", false, 10, L"255", L"Memory: 255"},
+        {"plain memory in hex", false, 16, L"255", L"Memory: FF"},
+        {"every memory in hex", true, 16, L"255",
+         L"Memory0: FF\r\nMemory1: 0\r\nMemory2: 0\r\nMemory3: 0\r\nMemory4: 0\r\n"
+         L"Memory5: 0\r\nMemory6: 0\r\nMemory7: 0\r\nMemory8: 0\r\nMemory9: 0\r\n"},
+    };
+    for (const MemoryViewCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrameHarness harness;
+        harness.registry.WriteDword(kTallyxKey, L"AdvMem", c.advanced ? 1 : 0);
+        harness.Open(480, 640);
+        if (c.stored) {
+            harness.Type(c.stored);
+            harness.Engine().PressButton(ButtonTypeMemory, MemoryKeyFirstStore);
+        }
+        ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorBase));
+        harness.Engine().PressButton(ButtonTypeBase, c.base);
+        harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().indicators[IndicatorMemory]));
+        if (!c.shown) {
+            EXPECT_TRUE(harness.notifier.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(harness.notifier.messages.size(), 1u);
+        EXPECT_EQ(harness.notifier.messages[0].caption, L"Tallyx Memory");
+        EXPECT_EQ(harness.notifier.messages[0].text, c.shown);
+    }
 }
 
 struct CycleCase {
@@ -110,37 +128,37 @@ struct CycleCase {
     int to;
 };
 
-TEST_F(KeypadPanelInputTest, CursorKeysCycleTheTypes)
+TEST_F(CalculatorWindowInputTest, CursorKeysCycleTheTypes)
 {
     const CycleCase cases[] = {
         {CalculatorStandard, VK_LEFT, CalculatorStatistics}, {CalculatorStatistics, VK_RIGHT, CalculatorStandard},
         {CalculatorStandard, VK_RIGHT, CalculatorScientific}, {CalculatorBase, VK_LEFT, CalculatorScientific},
     };
     for (const CycleCase& c : cases) {
-        ASSERT_TRUE(harness.Keypad().SwitchType(c.from));
+        ASSERT_TRUE(harness.Calculator().SwitchType(c.from));
         harness.KeyUp(c.key);
-        EXPECT_EQ(harness.Keypad().CurrentType(), c.to) << c.from;
+        EXPECT_EQ(harness.Calculator().CurrentType(), c.to) << c.from;
         EXPECT_EQ(Title(), WindowTitleFor(c.to));
     }
 }
 
-TEST(KeypadPanelRpn, ScientificFollowsRpnEntry)
+TEST(CalculatorWindowRpn, ScientificFollowsRpnEntry)
 {
     FrameHarness harness;
     harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeRpn);
     harness.Open(480, 640);
     harness.KeyUp(VK_RIGHT);
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientificRpn);
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorScientificRpn);
     EXPECT_EQ(harness.Host().Widget()->windowTitle().toStdWString(), L"Tallyx - Scientific");
     harness.Frame().WindowProcedure(WM_COMMAND, 32770, 0);
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientificRpn);
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorScientificRpn);
     harness.KeyUp(VK_LEFT);
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard);
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorStandard);
 }
 
-TEST_F(KeypadPanelInputTest, SecondKeyShowsTheOtherKeySet)
+TEST_F(CalculatorWindowInputTest, SecondKeyShowsTheOtherKeySet)
 {
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorScientific));
     EXPECT_EQ(std::wstring(harness.Keypad().AlternateKeys()[7].Button().caption), L"sin");
     harness.TapKeys({L"2ndF"});
     EXPECT_EQ(std::wstring(harness.Keypad().AlternateKeys()[7].Button().caption), L"asin");
@@ -154,14 +172,14 @@ struct TypedCase {
     std::wstring_view shown;
 };
 
-TEST_F(KeypadPanelInputTest, TypedCharactersPressKeys)
+TEST_F(CalculatorWindowInputTest, TypedCharactersPressKeys)
 {
     const TypedCase cases[] = {
         {10, L"12+30=", L"42."}, {10, L"7*6\r", L"42."}, {10, L"45$", L"0."},
         {10, L"0c", L"1."},      {16, L"c", L"C"},
     };
     for (const TypedCase& c : cases) {
-        ASSERT_TRUE(harness.Keypad().SwitchType(c.base == 10 ? CalculatorStandard : CalculatorBase));
+        ASSERT_TRUE(harness.Calculator().SwitchType(c.base == 10 ? CalculatorStandard : CalculatorBase));
         harness.Engine().PressButton(ButtonTypeBase, c.base);
         harness.Engine().PressButton(ButtonTypeClear, 1);
         harness.Type(c.typed);
@@ -173,7 +191,7 @@ TEST_F(KeypadPanelInputTest, TypedCharactersPressKeys)
     EXPECT_TRUE(harness.notifier.messages.empty());
 }
 
-TEST_F(KeypadPanelInputTest, MenuCommandsSwitchTypesAndTheMiddleSoftKeyGoesBack)
+TEST_F(CalculatorWindowInputTest, MenuCommandsSwitchTypesAndTheMiddleSoftKeyGoesBack)
 {
     const std::pair<std::uint32_t, int> cases[] = {{32771, CalculatorBase},
                                                    {20200, CalculatorGraphing},
@@ -181,11 +199,11 @@ TEST_F(KeypadPanelInputTest, MenuCommandsSwitchTypesAndTheMiddleSoftKeyGoesBack)
                                                    {32769, CalculatorStandard}};
     for (const auto& [command, type] : cases) {
         harness.Frame().WindowProcedure(WM_COMMAND, command, 0);
-        EXPECT_EQ(harness.Keypad().CurrentType(), type) << command;
+        EXPECT_EQ(harness.Calculator().CurrentType(), type) << command;
     }
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorFinancial));
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorFinancial));
     harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().softKeyMiddle));
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorStandard);
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorStandard);
 }
 
 }  // namespace

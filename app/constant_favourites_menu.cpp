@@ -1,4 +1,4 @@
-#include "keypad/panel/constant_favourites_menu.h"
+#include "app/constant_favourites_menu.h"
 
 #include "convert/constants_db.h"
 
@@ -23,8 +23,8 @@ bool FillConstantFavouritesMenu(MenuList& list, const ConstantsDb& constants, in
     for (int index = 0; index < count; ++index) {
         list.AddItem(constants.GetFavouriteName(index), kFirstFavouriteCommand + static_cast<std::uint32_t>(index), index);
     }
-    const FontSpec pathFont{L"Tahoma", icon / 5, 400};
-    const FontSpec nameFont{L"Tahoma", icon / 4 + icon / 16, 400};
+    const FontSpec pathFont{kFontFamily, icon / 5, 400};
+    const FontSpec nameFont{kFontFamily, icon / 4 + icon / 16, 400};
     list.SetRowPainter([&constants, &list, pathFont, nameFont](Canvas& canvas, const MenuEntry& entry, const Rect& row,
                                                               bool selected) {
         if (entry.kind != MenuEntryKind::Item) return false;

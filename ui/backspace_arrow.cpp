@@ -1,4 +1,4 @@
-#include "keypad/panel/backspace_arrow.h"
+#include "ui/backspace_arrow.h"
 
 namespace tallyx {
 namespace {

@@ -1,4 +1,4 @@
-#include "keypad/panel/soft_key_bar.h"
+#include "app/soft_key_bar.h"
 
 #include <array>
 
@@ -99,7 +99,7 @@ void SoftKeyBar::Draw(Canvas& canvas) const
 
 void SoftKeyBar::DrawCaption(Canvas& canvas, std::wstring_view caption, SoftKeyRegion region) const
 {
-    const FontSpec font{L"Tahoma", 3 * icon_ / 7, 700};
+    const FontSpec font{kFontFamily, 3 * icon_ / 7, 700};
     const Rect& rect = RegionRect(region);
     constexpr unsigned kAlign = TextAlignCenter | TextAlignVCenter | TextEndEllipsis;
     canvas.DrawText(caption, rect.Offset(1, 1), font, kBlack, kAlign);

@@ -1,13 +1,12 @@
-#include "keypad/panel/display_indicators.h"
+#include "app/display_indicators.h"
 
 #include <algorithm>
 
 #include "engine/calc_engine.h"
+#include "engine/key_ids.h"
 
 namespace tallyx {
 namespace {
-
-constexpr int kDecimalBase = 10;
 
 struct NumberName {
     int number;
@@ -19,10 +18,6 @@ constexpr std::array kAngleNames = {L"DEG", L"RAD", L"GRAD"};
 constexpr std::array kNotationNames = {L"NORM", L"FIX", L"SCI", L"ENG", L"FRAC", L"DMS", L"BCD"};
 constexpr std::array kWordSizeNames = {NumberName{8, L"8bit"}, NumberName{16, L"16bit"}, NumberName{48, L"48bit"}};
 constexpr const wchar_t* kOtherWordSizeName = L"32bit";
-constexpr std::array kTappedWordSizes = {8, 16, 32, 48};
-constexpr int kLastTappedNotation = NotationFractions;
-// Base cycle of the base indicator: decimal to hex, then binary, octal, decimal.
-constexpr std::array kTappedBases = {10, 16, 2, 8};
 
 template <std::size_t N>
 const wchar_t* NameOf(const std::array<NumberName, N>& names, int number, const wchar_t* otherwise)
@@ -62,7 +57,7 @@ std::array<std::wstring, IndicatorCount> IndicatorTexts(const IndicatorState& st
     std::array<std::wstring, IndicatorCount> texts;
     texts[IndicatorSecond] = SecondText(state.shiftState);
     texts[IndicatorHyp] = HypText(state.shiftState);
-    const bool decimal = state.base == kDecimalBase;
+    const bool decimal = state.base == BaseKeyDecimal;
     texts[IndicatorBase] = decimal ? (state.bcd ? L"BCD" : L"DEC") : NameOf(kBaseNames, state.base, L"");
     if (decimal) {
         texts[IndicatorAngle] = kAngleNames[static_cast<std::size_t>(std::clamp(state.angleUnit, 0, 2))];
@@ -74,26 +69,6 @@ std::array<std::wstring, IndicatorCount> IndicatorTexts(const IndicatorState& st
     }
     texts[IndicatorMemory] = state.memoryUsed ? L"M" : L"";
     return texts;
-}
-
-int NextTappedNotation(int notation)
-{
-    return notation >= kLastTappedNotation || notation < 0 ? NotationNormal : notation + 1;
-}
-
-int NextTappedWordSize(int wordSize)
-{
-    const auto found = std::find(kTappedWordSizes.begin(), kTappedWordSizes.end(), wordSize);
-    if (found == kTappedWordSizes.end() || found + 1 == kTappedWordSizes.end()) return kTappedWordSizes.front();
-    return *(found + 1);
-}
-
-int NextTappedBase(int base)
-{
-    for (std::size_t index = 0; index < kTappedBases.size(); ++index) {
-        if (kTappedBases[index] == base) return kTappedBases[(index + 1) % kTappedBases.size()];
-    }
-    return kDecimalBase;
 }
 
 }  // namespace tallyx

@@ -1,11 +1,12 @@
-#include "keypad/panel/display_painter.h"
+#include "app/display_painter.h"
 
 #include <algorithm>
 #include <array>
 
 #include "engine/calc_engine.h"
+#include "engine/key_ids.h"
 #include "engine/number_formatter.h"
-#include "keypad/panel/display_indicators.h"
+#include "app/display_indicators.h"
 
 namespace tallyx {
 namespace {
@@ -13,7 +14,6 @@ namespace {
 constexpr std::size_t kMediumFontAbove = 19;
 constexpr std::size_t kSmallFontAbove = 24;
 constexpr int kSmallFontLift = 2;
-constexpr int kDecimalBase = 10;
 // Icon widths at which the fraction bar sits two pixels lower.
 constexpr std::array kLowBarIcons = {43, 44, 45};
 
@@ -84,7 +84,7 @@ void DisplayPainter::DrawValue(Canvas& canvas, const FontSpec& font, const FontS
 
 bool DisplayPainter::DrawFraction(Canvas& canvas, const FontSpec& fractionFont, int wholeGap) const
 {
-    if (engine_.GetBase() != kDecimalBase || formatter_.GetNotation() != NotationFractions) return false;
+    if (engine_.GetBase() != BaseKeyDecimal || formatter_.GetNotation() != NotationFractions) return false;
     const DisplayText value = engine_.GetDisplayText(regional_);
     if (!value.fraction || value.significand.empty() || value.main.find(L'.') != std::wstring::npos) return false;
     const Rect& text = geometry_.text;

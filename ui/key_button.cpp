@@ -1,14 +1,13 @@
-#include "keypad/panel/key_button.h"
+#include "ui/key_button.h"
 
 #include <algorithm>
 
-#include "keypad/panel/backspace_arrow.h"
+#include "engine/key_ids.h"
+#include "ui/backspace_arrow.h"
 #include "ui/window_host.h"
 
 namespace tallyx {
 namespace {
-
-constexpr std::int32_t kBackspaceId = 3;
 
 std::wstring_view Text(const wchar_t* text)
 {
@@ -19,7 +18,7 @@ std::wstring_view Text(const wchar_t* text)
 
 bool IsBackspaceKey(const ButtonDef& button)
 {
-    return button.type == ButtonTypeClear && button.id == kBackspaceId;
+    return button.type == ButtonTypeClear && button.id == ClearKeyBackSpace;
 }
 
 KeyButton::KeyButton(const ButtonDef& button, const Rect& rect, const ColorSet& colors, bool shadow,

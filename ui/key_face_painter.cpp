@@ -1,4 +1,4 @@
-#include "keypad/panel/key_face_painter.h"
+#include "ui/key_face_painter.h"
 
 #include <array>
 #include <cmath>

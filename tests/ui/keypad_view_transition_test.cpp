@@ -11,7 +11,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class KeypadPanelTransitionTest : public ::testing::Test {
+class KeypadViewTransitionTest : public ::testing::Test {
 protected:
     void Open(bool animateShift)
     {
@@ -22,7 +22,7 @@ protected:
     void Advance(std::chrono::milliseconds span)
     {
         now += span;
-        harness.Frame().WindowProcedure(WM_TIMER, KeypadPanel::kTransitionTimer, 0);
+        harness.Frame().WindowProcedure(WM_TIMER, KeypadView::kTransitionTimer, 0);
     }
     bool Sliding() { return harness.Keypad().Transition().Active(); }
 
@@ -30,11 +30,11 @@ protected:
     std::chrono::steady_clock::time_point now{};
 };
 
-TEST_F(KeypadPanelTransitionTest, CursorKeySlidesTheNewTypeInForHalfASecond)
+TEST_F(KeypadViewTransitionTest, CursorKeySlidesTheNewTypeInForHalfASecond)
 {
     Open(false);
     harness.KeyUp(VK_RIGHT);
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientific);
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorScientific);
     ASSERT_TRUE(Sliding());
     Advance(250ms);
     const auto halfway = harness.Host().Grab();
@@ -48,10 +48,10 @@ TEST_F(KeypadPanelTransitionTest, CursorKeySlidesTheNewTypeInForHalfASecond)
     }
 }
 
-TEST_F(KeypadPanelTransitionTest, AnimatedShiftChangeSlidesTheAlternateArea)
+TEST_F(KeypadViewTransitionTest, AnimatedShiftChangeSlidesTheAlternateArea)
 {
     Open(true);
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorScientific));
     harness.TapKeys({L"2ndF"});
     ASSERT_TRUE(Sliding());
     EXPECT_EQ(harness.Keypad().Transition().Area(), harness.Keypad().Geometry().alternateArea);
@@ -61,13 +61,13 @@ TEST_F(KeypadPanelTransitionTest, AnimatedShiftChangeSlidesTheAlternateArea)
     EXPECT_FALSE(Sliding());
 }
 
-TEST_F(KeypadPanelTransitionTest, AcceptedOptionsFadeTheRebuiltKeypadIn)
+TEST_F(KeypadViewTransitionTest, AcceptedOptionsFadeTheRebuiltKeypadIn)
 {
     Open(false);
     const auto before = harness.Host().Grab();
-    OptionsRecord record = harness.Keypad().CurrentOptions();
+    OptionsRecord record = harness.Calculator().CurrentOptions();
     record[OptionSkin] = 3;
-    harness.Keypad().ApplyOptions(record);
+    harness.Calculator().ApplyOptions(record);
     ASSERT_TRUE(Sliding());
     Advance(450ms);
     const auto halfway = harness.Host().Grab();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keypad/panel/keypad_geometry.h"
+#include "app/keypad_geometry.h"
 #include "keypad/skin_colors.h"
 #include "ui/canvas.h"
 

@@ -1,4 +1,4 @@
-#include "keypad/panel/keypad_geometry.h"
+#include "app/keypad_geometry.h"
 
 #include <algorithm>
 
@@ -42,41 +42,54 @@ Spacing SpacingFor(const ScreenMetrics& metrics)
     return {metrics.icon / 10, metrics.icon / 32};
 }
 
-// Key size for count keys over length pixels with the given outer space.
-int KeySpan(int length, int count, int gap)
-{
-    return count > 0 ? (length - (count - 1) * gap) / count : 0;
-}
-
 FontSpec Font(int height, int weight)
 {
-    return FontSpec{L"Tahoma", std::max(1, height), weight};
+    return FontSpec{kFontFamily, std::max(1, height), weight};
 }
 
+// The main area's fonts, short and long, then the alternate area's three.
+struct KeyFontSizes {
+    FontSpec mainShort;
+    FontSpec mainLong;
+    FontSpec alternateShort;
+    FontSpec alternateMiddle;
+    FontSpec alternateLong;
+};
+
 // Key fonts by screen shape, M being the smaller side of a key.
-void ChooseKeyFonts(KeypadGeometry& geometry)
+KeyFontSizes KeyFontsFor(const ScreenMetrics& metrics, int main, int alternate)
 {
-    const ScreenMetrics& metrics = geometry.metrics;
-    auto smaller = [](const std::vector<Rect>& keys) {
-        return keys.empty() ? 0 : std::min(keys.front().Width(), keys.front().Height());
-    };
-    const int main = smaller(geometry.mainKeys);
-    const int alternate = smaller(geometry.alternateKeys);
-    KeyFonts& fonts = geometry.keyFonts;
     if (metrics.Square()) {
-        fonts = {Font(8 * main / 9, kBold), Font(2 * main / 3, kBold), Font(8 * alternate / 9, kNormal),
-                 Font(2 * alternate / 3, kNormal), Font(3 * alternate / 5, kNormal)};
-    } else if (metrics.Landscape()) {
-        fonts = {Font(5 * main / 7, kBold), Font(main / 2, kBold), Font(5 * alternate / 7, kNormal),
-                 Font(alternate / 2, kNormal), Font(9 * alternate / 20, kNormal)};
-    } else if (metrics.Tall400()) {
-        const bool smallIcon = metrics.icon < 45;
-        fonts = {Font(5 * main / 7 - (smallIcon ? 2 : 4), kBold), Font(4 * main / 7 - (smallIcon ? 3 : 6), kBold),
-                 Font(5 * alternate / 7, kNormal), Font(alternate / 2, kNormal), Font(17 * alternate / 40, kNormal)};
-    } else {
-        fonts = {Font(5 * main / 7, kBold), Font(4 * main / 7, kBold), Font(5 * alternate / 7, kNormal),
-                 Font(4 * alternate / 7, kNormal), Font(11 * alternate / 20, kNormal)};
+        return {Font(8 * main / 9, kBold), Font(2 * main / 3, kBold), Font(8 * alternate / 9, kNormal),
+                Font(2 * alternate / 3, kNormal), Font(3 * alternate / 5, kNormal)};
     }
+    if (metrics.Landscape()) {
+        return {Font(5 * main / 7, kBold), Font(main / 2, kBold), Font(5 * alternate / 7, kNormal),
+                Font(alternate / 2, kNormal), Font(9 * alternate / 20, kNormal)};
+    }
+    if (metrics.Tall400()) {
+        const bool smallIcon = metrics.icon < 45;
+        return {Font(5 * main / 7 - (smallIcon ? 2 : 4), kBold), Font(4 * main / 7 - (smallIcon ? 3 : 6), kBold),
+                Font(5 * alternate / 7, kNormal), Font(alternate / 2, kNormal), Font(17 * alternate / 40, kNormal)};
+    }
+    return {Font(5 * main / 7, kBold), Font(4 * main / 7, kBold), Font(5 * alternate / 7, kNormal),
+            Font(4 * alternate / 7, kNormal), Font(11 * alternate / 20, kNormal)};
+}
+
+int SmallerSide(const GridPlacement& grid, bool hasKeys)
+{
+    const Size key = GridKeySize(grid);
+    return hasKeys ? std::min(key.width, key.height) : 0;
+}
+
+// Main keys show short captions large and all others in the long size; an
+// alternate caption with a raised part takes the middle size.
+void ChooseKeyFonts(KeypadGeometry& geometry, bool mainKeys, bool alternateKeys)
+{
+    const KeyFontSizes sizes = KeyFontsFor(geometry.metrics, SmallerSide(geometry.mainGrid, mainKeys),
+                                           SmallerSide(geometry.alternateGrid, alternateKeys));
+    geometry.mainFonts = {sizes.mainShort, sizes.mainLong, sizes.mainLong, sizes.mainShort};
+    geometry.alternateFonts = {sizes.alternateShort, sizes.alternateMiddle, sizes.alternateLong, sizes.alternateMiddle};
 }
 
 void PlaceSoftKeyBar(KeypadGeometry& geometry)
@@ -117,68 +130,40 @@ void PlaceDisplay(KeypadGeometry& geometry)
 }
 
 // Portrait and square: the alternate grid below the display, full width.
-void PlaceAlternatePortrait(KeypadGeometry& geometry, int rows, int columns, std::size_t count)
+void PlaceAlternatePortrait(KeypadGeometry& geometry, const GridShape& shape, bool hasKeys)
 {
     const ScreenMetrics& metrics = geometry.metrics;
-    const int unit = metrics.Unit();
     const int top = geometry.display.bottom;
     const int areaHeight = (metrics.height - geometry.softKeyBar.Height()) * kAlternateAreaPercent / 100;
     geometry.alternateArea = {0, top, metrics.width, top + areaHeight};
-    if (rows <= 0 || columns <= 0 || count == 0) {
+    geometry.alternateGrid = {{geometry.margin, top + metrics.Unit(), metrics.width - geometry.margin, top + areaHeight},
+                              shape};
+    if (!hasKeys) {
         geometry.mainTop = top + areaHeight;
         return;
     }
-    const int width = KeySpan(metrics.width - 2 * geometry.margin, columns, geometry.gap);
-    const int height = KeySpan(areaHeight - unit, rows, geometry.gap);
-    for (std::size_t index = 0; index < count; ++index) {
-        const int row = static_cast<int>(index) / columns;
-        const int column = static_cast<int>(index) % columns;
-        geometry.alternateKeys.push_back(Rect::FromSize(geometry.margin + (geometry.gap + width) * column,
-                                                        top + unit + (geometry.gap + height) * row, width, height));
-    }
-    geometry.mainTop = top + unit + (geometry.gap + height) * (rows - 1) + height;
+    const int keyHeight = GridKeySize(geometry.alternateGrid).height;
+    geometry.mainTop = geometry.alternateGrid.area.top + (geometry.gap + keyHeight) * (shape.rows - 1) + keyHeight;
 }
 
 // Landscape: the grid turned by a quarter, right of the display.
-void PlaceAlternateLandscape(KeypadGeometry& geometry, int rows, int columns, std::size_t count)
+void PlaceAlternateLandscape(KeypadGeometry& geometry, GridShape shape)
 {
     const ScreenMetrics& metrics = geometry.metrics;
-    const int unit = metrics.Unit();
     const int screenHeight = metrics.height;
-    const int barHeight = geometry.softKeyBar.Height();
-    geometry.alternateArea = {screenHeight, 0, metrics.width, metrics.height - barHeight};
+    const int bottom = metrics.height - geometry.softKeyBar.Height();
+    geometry.alternateArea = {screenHeight, 0, metrics.width, bottom};
+    shape.turned = true;
+    geometry.alternateGrid = {{screenHeight, metrics.Unit(), metrics.width - geometry.margin, bottom}, shape};
     geometry.mainTop = geometry.display.bottom;
-    if (rows <= 0 || columns <= 0 || count == 0) {
-        return;
-    }
-    const int width = KeySpan(metrics.width - screenHeight - geometry.margin, rows, geometry.gap);
-    const int height = KeySpan(metrics.height - barHeight - unit, columns, geometry.gap);
-    for (std::size_t index = 0; index < count; ++index) {
-        const int row = static_cast<int>(index) / columns;
-        const int column = static_cast<int>(index) % columns;
-        geometry.alternateKeys.push_back(Rect::FromSize((rows - row - 1) * (geometry.gap + width) + screenHeight,
-                                                        (columns - column - 1) * (geometry.gap + height) + unit,
-                                                        width, height));
-    }
 }
 
-void PlaceMain(KeypadGeometry& geometry, int rows, int columns, std::size_t count)
+void PlaceMain(KeypadGeometry& geometry, const GridShape& shape)
 {
     const ScreenMetrics& metrics = geometry.metrics;
-    if (rows <= 0 || columns <= 0) {
-        return;
-    }
     const int areaWidth = metrics.Landscape() ? metrics.height : metrics.width;
-    const int top = geometry.mainTop;
     const int bottom = metrics.height - geometry.softKeyBar.Height() - 1;
-    const int width = KeySpan(areaWidth - 2 * geometry.margin, columns, geometry.gap);
-    const int height = (bottom - top - (rows - 1) * geometry.gap - geometry.gap) / rows;
-    for (std::size_t index = 0; index < count; ++index) {
-        const int row = static_cast<int>(index) / columns;
-        const int column = static_cast<int>(index) % columns;
-        geometry.mainKeys.push_back(Rect::FromSize(geometry.margin + (geometry.gap + width) * column,
-                                                   top + geometry.gap + (geometry.gap + height) * row, width, height));
-    }
+    geometry.mainGrid = {{geometry.margin, geometry.mainTop + geometry.gap, areaWidth - geometry.margin, bottom}, shape};
 }
 
 // Every key set of the alternate area shares the same grid positions.
@@ -210,18 +195,17 @@ KeypadGeometry ComputeKeypadGeometry(const ScreenMetrics& metrics, const LayoutD
     geometry.gap = spacing.gap;
     PlaceSoftKeyBar(geometry);
     PlaceDisplay(geometry);
-    const int alternateRows = layout ? layout->alternateRows : 0;
-    const int alternateColumns = layout ? layout->alternateColumns : 0;
-    const std::size_t alternateCount = layout ? AlternatePositions(*layout) : 0;
+    const GridShape alternate = layout ? GridShape{layout->alternateRows, layout->alternateColumns, spacing.gap}
+                                       : GridShape{};
+    const bool alternateKeys = layout && AlternatePositions(*layout) > 0 && alternate.Cells() > 0;
     if (metrics.Landscape()) {
-        PlaceAlternateLandscape(geometry, alternateRows, alternateColumns, alternateCount);
+        PlaceAlternateLandscape(geometry, alternate);
     } else {
-        PlaceAlternatePortrait(geometry, alternateRows, alternateColumns, alternateCount);
+        PlaceAlternatePortrait(geometry, alternate, alternateKeys);
     }
-    if (layout) {
-        PlaceMain(geometry, layout->mainRows, layout->mainColumns, layout->mainButtons.size());
-    }
-    ChooseKeyFonts(geometry);
+    const GridShape main = layout ? GridShape{layout->mainRows, layout->mainColumns, spacing.gap} : GridShape{};
+    PlaceMain(geometry, main);
+    ChooseKeyFonts(geometry, layout && !layout->mainButtons.empty() && main.Cells() > 0, alternateKeys);
     return geometry;
 }
 

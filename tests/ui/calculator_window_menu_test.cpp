@@ -18,16 +18,16 @@ std::vector<std::wstring> Texts(const PopupMenuWindow& menu)
     return texts;
 }
 
-class KeypadPanelMenuTest : public ::testing::Test {
+class CalculatorWindowMenuTest : public ::testing::Test {
 protected:
     void SetUp() override { harness.Open(480, 640); }
-    void TearDown() override { harness.Keypad().Menu().Close(); }
-    PopupMenuWindow& Menu() { return harness.Keypad().Menu(); }
+    void TearDown() override { harness.Calculator().Menu().Close(); }
+    PopupMenuWindow& Menu() { return harness.Calculator().Menu(); }
 
     FrameHarness harness;
 };
 
-TEST_F(KeypadPanelMenuTest, FileSoftKeyOpensTheFileMenu)
+TEST_F(CalculatorWindowMenuTest, FileSoftKeyOpensTheFileMenu)
 {
     harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().softKeyLeft));
     ASSERT_TRUE(Menu().IsOpen());
@@ -35,18 +35,18 @@ TEST_F(KeypadPanelMenuTest, FileSoftKeyOpensTheFileMenu)
                                                         L"Options...", L"Exit"}));
 }
 
-TEST_F(KeypadPanelMenuTest, FileMenuOffersTheTapeWhileItRecords)
+TEST_F(CalculatorWindowMenuTest, FileMenuOffersTheTapeWhileItRecords)
 {
     harness.Engine().SetTapeRecording(true);
-    harness.Keypad().ShowFileMenu();
+    harness.Calculator().ShowFileMenu();
     const auto texts = Texts(Menu());
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"View Tape..."), texts.end());
     harness.Engine().SetTapeRecording(false);
 }
 
-TEST_F(KeypadPanelMenuTest, TypeMenuChecksTheCurrentType)
+TEST_F(CalculatorWindowMenuTest, TypeMenuChecksTheCurrentType)
 {
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorScientific));
     harness.Tap(FrameHarness::Centre(harness.Keypad().Geometry().softKeyRight));
     ASSERT_TRUE(Menu().IsOpen());
     for (const MenuEntry& entry : Menu().List().Entries()) {
@@ -54,33 +54,33 @@ TEST_F(KeypadPanelMenuTest, TypeMenuChecksTheCurrentType)
     }
 }
 
-TEST_F(KeypadPanelMenuTest, HoldingThePenOffTheKeysOpensCopyAndPaste)
+TEST_F(CalculatorWindowMenuTest, HoldingThePenOffTheKeysOpensCopyAndPaste)
 {
     const Point gap{2, 400};  // the margin left of the main keys
     harness.PenDown(gap);
-    harness.Frame().WindowProcedure(WM_TIMER, KeypadPanel::kHoldTimer, 0);
+    harness.Frame().WindowProcedure(WM_TIMER, KeypadView::kHoldTimer, 0);
     ASSERT_TRUE(Menu().IsOpen());
     EXPECT_EQ(Texts(Menu()), (std::vector<std::wstring>{L"Copy", L"Paste"}));
 }
 
-TEST_F(KeypadPanelMenuTest, HoldingAKeyPressesItInstead)
+TEST_F(CalculatorWindowMenuTest, HoldingAKeyPressesItInstead)
 {
     harness.PenDown(FrameHarness::Centre(*harness.KeyRect(L"8")));
-    harness.Frame().WindowProcedure(WM_TIMER, KeypadPanel::kHoldTimer, 0);
+    harness.Frame().WindowProcedure(WM_TIMER, KeypadView::kHoldTimer, 0);
     EXPECT_FALSE(Menu().IsOpen());
     harness.PenUp(FrameHarness::Centre(*harness.KeyRect(L"8")));
     FrameHarness::Settle();
     EXPECT_EQ(harness.Shown(), L"8.");
 }
 
-TEST_F(KeypadPanelMenuTest, RightButtonOpensCopyAndPaste)
+TEST_F(CalculatorWindowMenuTest, RightButtonOpensCopyAndPaste)
 {
     harness.Frame().WindowProcedure(WM_RBUTTONUP, 0, MakePointParameter(200, 300));
     ASSERT_TRUE(Menu().IsOpen());
     EXPECT_EQ(Menu().List().Entries().size(), 2u);
 }
 
-TEST(KeypadPanelRpnMenu, DisplayTapListsTheStack)
+TEST(CalculatorWindowRpnMenu, DisplayTapListsTheStack)
 {
     FrameHarness harness;
     harness.registry.WriteDword(kTallyxKey, L"CalcMode", CalcModeRpn);
@@ -88,7 +88,7 @@ TEST(KeypadPanelRpnMenu, DisplayTapListsTheStack)
     harness.Type(L"5\r7");
     const Rect display = harness.Keypad().Geometry().display;
     harness.Tap({display.right - 10, display.bottom - 10});
-    PopupMenuWindow& menu = harness.Keypad().Menu();
+    PopupMenuWindow& menu = harness.Calculator().Menu();
     ASSERT_TRUE(menu.IsOpen());
     const auto texts = Texts(menu);
     ASSERT_EQ(texts.size(), 5u);  // the title and four levels
@@ -98,38 +98,6 @@ TEST(KeypadPanelRpnMenu, DisplayTapListsTheStack)
     EXPECT_EQ(texts[4], L"X: 7.");
     for (const MenuEntry& entry : menu.List().Entries()) EXPECT_FALSE(entry.Choosable());
     menu.Close();
-}
-
-TEST(KeypadPanelOptions, AcceptedOptionsRebuildAndLastIntoTheNextFrame)
-{
-    OptionsRecord record;
-    RegistryData saved;
-    {
-        FrameHarness harness;
-        harness.Open(480, 640);
-        ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
-        record = harness.Keypad().CurrentOptions();
-        record[OptionCalculatorMode] = CalcModeRpn;
-        record[OptionSkin] = 1;
-        record[OptionNotation] = NotationEngineering;
-        record[OptionRpnStackSize] = 50;
-        record[OptionAdvancedMemory] = 1;
-        harness.Keypad().ApplyOptions(record);
-        EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorScientificRpn);
-        EXPECT_EQ(harness.Engine().GetMode(), CalcModeRpn);
-        EXPECT_EQ(harness.Keypad().Layouts().SkinIndex(), 1);
-        EXPECT_EQ(harness.Formatter().GetNotation(), NotationEngineering);
-        ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorStandard));
-        EXPECT_TRUE(harness.KeyRect(L"Enter").has_value());
-        EXPECT_TRUE(harness.KeyRect(L"STO").has_value());
-        EXPECT_FALSE(harness.KeyRect(L"MS").has_value());
-        // Taken before the frame's own save at exit: OK alone must have stored the options.
-        saved = harness.registry.Data();
-    }
-    FrameHarness next;
-    next.registry.Data() = saved;
-    next.Open(480, 640);
-    EXPECT_EQ(next.Keypad().CurrentOptions(), record);
 }
 
 }  // namespace

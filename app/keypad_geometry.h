@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <vector>
 
 #include "keypad/layout_def.h"
 #include "platform/geometry.h"
 #include "ui/canvas.h"
+#include "ui/keypad_grid.h"
 
 namespace tallyx {
 
@@ -44,15 +44,6 @@ enum SoftKeyRegion : int {
     SoftKeyMiddle = 3,
 };
 
-// Fonts of the keys: the main area has two sizes, the alternate area three.
-struct KeyFonts {
-    FontSpec mainShort;
-    FontSpec mainLong;
-    FontSpec alternateShort;
-    FontSpec alternateMiddle;
-    FontSpec alternateLong;
-};
-
 struct DisplayFonts {
     FontSpec large;
     FontSpec medium;
@@ -61,7 +52,7 @@ struct DisplayFonts {
     FontSpec stack;  // the bold font of the RPN lines
 };
 
-// Where everything of the keypad panel sits for one client size and layout.
+// Where everything of the keypad view sits for one client size and layout.
 struct KeypadGeometry {
     ScreenMetrics metrics;
     int margin = 0;
@@ -75,10 +66,12 @@ struct KeypadGeometry {
     Rect softKeyRight;
     Rect alternateArea;
     int mainTop = 0;
-    // One rectangle per position, in list order of the layout's areas.
-    std::vector<Rect> mainKeys;
-    std::vector<Rect> alternateKeys;
-    KeyFonts keyFonts;
+    // The key grids of the two areas; every key set of the alternate area shares its grid.
+    GridPlacement mainGrid;
+    GridPlacement alternateGrid;
+    // The main area has two caption sizes, the alternate area three.
+    CaptionFonts mainFonts;
+    CaptionFonts alternateFonts;
     DisplayFonts displayFonts;
 };
 

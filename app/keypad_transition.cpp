@@ -1,4 +1,4 @@
-#include "keypad/panel/keypad_transition.h"
+#include "app/keypad_transition.h"
 
 namespace tallyx {
 

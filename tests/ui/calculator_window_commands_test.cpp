@@ -31,12 +31,12 @@ public:
 };
 
 // A frame whose documents and program folders are the test's own.
-class KeypadPanelCommandsTest : public ::testing::Test {
+class CalculatorWindowCommandsTest : public ::testing::Test {
 protected:
-    KeypadPanelCommandsTest() : root_(Root()), paths_(root_), platform_(Services()) { harness.Open(480, 640); }
-    ~KeypadPanelCommandsTest() override
+    CalculatorWindowCommandsTest() : root_(Root()), paths_(root_), platform_(Services()) { harness.Open(480, 640); }
+    ~CalculatorWindowCommandsTest() override
     {
-        harness.Keypad().Menu().Close();
+        harness.Calculator().Menu().Close();
         harness.Close();
         std::filesystem::remove_all(root_);
     }
@@ -72,27 +72,27 @@ private:
     ScopedPlatform platform_;
 };
 
-TEST_F(KeypadPanelCommandsTest, ConstantsKeyOffersTheFavouritesAndEntersTheChosenOne)
+TEST_F(CalculatorWindowCommandsTest, ConstantsKeyOffersTheFavouritesAndEntersTheChosenOne)
 {
-    ASSERT_TRUE(harness.Keypad().SwitchType(CalculatorScientific));
+    ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorScientific));
     const KeyButton* key = ConstantsKey();
     ASSERT_NE(key, nullptr);
     harness.Tap(FrameHarness::Centre(key->Bounds()));
-    ASSERT_TRUE(harness.Keypad().Menu().IsOpen());
-    const auto& entries = harness.Keypad().Menu().List().Entries();
+    ASSERT_TRUE(harness.Calculator().Menu().IsOpen());
+    const auto& entries = harness.Calculator().Menu().List().Entries();
     ASSERT_EQ(entries.size(), 13u);  // the title and the twelve built-in favourites
     EXPECT_EQ(entries[0].text, L"Constant Favorites");
     EXPECT_EQ(entries[7].text, L"Speed of light (m/s)");
     EXPECT_EQ(entries[7].command, 4006u);
 
-    harness.Keypad().Menu().Close();
+    harness.Calculator().Menu().Close();
     Command(4006);
     EXPECT_EQ(harness.Shown(), L"299792458.");
     Command(4099);  // past the last favourite: nothing
     EXPECT_EQ(harness.Shown(), L"299792458.");
 }
 
-TEST_F(KeypadPanelCommandsTest, ViewTapeOpensTheWrittenTapeOrSaysItCannotBeWritten)
+TEST_F(CalculatorWindowCommandsTest, ViewTapeOpensTheWrittenTapeOrSaysItCannotBeWritten)
 {
     ViewerStandIn viewer;
     harness.Engine().SetTapeRecording(true);
@@ -113,13 +113,13 @@ TEST_F(KeypadPanelCommandsTest, ViewTapeOpensTheWrittenTapeOrSaysItCannotBeWritt
     EXPECT_NE(text.find("2+3"), std::string::npos) << text;
 }
 
-TEST_F(KeypadPanelCommandsTest, UpdateCurrenciesShowsItsProgressOnTheCurrencyPanel)
+TEST_F(CalculatorWindowCommandsTest, UpdateCurrenciesShowsItsProgressOnTheCurrencyPanel)
 {
     ASSERT_EQ(SeedRateFile(), StatusOk);
     harness.registry.WriteString(kTallyxKey, L"RateURL", testing::LocalHttpServer::RefusingUrl());
-    const CurrencyPanel& currencies = harness.Keypad().Currencies();
+    const CurrencyPanel& currencies = harness.Calculator().Currencies();
     Command(32761);
-    EXPECT_EQ(harness.Keypad().CurrentType(), CalculatorCurrencies);
+    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorCurrencies);
     EXPECT_TRUE(ProcessEventsUntil([&] { return currencies.UpdateStatus() != RateUpdateStatus::Connecting; }));
     EXPECT_EQ(currencies.UpdateStatus(), RateUpdateStatus::Error);
     EXPECT_EQ(currencies.StatusLines(), std::make_pair(std::wstring(L"Error"), std::wstring(L"Unable to connect")));
@@ -134,4 +134,4 @@ TEST_F(KeypadPanelCommandsTest, UpdateCurrenciesShowsItsProgressOnTheCurrencyPan
 }  // namespace
 }  // namespace tallyx
 
-#include "keypad_panel_commands_test.moc"
+#include "calculator_window_commands_test.moc"

@@ -1,6 +1,6 @@
-#include "keypad/panel/face_cache.h"
+#include "ui/face_cache.h"
 
-#include "keypad/panel/key_face_painter.h"
+#include "ui/key_face_painter.h"
 #include "ui/window_host.h"
 
 namespace tallyx {

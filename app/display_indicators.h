@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "keypad/panel/keypad_geometry.h"
+#include "app/keypad_geometry.h"
 
 namespace tallyx {
 
@@ -23,12 +23,5 @@ struct IndicatorState {
 };
 
 std::array<std::wstring, IndicatorCount> IndicatorTexts(const IndicatorState& state);
-
-// The next notation of a tap in base 10: Normal to Fractions and round.
-int NextTappedNotation(int notation);
-// The next word size of a tap in other bases: 8, 16, 32, 48, then 8 again.
-int NextTappedWordSize(int wordSize);
-// The base a tap on the base indicator of the Base type leads to.
-int NextTappedBase(int base);
 
 }  // namespace tallyx

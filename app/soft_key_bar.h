@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "keypad/panel/keypad_geometry.h"
+#include "app/keypad_geometry.h"
 #include "ui/canvas.h"
 
 namespace tallyx {
