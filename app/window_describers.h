@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/state_listing.h"
+
+namespace tallyx {
+
+class CalcEngine;
+class NumberFormatter;
+class PopupMenuWindow;
+
+// The listing of the desktop program's windows: the calculator (its
+// display read from the engine and formatter it shows), drawn menus, the
+// options dialog and the About window.
+StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter& formatter);
+
+// Where an open drawn menu's rows lie within its frame, in its own coordinates.
+Rect MenuRowsArea(const PopupMenuWindow& menu);
+
+}  // namespace tallyx
