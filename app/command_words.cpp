@@ -25,7 +25,9 @@ std::optional<std::vector<Point>> ParsePoints(std::string_view text, std::size_t
     }
     if (numbers.size() != 2 * wanted) return std::nullopt;
     std::vector<Point> points;
-    for (std::size_t index = 0; index < numbers.size(); index += 2) points.push_back({numbers[index], numbers[index + 1]});
+    for (std::size_t index = 0; index < numbers.size(); index += 2) {
+        points.push_back({numbers[index], numbers[index + 1]});
+    }
     return points;
 }
 

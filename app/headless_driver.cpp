@@ -22,8 +22,6 @@ constexpr int kExitOk = 0;
 constexpr int kExitBadInput = 2;
 constexpr int kExitFailed = 1;
 
-constexpr std::array<const char*, IndicatorCount> kIndicatorNames = {"2nd", "hyp", "base", "angle", "notation", "memory"};
-
 std::ostream& operator<<(std::ostream& out, const Rect& rect)
 {
     return out << rect.left << ' ' << rect.top << ' ' << rect.Width() << ' ' << rect.Height();
@@ -48,7 +46,8 @@ std::vector<DriverAction> ScriptOf(const StartOptions& options)
         script.push_back({DriverAction::Key, name, {}, 0, 0, "key " + NarrowUtf8(name)});
     }
     for (const Point& tap : options.taps) {
-        script.push_back({DriverAction::Tap, L"", {tap}, 0, 0, "tap " + std::to_string(tap.x) + ',' + std::to_string(tap.y)});
+        const std::string words = "tap " + std::to_string(tap.x) + ',' + std::to_string(tap.y);
+        script.push_back({DriverAction::Tap, L"", {tap}, 0, 0, words});
     }
     script.insert(script.end(), options.actions.begin(), options.actions.end());
     return script;
@@ -60,8 +59,8 @@ void DumpLayout(const KeypadPanel& panel, std::ostream& out)
 {
     const KeypadGeometry& geometry = panel.Geometry();
     out << "display " << geometry.display << '\n';
-    for (std::size_t index = 0; index < kIndicatorNames.size(); ++index) {
-        out << "indicator " << kIndicatorNames[index] << ' ' << geometry.indicators[index] << '\n';
+    for (std::size_t index = 0; index < geometry.indicators.size(); ++index) {
+        out << "indicator " << IndicatorName(index) << ' ' << geometry.indicators[index] << '\n';
     }
     out << "softkey left " << geometry.softKeyLeft << '\n';
     out << "softkey middle " << geometry.softKeyMiddle << '\n';

@@ -36,7 +36,8 @@ const char* const kStartUsage =
     "usage: tallyx [--screen WxH] | --help\n"
     "       tallyx --screenshot FILE.png [--screen WxH] [--type N] [--mode N] [--skin N] [--keys KEY...] [--taps X,Y...]\n"
     "       tallyx --dump-layout [--screen WxH] [--type N] [--mode N]\n"
-    "       tallyx --do ACTION... [--dump-state] [--screenshot FILE.png] [--screen WxH] [--type N] [--mode N] [--skin N]\n"
+    "       tallyx --do ACTION... [--dump-state] [--screenshot FILE.png]\n"
+    "              [--screen WxH] [--type N] [--mode N] [--skin N] [--keys KEY...] [--taps X,Y...]\n"
     "  each ACTION goes to the window on top: key NAME | tap X,Y | hold X,Y | drag X1,Y1,X2,Y2 | type TEXT\n"
     "    | vk Left|Right|Up|Down|Return|Escape|Tab|Back|F1|F2 | wait MS | button CAPTION | choose ITEM\n"
     "  --dump-state then lists every open window, bottom first, one fact a line\n";

@@ -30,7 +30,9 @@ std::string FormatStateLine(const StateLine& line)
     if (line.text) text += ' ' + Quoted(*line.text);
     if (line.rect) {
         const Rect& rect = *line.rect;
-        for (const int number : {rect.left, rect.top, rect.Width(), rect.Height()}) text += ' ' + std::to_string(number);
+        for (const int number : {rect.left, rect.top, rect.Width(), rect.Height()}) {
+            text += ' ' + std::to_string(number);
+        }
         for (const std::string& mark : line.marks) text += ' ' + mark;
     }
     if (line.value) text += ' ' + Quoted(*line.value);

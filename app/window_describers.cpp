@@ -18,7 +18,6 @@
 namespace tallyx {
 namespace {
 
-constexpr std::array<const char*, IndicatorCount> kIndicatorNames = {"2nd", "hyp", "base", "angle", "notation", "memory"};
 // The frame a drawn menu keeps around its rows.
 constexpr int kMenuBorder = 1;
 
@@ -72,7 +71,8 @@ void DescribeDisplay(const KeypadPanel& panel, const CalcEngine& engine, const N
     }
     const auto texts = IndicatorTexts(IndicatorState::Of(engine, formatter.GetNotation()));
     for (std::size_t index = 0; index < texts.size(); ++index) {
-        if (!texts[index].empty()) lines.push_back({"indicator", {kIndicatorNames[index]}, texts[index], geometry.indicators[index]});
+        if (texts[index].empty()) continue;
+        lines.push_back({"indicator", {IndicatorName(index)}, texts[index], geometry.indicators[index]});
     }
 }
 
@@ -150,6 +150,13 @@ void DescribeAbout(AboutWindow& about, const std::wstring& title, std::vector<St
 
 }  // namespace
 
+const char* IndicatorName(std::size_t index)
+{
+    static constexpr std::array<const char*, IndicatorCount> kNames = {"2nd",   "hyp",      "base",
+                                                                       "angle", "notation", "memory"};
+    return index < kNames.size() ? kNames[index] : "";
+}
+
 Rect MenuRowsArea(const PopupMenuWindow& menu)
 {
     return menu.Window() ? menu.Window()->ClientRect().Inflated(-kMenuBorder, -kMenuBorder) : Rect{};
@@ -158,9 +165,10 @@ Rect MenuRowsArea(const PopupMenuWindow& menu)
 StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter& formatter)
 {
     StateListing listing;
-    listing.Add<MainFrame>([&engine, &formatter](MainFrame& frame, const std::wstring& title, std::vector<StateLine>& lines) {
-        DescribeCalculator(frame, title, engine, formatter, lines);
-    });
+    listing.Add<MainFrame>(
+        [&engine, &formatter](MainFrame& frame, const std::wstring& title, std::vector<StateLine>& lines) {
+            DescribeCalculator(frame, title, engine, formatter, lines);
+        });
     listing.Add<PopupMenuWindow>(
         [](PopupMenuWindow& menu, const std::wstring&, std::vector<StateLine>& lines) { DescribeMenu(menu, lines); });
     listing.Add<OptionsDialog>(DescribeOptions);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "app/state_listing.h"
 
 namespace tallyx {
@@ -12,6 +14,9 @@ class PopupMenuWindow;
 // display read from the engine and formatter it shows), drawn menus, the
 // options dialog and the About window.
 StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter& formatter);
+
+// The name of a display indicator, left to right: "2nd" to "memory".
+const char* IndicatorName(std::size_t index);
 
 // Where an open drawn menu's rows lie within its frame, in its own coordinates.
 Rect MenuRowsArea(const PopupMenuWindow& menu);
