@@ -8,10 +8,11 @@
 namespace tallyx {
 namespace {
 
-// The desktop program makes every window through the Qt factory.
+// The desktop program makes its windows through the Qt factory; a window
+// made otherwise has nothing on screen to tell.
 QWidget* WidgetOf(const WindowBase& window)
 {
-    const auto* host = static_cast<const QtWindowHost*>(window.Window());
+    const auto* host = dynamic_cast<const QtWindowHost*>(window.Window());
     return host ? host->Widget() : nullptr;
 }
 
