@@ -1,7 +1,6 @@
 #include "app/headless_driver.h"
 
 #include <QCoreApplication>
-#include <array>
 #include <ostream>
 
 #include "app/action_player.h"
@@ -33,8 +32,7 @@ void DumpKeys(const std::vector<KeyButton>& keys, const char* area, std::ostream
     for (const KeyButton& key : keys) {
         const ButtonDef& button = key.Button();
         out << "key " << area << ' ' << ++index << ' ' << key.Bounds() << ' ' << button.type << ' ' << button.id << " \""
-            << NarrowUtf8(button.caption ? button.caption : L"") << NarrowUtf8(button.raisedCaption ? button.raisedCaption : L"")
-            << "\"\n";
+            << NarrowUtf8(KeyCaption(button)) << "\"\n";
     }
 }
 

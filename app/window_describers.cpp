@@ -11,7 +11,6 @@
 #include "engine/number_formatter.h"
 #include "keypad/panel/display_indicators.h"
 #include "keypad/panel/keypad_geometry.h"
-#include "platform/wide_text.h"
 #include "ui/popup_menu_window.h"
 #include "ui/window_host.h"
 
@@ -80,9 +79,7 @@ void DescribeKeys(const std::vector<KeyButton>& keys, std::vector<StateLine>& li
 {
     for (const KeyButton& key : keys) {
         const ButtonDef& button = key.Button();
-        const std::wstring caption =
-            std::wstring(button.caption ? button.caption : L"") + (button.raisedCaption ? button.raisedCaption : L"");
-        lines.push_back({"key", {std::to_string(button.type), std::to_string(button.id)}, caption, key.Bounds()});
+        lines.push_back({"key", {std::to_string(button.type), std::to_string(button.id)}, KeyCaption(button), key.Bounds()});
     }
 }
 
@@ -149,6 +146,11 @@ void DescribeAbout(AboutWindow& about, const std::wstring& title, std::vector<St
 }
 
 }  // namespace
+
+std::wstring KeyCaption(const ButtonDef& button)
+{
+    return std::wstring(button.caption ? button.caption : L"") + (button.raisedCaption ? button.raisedCaption : L"");
+}
 
 const char* IndicatorName(std::size_t index)
 {
