@@ -1,16 +1,17 @@
 #include "app/headless_driver.h"
 
 #include <QCoreApplication>
-#include <array>
 #include <ostream>
 
+#include "app/action_player.h"
 #include "app/main_frame.h"
+#include "app/window_describers.h"
+#include "app/window_on_screen.h"
 #include "engine/calc_engine.h"
-#include "keypad/button_vocabulary.h"
 #include "platform/memory_registry.h"
 #include "platform/services.h"
 #include "platform/wide_text.h"
-#include "platform/window_messages.h"
+#include "ui/open_windows.h"
 #include "ui/window_host.h"
 
 namespace tallyx {
@@ -19,8 +20,6 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitBadInput = 2;
 constexpr int kExitFailed = 1;
-
-constexpr std::array<const char*, IndicatorCount> kIndicatorNames = {"2nd", "hyp", "base", "angle", "notation", "memory"};
 
 std::ostream& operator<<(std::ostream& out, const Rect& rect)
 {
@@ -33,15 +32,23 @@ void DumpKeys(const std::vector<KeyButton>& keys, const char* area, std::ostream
     for (const KeyButton& key : keys) {
         const ButtonDef& button = key.Button();
         out << "key " << area << ' ' << ++index << ' ' << key.Bounds() << ' ' << button.type << ' ' << button.id << " \""
-            << NarrowUtf8(button.caption ? button.caption : L"") << NarrowUtf8(button.raisedCaption ? button.raisedCaption : L"")
-            << "\"\n";
+            << NarrowUtf8(KeyCaption(button)) << "\"\n";
     }
 }
 
-void Settle()
+// The keys and taps of the older options come first, as key and tap actions.
+std::vector<DriverAction> ScriptOf(const StartOptions& options)
 {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
+    std::vector<DriverAction> script;
+    for (const std::wstring& name : options.keys) {
+        script.push_back({DriverAction::Key, name, {}, 0, 0, "key " + NarrowUtf8(name)});
+    }
+    for (const Point& tap : options.taps) {
+        const std::string words = "tap " + std::to_string(tap.x) + ',' + std::to_string(tap.y);
+        script.push_back({DriverAction::Tap, L"", {tap}, 0, 0, words});
+    }
+    script.insert(script.end(), options.actions.begin(), options.actions.end());
+    return script;
 }
 
 }  // namespace
@@ -50,8 +57,8 @@ void DumpLayout(const KeypadView& panel, std::ostream& out)
 {
     const KeypadGeometry& geometry = panel.Geometry();
     out << "display " << geometry.display << '\n';
-    for (std::size_t index = 0; index < kIndicatorNames.size(); ++index) {
-        out << "indicator " << kIndicatorNames[index] << ' ' << geometry.indicators[index] << '\n';
+    for (std::size_t index = 0; index < geometry.indicators.size(); ++index) {
+        out << "indicator " << IndicatorName(index) << ' ' << geometry.indicators[index] << '\n';
     }
     out << "softkey left " << geometry.softKeyLeft << '\n';
     out << "softkey middle " << geometry.softKeyMiddle << '\n';
@@ -70,14 +77,11 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
     services.registry = &registry;
     const ScopedPlatform platform(services);
 
-    std::vector<ButtonDef> keys;
-    for (const std::wstring& name : options.keys) {
-        const auto button = FindButtonByName(name, options.skin.value_or(0));
-        if (!button) {
-            errors << "tallyx: no key named '" << NarrowUtf8(name) << "'\n";
-            return kExitBadInput;
-        }
-        keys.push_back(*button);
+    const StateListing listing = DesktopStateListing(Calculator(), Formatter());
+    ActionPlayer player(ScriptOf(options), options.skin.value_or(0), listing);
+    if (const std::string unknown = player.UnknownKey(); !unknown.empty()) {
+        errors << "tallyx: " << unknown << '\n';
+        return kExitBadInput;
     }
 
     MainFrame frame(Calculator(), Formatter(), registry);
@@ -86,22 +90,36 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
         return kExitFailed;
     }
     frame.Window()->Show();
-    Settle();
-    for (const ButtonDef& key : keys) {
-        frame.WindowProcedure(KeypadView::kKeyMessage, static_cast<std::uintptr_t>(key.type), key.id);
+
+    int status = kExitOk;
+    // Written where the last action left the windows, modal ones still open.
+    auto report = [&] {
+        if (options.dumpLayout) DumpLayout(frame.Keypad(), out);
+        if (options.dumpState) listing.Write(out);
+        const WindowBase* top = TopWindow();
+        if (options.screenshotPath && !GrabTopLevel(top ? *top : frame)->SavePng(*options.screenshotPath)) {
+            errors << "tallyx: cannot write " << *options.screenshotPath << '\n';
+            status = kExitFailed;
+        }
+    };
+    player.Start([&](ActionPlayer::Outcome outcome) {
+        if (outcome == ActionPlayer::Outcome::Done) {
+            report();
+        } else {
+            errors << "tallyx: " << player.Failure() << '\n';
+            status = kExitBadInput;
+        }
+        QCoreApplication::exit(status);
+    });
+    QCoreApplication::exec();
+    if (player.Result() != ActionPlayer::Outcome::Playing) return status;
+    // A window ended the program on its own (File, Exit) before the player did.
+    if (!player.AllBegun()) {
+        errors << "tallyx: the program ended before '" << player.NextActionWords() << "'\n";
+        return kExitBadInput;
     }
-    for (const Point& tap : options.taps) {
-        frame.WindowProcedure(WM_LBUTTONDOWN, 1, MakePointParameter(tap.x, tap.y));
-        frame.WindowProcedure(WM_LBUTTONUP, 0, MakePointParameter(tap.x, tap.y));
-        Settle();
-    }
-    Settle();
-    if (options.dumpLayout) DumpLayout(frame.Keypad(), out);
-    if (options.screenshotPath && !frame.Window()->Grab()->SavePng(*options.screenshotPath)) {
-        errors << "tallyx: cannot write " << *options.screenshotPath << '\n';
-        return kExitFailed;
-    }
-    return kExitOk;
+    report();
+    return status;
 }
 
 }  // namespace tallyx

@@ -8,8 +8,9 @@ namespace tallyx {
 
 class KeypadView;
 
-// Builds the frame off screen over settings of its own, plays the given keys
-// and taps, then writes a screenshot or lists the layout. Returns the exit status.
+// Builds the frame off screen over settings of its own, plays the given keys,
+// taps and actions, then lists the layout or the open windows' state and
+// writes a screenshot. Returns the exit status: 2 when an action cannot be done.
 int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& errors);
 
 // One line per display part, indicator, soft-key region and key.

@@ -35,6 +35,10 @@ int main(int argc, char** argv)
         return kExitBadArguments;
     }
     const tallyx::StartOptions& options = *parsed.options;
+    if (options.help) {
+        std::cout << tallyx::kStartUsage;
+        return 0;
+    }
     if (options.Headless()) setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     QApplication application(argc, argv);

@@ -1,7 +1,10 @@
 #include "app/start_options.h"
 
-#include <charconv>
+#include <algorithm>
+#include <iterator>
+#include <span>
 
+#include "app/command_words.h"
 #include "platform/wide_text.h"
 
 namespace tallyx {
@@ -9,35 +12,17 @@ namespace {
 
 constexpr int kLargestScreenSide = 4096;
 
-std::optional<int> ParseNumber(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // "WxH" with both sides from 1 to the largest side.
 std::optional<tallyx::Size> ParseScreen(std::string_view text)
 {
     const auto separator = text.find('x');
     if (separator == std::string_view::npos) return std::nullopt;
-    const auto width = ParseNumber(text.substr(0, separator));
-    const auto height = ParseNumber(text.substr(separator + 1));
+    const auto width = ParseWholeNumber(text.substr(0, separator));
+    const auto height = ParseWholeNumber(text.substr(separator + 1));
     if (!width || !height || *width < 1 || *height < 1 || *width > kLargestScreenSide || *height > kLargestScreenSide) {
         return std::nullopt;
     }
     return tallyx::Size{*width, *height};
-}
-
-std::optional<Point> ParseTap(std::string_view text)
-{
-    const auto separator = text.find(',');
-    if (separator == std::string_view::npos) return std::nullopt;
-    const auto x = ParseNumber(text.substr(0, separator));
-    const auto y = ParseNumber(text.substr(separator + 1));
-    if (!x || !y || *x < 0 || *y < 0) return std::nullopt;
-    return Point{*x, *y};
 }
 
 bool IsOption(const std::string& argument)
@@ -48,9 +33,14 @@ bool IsOption(const std::string& argument)
 }  // namespace
 
 const char* const kStartUsage =
-    "usage: tallyx [--screen WxH]\n"
+    "usage: tallyx [--screen WxH] | --help\n"
     "       tallyx --screenshot FILE.png [--screen WxH] [--type N] [--mode N] [--skin N] [--keys KEY...] [--taps X,Y...]\n"
-    "       tallyx --dump-layout [--screen WxH] [--type N] [--mode N]\n";
+    "       tallyx --dump-layout [--screen WxH] [--type N] [--mode N]\n"
+    "       tallyx --do ACTION... [--dump-state] [--screenshot FILE.png]\n"
+    "              [--screen WxH] [--type N] [--mode N] [--skin N] [--keys KEY...] [--taps X,Y...]\n"
+    "  each ACTION goes to the window on top: key NAME | tap X,Y | hold X,Y | drag X1,Y1,X2,Y2 | type TEXT\n"
+    "    | vk Left|Right|Up|Down|Return|Escape|Tab|Back|F1|F2 | wait MS | button CAPTION | choose ITEM\n"
+    "  --dump-state then lists every open window, bottom first, one fact a line\n";
 
 ParsedStartOptions ParseStartOptions(const std::vector<std::string>& arguments)
 {
@@ -61,11 +51,22 @@ ParsedStartOptions ParseStartOptions(const std::vector<std::string>& arguments)
         auto fail = [&](const std::string& why) { return ParsedStartOptions{std::nullopt, option + ": " + why}; };
         auto number = [&](std::optional<int>& target) {
             if (!hasValue) return false;
-            target = ParseNumber(arguments[++index]);
+            target = ParseWholeNumber(arguments[++index]);
             return target.has_value();
         };
-        if (option == "--dump-layout") {
+        if (option == "--help") {
+            options.help = true;
+        } else if (option == "--dump-layout") {
             options.dumpLayout = true;
+        } else if (option == "--dump-state") {
+            options.dumpState = true;
+        } else if (option == "--do") {
+            const std::size_t first = index + 1;
+            while (index + 1 < arguments.size() && !IsOption(arguments[index + 1])) ++index;
+            ParsedDriverActions actions = ParseDriverActions(std::span(arguments).subspan(first, index + 1 - first));
+            if (!actions.error.empty()) return fail(actions.error);
+            if (actions.actions.empty()) return fail("needs actions");
+            std::ranges::move(actions.actions, std::back_inserter(options.actions));
         } else if (option == "--screenshot") {
             if (!hasValue) return fail("needs a file name");
             options.screenshotPath = arguments[++index];
@@ -85,9 +86,9 @@ ParsedStartOptions ParseStartOptions(const std::vector<std::string>& arguments)
             }
         } else if (option == "--taps") {
             while (index + 1 < arguments.size() && !IsOption(arguments[index + 1])) {
-                const auto tap = ParseTap(arguments[++index]);
+                const auto tap = ParsePoints(arguments[++index], 1);
                 if (!tap) return ParsedStartOptions{std::nullopt, "--taps: '" + arguments[index] + "' is not X,Y"};
-                options.taps.push_back(*tap);
+                options.taps.push_back(tap->front());
             }
         } else {
             return fail("unknown option");

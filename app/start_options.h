@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/driver_action.h"
 #include "platform/geometry.h"
 
 namespace tallyx {
@@ -18,9 +19,14 @@ struct StartOptions {
     std::optional<int> skin;
     std::vector<std::wstring> keys;
     std::vector<Point> taps;
+    // Played after the keys and taps, each against the window on top.
+    std::vector<DriverAction> actions;
+    bool dumpState = false;
+    // Only the usage text is wanted.
+    bool help = false;
 
-    // Renders or lists without a visible window and without the user's settings.
-    bool Headless() const { return screenshotPath.has_value() || dumpLayout; }
+    // Renders, lists or plays without a visible window and without the user's settings.
+    bool Headless() const { return screenshotPath.has_value() || dumpLayout || dumpState || !actions.empty(); }
 };
 
 // The options, or the reason they cannot be read.

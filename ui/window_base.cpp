@@ -1,11 +1,13 @@
 #include "ui/window_base.h"
 
 #include "platform/window_messages.h"
+#include "ui/open_windows.h"
 
 namespace tallyx {
 
 WindowBase::~WindowBase()
 {
+    RemoveOpenWindow(*this);
     if (window_) {
         bound_ = false;
         window_->Destroy();
@@ -20,6 +22,7 @@ bool WindowBase::Bind(WindowHost* parent, const std::wstring& title, const Rect&
         return false;
     }
     bound_ = true;
+    AddOpenWindow(*this);
     WindowProcedure(modal ? WM_INITDIALOG : WM_CREATE, 0, 0);
     return true;
 }
@@ -63,6 +66,7 @@ long WindowBase::WindowProcedure(std::uint32_t message, std::uintptr_t first, st
         // Later messages go to the default handling only; the host is still
         // on the call stack, so it is kept until the object goes.
         bound_ = false;
+        RemoveOpenWindow(*this);
         retired_ = std::move(window_);
     }
     return result == kNotHandled ? DefaultHandler(message, first, second) : result;

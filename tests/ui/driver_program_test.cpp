@@ -1,0 +1,192 @@
+// The built desktop program driven by scripted actions, as a test or a
+// person at a terminal drives it: actions in, the windows' state out.
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace tallyx {
+namespace {
+
+constexpr int kRunMilliseconds = 30000;
+constexpr int kExitOk = 0;
+constexpr int kExitBadInput = 2;
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string errors;
+
+    bool Lists(const std::string& fact) const { return out.find(fact) != std::string::npos; }
+    std::size_t Where(const std::string& fact) const { return out.find(fact); }
+};
+
+ProgramRun RunProgram(const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(TALLYX_PROGRAM, arguments);
+    ProgramRun run;
+    if (!program.waitForFinished(kRunMilliseconds)) {
+        program.kill();
+        program.waitForFinished();
+        return run;
+    }
+    run.status = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    run.out = program.readAllStandardOutput().toStdString();
+    run.errors = program.readAllStandardError().toStdString();
+    return run;
+}
+
+QStringList Script(const QString& actions)
+{
+    return QStringList{"--do"} + actions.split(' ') + QStringList{"--dump-state"};
+}
+
+// The centre of the first listed rectangle of a line that starts so.
+std::string CentreOf(const std::string& listing, const std::string& start)
+{
+    const std::regex line(start + R"( (\d+) (\d+) (\d+) (\d+))");
+    std::smatch found;
+    if (!std::regex_search(listing, found, line)) return "";
+    const int x = std::stoi(found[1]) + std::stoi(found[3]) / 2;
+    const int y = std::stoi(found[2]) + std::stoi(found[4]) / 2;
+    return std::to_string(x) + ',' + std::to_string(y);
+}
+
+struct ScriptCase {
+    const char* name;
+    const char* actions;
+    std::vector<std::string> listed;    // in this order
+    std::vector<std::string> unlisted;
+};
+
+TEST(DriverProgram, ScriptsReachTheWindowOnTopAndTheListingShowsIt)
+{
+    const std::vector<ScriptCase> cases = {
+        {"keys", "key 2 key Plus key 3 key Equals",
+         {"window calculator 0 \"Tallyx - Standard\"\n", "display \"5.\" ", "button \"File\" ", "button \"Menu\" "},
+         {"window menu"}},
+        {"hold opens Copy and Paste", "hold 240,40",
+         {"window calculator 0", "button \"Cancel\" ", "window menu \"\"\n", "menu \"Copy\" ", "menu \"Paste\" "},
+         {"button \"File\""}},
+        {"copy, then paste over another number",
+         "key 7 hold 240,40 choose Copy key 1 wait 500 hold 240,40 choose Paste",
+         {"display \"7.\" "},
+         {"window menu"}},
+        {"type menu checks the current type", "button Menu",
+         {"window menu", "menu \"Standard\" ", " checked\n", "menu \"Scientific\" "},
+         {}},
+        {"type menu switches the type", "button Menu choose Scientific",
+         {"window calculator 1 \"Tallyx - Scientific\"\n"},
+         {"window menu"}},
+        {"options dialog over the calculator", "button File choose Options...",
+         {"window calculator 0", "window options \"Tallyx\"\n", "row \"Calculator mode:\" ", " \"Algebraic\"\n",
+          "button \"OK\" ", "button \"Cancel\" "},
+         {"window menu"}},
+        {"the dialog's choice menu over the dialog",
+         "button File choose Options... wait 500 vk Down vk Down vk Down vk Return",
+         {"window options", "window menu \"Calculator mode:\"\n", "menu \"Algebraic\" ", " checked\n",
+          "menu \"R.P.N.\" "},
+         {}},
+        {"a choice taken with OK",
+         "button File choose Options... wait 500 vk Down vk Down vk Down vk Return choose R.P.N. wait 1000 "
+         "button OK",
+         {"window calculator", "stack Y "},
+         {"window options", "window menu"}},
+        {"Escape closes the dialog and keys reach the calculator again",
+         "button File choose Options... vk Escape key 4",
+         {"display \"4.\" "},
+         {"window options"}},
+        {"About over the calculator", "button File choose About...",
+         {"window calculator 0", "window about \"About Tallyx\"\n", "button \"Back\" "},
+         {}},
+        {"Back closes About", "button File choose About... button Back type 9",
+         {"display \"9.\" "},
+         {"window about"}},
+        {"typed characters", "type 12*3=",
+         {"display \"36.\" "},
+         {}},
+    };
+    for (const ScriptCase& script : cases) {
+        const ProgramRun run = RunProgram(Script(script.actions));
+        ASSERT_EQ(run.status, kExitOk) << script.name << '\n' << run.errors;
+        std::size_t after = 0;
+        for (const std::string& fact : script.listed) {
+            const std::size_t at = run.out.find(fact, after);
+            EXPECT_NE(at, std::string::npos) << script.name << ": no " << fact << " in\n" << run.out;
+            if (at != std::string::npos) after = at;
+        }
+        for (const std::string& fact : script.unlisted) {
+            EXPECT_FALSE(run.Lists(fact)) << script.name << ": " << fact << " in\n" << run.out;
+        }
+    }
+}
+
+TEST(DriverProgram, ListedRectanglesAreWhereTapsLand)
+{
+    const ProgramRun listing = RunProgram({"--dump-state"});
+    ASSERT_EQ(listing.status, kExitOk) << listing.errors;
+    const std::string seven = CentreOf(listing.out, R"(key 0 7 "7")");
+    ASSERT_FALSE(seven.empty()) << listing.out;
+
+    EXPECT_TRUE(RunProgram(Script(QString::fromStdString("tap " + seven))).Lists("display \"7.\" "));
+    // Slid off before it came up, the key does not fire.
+    const ProgramRun slid = RunProgram(Script(QString::fromStdString("drag " + seven + ",2,2")));
+    EXPECT_TRUE(slid.Lists("display \"0.\" ")) << slid.out;
+
+    // A held key presses the key instead of opening a menu.
+    const ProgramRun held = RunProgram(Script(QString::fromStdString("hold " + seven)));
+    EXPECT_TRUE(held.Lists("display \"7.\" ")) << held.out;
+    EXPECT_FALSE(held.Lists("window menu")) << held.out;
+}
+
+TEST(DriverProgram, ActionsThatCannotBeDoneStopWithStatusTwo)
+{
+    const std::vector<std::pair<QString, std::string>> cases = {
+        {"key Nope", "Nope"},
+        {"button Nope", "no button 'Nope'"},
+        {"hold 240,40 choose Nope", "no menu item 'Nope'"},
+        {"choose Copy", "no menu is open"},
+        {"tap 10", "'tap 10' needs X,Y"},
+        {"drag 1,2,3", "needs X1,Y1,X2,Y2"},
+        {"wait soon", "'wait soon' needs milliseconds"},
+        {"vk Home", "'vk Home' is not one of"},
+        {"frobnicate 1", "'frobnicate' is not an action"},
+        {"key", "'key' needs an argument"},
+    };
+    for (const auto& [actions, said] : cases) {
+        const ProgramRun run = RunProgram(Script(actions));
+        EXPECT_EQ(run.status, kExitBadInput) << actions.toStdString();
+        EXPECT_NE(run.errors.find(said), std::string::npos) << actions.toStdString() << '\n' << run.errors;
+        EXPECT_TRUE(run.out.empty()) << actions.toStdString() << '\n' << run.out;
+    }
+}
+
+TEST(DriverProgram, ScreenshotShowsTheMenuOverTheCalculator)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString picture = folder.filePath("menu.png");
+    const ProgramRun run = RunProgram({"--screen", "240x320", "--do", "button", "Menu", "--screenshot", picture});
+    ASSERT_EQ(run.status, kExitOk) << run.errors;
+    const QImage image(picture);
+    EXPECT_EQ(image.size(), QSize(240, 320));
+}
+
+TEST(DriverProgram, HelpPrintsTheUsage)
+{
+    const ProgramRun run = RunProgram({"--help"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_TRUE(run.Lists("--do ACTION...")) << run.out;
+    EXPECT_TRUE(run.Lists("--dump-state")) << run.out;
+}
+
+}  // namespace
+}  // namespace tallyx
