@@ -97,7 +97,7 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
     }
     Settle();
     if (options.dumpLayout) DumpLayout(frame.Keypad(), out);
-    if (options.screenshotPath && !frame.Window()->Grab()->SavePng(*options.screenshotPath)) {
+    if (options.screenshotPath && !frame.Window()->Grab()->Save(*options.screenshotPath)) {
         errors << "tallyx: cannot write " << *options.screenshotPath << '\n';
         return kExitFailed;
     }
