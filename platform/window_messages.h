@@ -81,6 +81,7 @@ enum VirtualKey : std::uint32_t {
     VK_F2 = 0x71,
     VK_F3 = 0x72,
     VK_F4 = 0x73,
+    VK_F24 = 0x87,
 };
 
 // Pen messages carry the point in the second parameter: x low, y high, 16

@@ -157,9 +157,19 @@ void HostWidget::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+bool HostWidget::ForWindow(std::uint32_t virtualKey) const
+{
+    // A key a field of the window passed on is no key of the window's own
+    // (a letter refused by a numeric box must not work the keypad), except
+    // the function keys, which drive the soft keys wherever the focus is.
+    const bool fieldHasFocus = host_ && host_->FocusedControl() && host_->FocusedControl()->HasFocus();
+    return !fieldHasFocus || (virtualKey >= VK_F1 && virtualKey <= VK_F24);
+}
+
 void HostWidget::keyPressEvent(QKeyEvent* event)
 {
     const std::uint32_t virtualKey = ToVirtualKey(event->key());
+    if (!ForWindow(virtualKey)) return;
     if (virtualKey) {
         Send(WM_KEYDOWN, virtualKey, event->isAutoRepeat() ? 0x40000000 : 0);
     }
@@ -171,7 +181,7 @@ void HostWidget::keyPressEvent(QKeyEvent* event)
 void HostWidget::keyReleaseEvent(QKeyEvent* event)
 {
     const std::uint32_t virtualKey = ToVirtualKey(event->key());
-    if (virtualKey && !event->isAutoRepeat()) {
+    if (virtualKey && !event->isAutoRepeat() && ForWindow(virtualKey)) {
         Send(WM_KEYUP, virtualKey, 0);
     }
 }

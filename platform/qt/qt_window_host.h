@@ -45,6 +45,7 @@ protected:
 
 private:
     long Send(std::uint32_t message, std::uintptr_t first, std::intptr_t second);
+    bool ForWindow(std::uint32_t virtualKey) const;
 
     QtWindowHost* host_;
     QImage backing_;

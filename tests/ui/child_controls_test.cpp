@@ -1,6 +1,7 @@
 #include "ui/child_control.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -26,6 +27,17 @@ protected:
     long OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t) override
     {
         notes.emplace_back(message, first);
+        return 1;
+    }
+    // A key a control had no use for must not reach the window as its own.
+    long OnChar(std::uintptr_t first, std::intptr_t) override
+    {
+        notes.emplace_back(WM_CHAR, first);
+        return 1;
+    }
+    long OnKeyDown(std::uintptr_t first, std::intptr_t) override
+    {
+        notes.emplace_back(WM_KEYDOWN, first);
         return 1;
     }
 };
@@ -97,7 +109,7 @@ TEST_F(ChildControlTest, EditBoxTakesWhatItsRulesAllow)
         EXPECT_EQ(box->ValueText(), item.expected);
         const Notes notes = TakeNotes();
         ASSERT_FALSE(notes.empty());
-        EXPECT_EQ(notes.front(), std::make_pair(std::uint32_t{WM_CONTROL_CHANGED}, std::uintptr_t(id)));
+        for (const auto& note : notes) EXPECT_EQ(note, std::make_pair(std::uint32_t{WM_CONTROL_CHANGED}, std::uintptr_t(id)));
     }
 }
 
@@ -138,6 +150,7 @@ TEST_F(ChildControlTest, ListViewReportsSelectionAndActivation)
     files->SetRows(rows);
     files->Place(Rect::FromSize(0, 0, 200, 150));
     files->SetVisible(true);
+    files->Focus();
     EXPECT_EQ(files->Rows(), rows);
     files->Select(1);
     EXPECT_EQ(files->ValueText(), L"Data");
@@ -205,7 +218,15 @@ TEST_F(ChildControlTest, KeysTypedIntoTheFocusedPickerChangeItAndTellTheWindow)
     const std::wstring before = date->ValueText();
     Host().FocusedControl()->Type(L'1');
     EXPECT_NE(date->ValueText(), before);
-    EXPECT_EQ(TakeNotes().front(), std::make_pair(std::uint32_t{WM_CONTROL_CHANGED}, std::uintptr_t{30}));
+    EXPECT_EQ(TakeNotes(), (Notes{{WM_CONTROL_CHANGED, 30}}));
+    // Keys the picker has no use for stay with it; the soft keys' function keys do not.
+    for (const wchar_t refused : {L'x', L'+', L'\r'}) Host().FocusedControl()->Type(refused);
+    QWidget* picker = static_cast<QtWindowHost&>(Host()).Widget()->findChild<QDateEdit*>();
+    PressKey(picker, Qt::Key_Return);
+    PressKey(picker, Qt::Key_F1);
+    Notes keys = TakeNotes();
+    std::erase_if(keys, [](const auto& note) { return note.first == WM_CONTROL_CHANGED; });
+    EXPECT_EQ(keys, (Notes{{WM_KEYDOWN, VK_F1}}));
 }
 
 TEST_F(ChildControlTest, WindowListsItsControlsWithKindPlaceAndValue)
