@@ -46,7 +46,10 @@ public:
     }
     void SetVisible(bool visible) override
     {
-        if (widget_) widget_->setVisible(visible);
+        if (!widget_) return;
+        // A hidden field keeps the focus unless told; the keys go back to its window.
+        if (!visible && widget_->hasFocus()) widget_->parentWidget()->setFocus(Qt::OtherFocusReason);
+        widget_->setVisible(visible);
     }
     bool IsVisible() const override { return widget_ && widget_->isVisible(); }
     void SetFont(const FontSpec& font) override

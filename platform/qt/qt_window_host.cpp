@@ -412,7 +412,9 @@ ChildControl* QtWindowHost::FocusedControl() const
     if (focused && focused != widget_ && widget_->isAncestorOf(focused)) {
         if (ChildControl* control = ControlOfWidget(focused)) return control;
     }
-    return ControlOfWidget(lastFocusedControl_.data());
+    // A field hidden since (its panel left the screen) takes no more keys.
+    ChildControl* last = ControlOfWidget(lastFocusedControl_.data());
+    return last && last->IsVisible() ? last : nullptr;
 }
 
 long QtWindowHost::RunModalLoop()

@@ -227,6 +227,12 @@ TEST_F(ChildControlTest, KeysTypedIntoTheFocusedPickerChangeItAndTellTheWindow)
     Notes keys = TakeNotes();
     std::erase_if(keys, [](const auto& note) { return note.first == WM_CONTROL_CHANGED; });
     EXPECT_EQ(keys, (Notes{{WM_KEYDOWN, VK_F1}}));
+    // Once hidden, the picker takes no keys and the window has them all again.
+    date->Focus();
+    date->SetVisible(false);
+    EXPECT_EQ(Host().FocusedControl(), nullptr);
+    PressKey(static_cast<QtWindowHost&>(Host()).Widget(), Qt::Key_Return);
+    EXPECT_EQ(TakeNotes(), (Notes{{WM_KEYDOWN, VK_RETURN}}));
 }
 
 TEST_F(ChildControlTest, WindowListsItsControlsWithKindPlaceAndValue)
