@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <utility>
 #include <vector>
@@ -122,6 +123,11 @@ TEST_F(ChildControlTest, EditBoxTextSetInCodeKeepsTheRulesAndTellsNoOne)
     name->SetText(L"results.csv");
     EXPECT_EQ(name->Text(), L"results.csv");
     EXPECT_TRUE(TakeNotes().empty());
+    // Only the box asked to be centred is.
+    const auto boxes = static_cast<QtWindowHost&>(Host()).Widget()->findChildren<QLineEdit*>();
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(boxes[1]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
 TEST_F(ChildControlTest, DropDownReportsTheUsersSelection)
