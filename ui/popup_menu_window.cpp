@@ -39,6 +39,7 @@ bool PopupMenuWindow::Show(WindowHost& owner, unsigned style, const Rect& area)
         return false;
     }
     if (ClosedWithin(kReopenGuard)) return false;
+    chosenInSubmenu_ = false;
     owner_ = &owner;
     placement_ = PlaceIn(area, style);
     if (!Create(L"", &owner, placement_)) {
@@ -101,6 +102,11 @@ PopupMenuWindow* PopupMenuWindow::OpenSubmenu() const
     return submenu_ && submenu_->IsOpen() ? submenu_.get() : nullptr;
 }
 
+const MenuEntry* PopupMenuWindow::SelectedEntry() const
+{
+    return chosenInSubmenu_ && submenu_ ? submenu_->SelectedEntry() : list_.SelectedEntry();
+}
+
 PopupMenuWindow& PopupMenuWindow::Outermost()
 {
     PopupMenuWindow* menu = this;
@@ -152,6 +158,7 @@ void PopupMenuWindow::Choose(std::size_t index)
         return;
     }
     list_.Select(index);
+    for (PopupMenuWindow* below = parentMenu_; below; below = below->parentMenu_) below->chosenInSubmenu_ = true;
     WindowHost* owner = owner_;
     const std::uint32_t command = list_.Entries()[index].command;
     Outermost().Close();
@@ -165,6 +172,7 @@ void PopupMenuWindow::ShowSubmenu(std::size_t index)
     list_.Select(index);
     list_.ScrollIntoView(ClientArea(), index);
     Window()->InvalidateAll();
+    chosenInSubmenu_ = false;
     if (submenu_) submenu_->Close();
     submenu_ = std::make_unique<PopupMenuWindow>(now_);
     submenu_->parentMenu_ = this;

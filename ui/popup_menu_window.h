@@ -47,8 +47,9 @@ public:
     bool IsOpen() const;
     // Whether the menu closed less than span ago.
     bool ClosedWithin(std::chrono::milliseconds span) const;
-    // The entry chosen last (or selected now); kept after the menu closes.
-    const MenuEntry* SelectedEntry() const { return list_.SelectedEntry(); }
+    // The entry chosen last (or selected now), in a sub-menu when one was
+    // chosen there; kept after the menu closes.
+    const MenuEntry* SelectedEntry() const;
     // Where the menu sits in its owner while open.
     Rect Placement() const { return placement_; }
     // The items in view, in the owner's coordinates; an open sub-menu's follow.
@@ -85,6 +86,7 @@ private:
     // Kept after closing: it may be closing itself from its own handler.
     std::unique_ptr<PopupMenuWindow> submenu_;
     PopupMenuWindow* parentMenu_ = nullptr;
+    bool chosenInSubmenu_ = false;
 };
 
 }  // namespace tallyx

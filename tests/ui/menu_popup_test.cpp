@@ -287,6 +287,14 @@ TEST_F(MenuTest, SubmenuOpensBesideItsRowAndItsChoiceReachesTheOwner)
     EXPECT_FALSE(submenu->IsOpen());
     EXPECT_FALSE(menu.IsOpen());
     EXPECT_EQ(owner.commands, std::vector<std::uintptr_t>{700});
+    ASSERT_NE(menu.SelectedEntry(), nullptr);
+    EXPECT_EQ(menu.SelectedEntry()->text, L"Algebraic");
+    // A later choice in the menu itself is the one kept.
+    now += 1s;
+    ASSERT_TRUE(Open(MenuStyleFitWidth | MenuStyleFitHeight));
+    Tap(RowCentre(0));
+    ASSERT_NE(menu.SelectedEntry(), nullptr);
+    EXPECT_EQ(menu.SelectedEntry()->text, L"Copy");
 }
 
 TEST_F(MenuTest, TwoHundredEntriesReachTheLastByKeysAndByPen)
