@@ -97,7 +97,7 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
         if (options.dumpLayout) DumpLayout(frame.Keypad(), out);
         if (options.dumpState) listing.Write(out);
         const WindowBase* top = TopWindow();
-        if (options.screenshotPath && !GrabTopLevel(top ? *top : frame)->SavePng(*options.screenshotPath)) {
+        if (options.screenshotPath && !GrabTopLevel(top ? *top : frame)->Save(*options.screenshotPath)) {
             errors << "tallyx: cannot write " << *options.screenshotPath << '\n';
             status = kExitFailed;
         }

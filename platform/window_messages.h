@@ -51,6 +51,14 @@ enum WindowMessage : std::uint32_t {
     WM_USER = 0x0400,
 };
 
+// What a child control posts to its window, with the control's id as the
+// first parameter. Clear of the private messages built on WM_USER.
+enum ControlMessage : std::uint32_t {
+    WM_CONTROL_CHANGED = WM_USER + 0x200,      // an edit box's text, a picker's value
+    WM_CONTROL_SELECTED = WM_USER + 0x201,     // a drop-down's or list view's selection
+    WM_CONTROL_ACTIVATED = WM_USER + 0x202,    // a list view row double-clicked or Returned
+};
+
 // Virtual-key codes of the keys Tallyx answers to.
 enum VirtualKey : std::uint32_t {
     VK_BACK = 8,
@@ -73,15 +81,18 @@ enum VirtualKey : std::uint32_t {
     VK_F2 = 0x71,
     VK_F3 = 0x72,
     VK_F4 = 0x73,
+    VK_F24 = 0x87,
 };
 
-// Pen messages carry the point in the second parameter: x low, y high, 16 bits each.
+// Pen messages carry the point in the second parameter: x low, y high, 16
+// bits each. Both keep their sign: a captured pen dragged left of or above
+// the window is at negative coordinates.
 constexpr std::intptr_t MakePointParameter(int x, int y)
 {
     return static_cast<std::intptr_t>((static_cast<std::uint32_t>(y) & 0xFFFF) << 16 |
                                       (static_cast<std::uint32_t>(x) & 0xFFFF));
 }
-constexpr int PointXOf(std::intptr_t parameter) { return static_cast<int>(parameter & 0xFFFF); }
-constexpr int PointYOf(std::intptr_t parameter) { return static_cast<int>((parameter >> 16) & 0xFFFF); }
+constexpr int PointXOf(std::intptr_t parameter) { return static_cast<std::int16_t>(parameter & 0xFFFF); }
+constexpr int PointYOf(std::intptr_t parameter) { return static_cast<std::int16_t>((parameter >> 16) & 0xFFFF); }
 
 }  // namespace tallyx

@@ -66,8 +66,9 @@ public:
     virtual Size Dimensions() const = 0;
     virtual Canvas& Paint() = 0;
     virtual Color PixelAt(Point point) const = 0;
-    // Writes the image as PNG; false when it cannot.
-    virtual bool SavePng(const std::string& path) const = 0;
+    // Writes the image as PNG or 24-bit BMP, as the path's extension (".png",
+    // ".bmp", any case) says; false for any other extension or a failed write.
+    virtual bool Save(const std::string& path) const = 0;
 };
 
 }  // namespace tallyx

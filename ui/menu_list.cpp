@@ -14,6 +14,13 @@ constexpr int kRowHeightDenominator = 32;
 constexpr std::int32_t kOrdinaryKeyStyle = 0;
 // A pen that moves further than this scrolls the list instead of choosing.
 constexpr int kDragDistance = 8;
+constexpr int kBoldWeight = 700;
+
+// Room at the right of the rows for the arrow of an item that opens a menu.
+int SubmenuColumnWidth(int rowHeight)
+{
+    return rowHeight / 2;
+}
 
 Color Blend(Color from, Color to)
 {
@@ -53,25 +60,33 @@ void MenuList::Clear()
 
 void MenuList::SetTitle(std::wstring title)
 {
-    MenuEntry header{MenuEntryKind::Header, std::move(title), 0, 0, 0, 0};
+    MenuEntry header{MenuEntryKind::Header, std::move(title), 0, 0, 0, 0, nullptr};
     entries_.insert(entries_.begin(), std::move(header));
     if (selected_) ++*selected_;
 }
 
 std::size_t MenuList::AddItem(std::wstring text, std::uint32_t command, std::intptr_t value, unsigned flags)
 {
-    entries_.push_back({MenuEntryKind::Item, std::move(text), command, flags, value, 0});
+    entries_.push_back({MenuEntryKind::Item, std::move(text), command, flags, value, 0, nullptr});
     return entries_.size() - 1;
 }
 
 void MenuList::AddSeparator()
 {
-    entries_.push_back({MenuEntryKind::Separator, L"", 0, 0, 0, 0});
+    entries_.push_back({MenuEntryKind::Separator, L"", 0, 0, 0, 0, nullptr});
 }
 
 void MenuList::AddHeader(std::wstring text)
 {
-    entries_.push_back({MenuEntryKind::Header, std::move(text), 0, 0, 0, 0});
+    entries_.push_back({MenuEntryKind::Header, std::move(text), 0, 0, 0, 0, nullptr});
+}
+
+MenuList& MenuList::AddSubmenu(std::wstring text, unsigned flags)
+{
+    MenuEntry entry{MenuEntryKind::Item, std::move(text), 0, flags, 0, 0, std::make_shared<MenuList>()};
+    entry.submenu->SetLookFrom(*this);
+    entries_.push_back(std::move(entry));
+    return *entries_.back().submenu;
 }
 
 void MenuList::SetRowHeights(int item, int header)
@@ -80,11 +95,24 @@ void MenuList::SetRowHeights(int item, int header)
     headerHeight_ = std::max(1, header);
 }
 
+void MenuList::SetLookFrom(const MenuList& other)
+{
+    colors_ = other.colors_;
+    font_ = other.font_;
+    itemHeight_ = other.itemHeight_;
+    headerHeight_ = other.headerHeight_;
+}
+
 bool MenuList::HasCheckColumn() const
 {
     return std::ranges::any_of(entries_, [](const MenuEntry& entry) {
-        return (entry.flags & (MenuItemCheckable | MenuItemChecked)) != 0;
+        return (entry.flags & (MenuItemCheckable | MenuItemChecked | MenuItemRadio)) != 0;
     });
+}
+
+bool MenuList::HasSubmenuColumn() const
+{
+    return std::ranges::any_of(entries_, &MenuEntry::HasSubmenu);
 }
 
 int MenuList::RowHeight(const MenuEntry& entry) const
@@ -108,10 +136,11 @@ int MenuList::ContentWidth(Canvas& canvas) const
 {
     int widest = 0;
     for (const MenuEntry& entry : entries_) {
-        widest = std::max(widest, canvas.MeasureText(entry.text, font_).width);
+        widest = std::max(widest, canvas.MeasureText(entry.text, FontOf(entry)).width);
     }
     const int checkColumn = HasCheckColumn() ? itemHeight_ : 0;
-    return widest + checkColumn + 3 * kTextMargin;
+    const int submenuColumn = HasSubmenuColumn() ? SubmenuColumnWidth(itemHeight_) : 0;
+    return widest + checkColumn + submenuColumn + 3 * kTextMargin;
 }
 
 Rect MenuList::RowRect(const Rect& area, std::size_t index) const
@@ -122,6 +151,19 @@ Rect MenuList::RowRect(const Rect& area, std::size_t index) const
     }
     const int height = index < entries_.size() ? RowHeight(entries_[index]) : 0;
     return {area.left, top, area.right, top + height};
+}
+
+std::vector<VisibleMenuItem> MenuList::VisibleItems(const Rect& area) const
+{
+    std::vector<VisibleMenuItem> items;
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        const MenuEntry& entry = entries_[index];
+        const Rect visible = RowRect(area, index).Intersected(area);
+        if (entry.kind != MenuEntryKind::Item || visible.IsEmpty()) continue;
+        items.push_back({entry.text, visible, entry.Checked(), (entry.flags & MenuItemDisabled) != 0,
+                         entry.HasSubmenu()});
+    }
+    return items;
 }
 
 std::optional<std::size_t> MenuList::EntryAt(const Rect& area, Point point) const
@@ -259,9 +301,8 @@ void MenuList::DrawEntry(Canvas& canvas, const MenuEntry& entry, const Rect& row
     }
     case MenuEntryKind::Header: {
         canvas.FillVerticalGradient(row, colors_.headerBackground, Blend(colors_.headerBackground, colors_.background));
-        const FontSpec bold{font_.family, font_.pixelHeight, 700};
-        canvas.DrawText(entry.text, {row.left + kTextMargin, row.top, row.right - kTextMargin, row.bottom}, bold,
-                        colors_.headerText, kAlign);
+        canvas.DrawText(entry.text, {row.left + kTextMargin, row.top, row.right - kTextMargin, row.bottom},
+                        FontOf(entry), colors_.headerText, kAlign);
         return;
     }
     case MenuEntryKind::Item: break;
@@ -270,18 +311,45 @@ void MenuList::DrawEntry(Canvas& canvas, const MenuEntry& entry, const Rect& row
     const Color text = !entry.Choosable() ? colors_.disabledText : selected ? colors_.selectedText : colors_.text;
     int left = row.left + kTextMargin;
     if (HasCheckColumn()) {
-        if (entry.Checked()) {
-            // A tick drawn as two strokes, scaled to the row.
-            const int size = row.Height() / 3;
-            const Point start{left + size / 4, (row.top + row.bottom) / 2};
-            const Point bottom{start.x + size / 2, start.y + size / 2};
-            const Point end{start.x + size + size / 2, start.y - size / 2 - size / 4};
-            canvas.DrawLine(start, bottom, text, 2);
-            canvas.DrawLine(bottom, end, text, 2);
-        }
+        if (entry.Checked()) DrawMark(canvas, entry, {left, row.top, left + itemHeight_, row.bottom}, text);
         left += itemHeight_;
     }
-    canvas.DrawText(entry.text, {left, row.top, row.right - kTextMargin, row.bottom}, font_, text, kAlign);
+    int right = row.right - kTextMargin;
+    if (HasSubmenuColumn()) {
+        const int arrowColumn = SubmenuColumnWidth(itemHeight_);
+        right -= arrowColumn;
+        if (entry.HasSubmenu()) {
+            const int middle = (row.top + row.bottom) / 2;
+            const int half = arrowColumn / 3;
+            const Point arrow[] = {
+                {right + half, middle - half}, {right + 2 * half, middle}, {right + half, middle + half}};
+            canvas.FillPolygon(arrow, text);
+        }
+    }
+    canvas.DrawText(entry.text, {left, row.top, right, row.bottom}, FontOf(entry), text, kAlign);
+}
+
+void MenuList::DrawMark(Canvas& canvas, const MenuEntry& entry, const Rect& column, Color color) const
+{
+    const int size = column.Height() / 3;
+    if (entry.flags & MenuItemRadio) {
+        const Point centre{column.left + size, (column.top + column.bottom) / 2};
+        const Rect dot{centre.x - size / 2, centre.y - size / 2, centre.x + size / 2, centre.y + size / 2};
+        canvas.FillRoundRect(dot, size / 2, color);
+        return;
+    }
+    // A tick drawn as two strokes, scaled to the row.
+    const Point start{column.left + size / 4, (column.top + column.bottom) / 2};
+    const Point bottom{start.x + size / 2, start.y + size / 2};
+    const Point end{start.x + size + size / 2, start.y - size / 2 - size / 4};
+    canvas.DrawLine(start, bottom, color, 2);
+    canvas.DrawLine(bottom, end, color, 2);
+}
+
+FontSpec MenuList::FontOf(const MenuEntry& entry) const
+{
+    const bool bold = entry.kind == MenuEntryKind::Header || (entry.flags & MenuItemDefault);
+    return bold ? FontSpec{font_.family, font_.pixelHeight, kBoldWeight} : font_;
 }
 
 }  // namespace tallyx

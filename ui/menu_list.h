@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,14 +14,18 @@
 namespace tallyx {
 
 struct SkinColors;
+class MenuList;
 
 enum class MenuEntryKind { Item, Separator, Header };
 
-// Item flags: a checkable or checked item makes the list keep a check-mark column.
+// Item flags: a checkable, checked or radio item makes the list keep a
+// check-mark column. A checked radio item shows a dot instead of a tick.
 enum MenuItemFlag : unsigned {
     MenuItemCheckable = 1,
     MenuItemChecked = 2,
     MenuItemDisabled = 4,
+    MenuItemRadio = 8,
+    MenuItemDefault = 16,  // drawn in bold
 };
 
 struct MenuEntry {
@@ -30,10 +35,22 @@ struct MenuEntry {
     unsigned flags = 0;
     std::intptr_t value = 0;
     int height = 0;  // 0: the list's height for the entry's kind
+    // Set for an item that opens another menu beside it instead of being chosen.
+    std::shared_ptr<MenuList> submenu;
 
     // Separators, headers and disabled items cannot be chosen.
     bool Choosable() const { return kind == MenuEntryKind::Item && !(flags & MenuItemDisabled); }
     bool Checked() const { return (flags & MenuItemChecked) != 0; }
+    bool HasSubmenu() const { return submenu != nullptr; }
+};
+
+// An item as it shows in an open menu, for listings of what is on screen.
+struct VisibleMenuItem {
+    std::wstring text;
+    Rect rect;  // the part in view
+    bool checked = false;
+    bool disabled = false;
+    bool submenu = false;
 };
 
 struct MenuColors {
@@ -75,7 +92,11 @@ public:
     std::size_t AddItem(std::wstring text, std::uint32_t command, std::intptr_t value = 0, unsigned flags = 0);
     void AddSeparator();
     void AddHeader(std::wstring text);
+    // An item that opens the returned list beside the menu; the owner fills it.
+    MenuList& AddSubmenu(std::wstring text, unsigned flags = 0);
     void SetRowHeights(int item, int header);
+    // Takes the colours, font and row heights of another list.
+    void SetLookFrom(const MenuList& other);
     void SetColors(const MenuColors& colors) { colors_ = colors; }
     void SetFont(const FontSpec& font) { font_ = font; }
     void SetRowPainter(RowPainter painter) { painter_ = std::move(painter); }
@@ -91,6 +112,8 @@ public:
     // The entry under a point of the area the list is drawn in, scrolling counted.
     std::optional<std::size_t> EntryAt(const Rect& area, Point point) const;
     Rect RowRect(const Rect& area, std::size_t index) const;
+    // The items in view in area, with the visible part of each row.
+    std::vector<VisibleMenuItem> VisibleItems(const Rect& area) const;
 
     std::optional<std::size_t> Selected() const { return selected_; }
     // Only a choosable entry can be selected; anything else clears the selection.
@@ -115,6 +138,10 @@ public:
 
 private:
     void DrawEntry(Canvas& canvas, const MenuEntry& entry, const Rect& row, bool selected) const;
+    void DrawMark(Canvas& canvas, const MenuEntry& entry, const Rect& column, Color color) const;
+    bool HasSubmenuColumn() const;
+    // Headers and default items are bold.
+    FontSpec FontOf(const MenuEntry& entry) const;
     int MaxScroll(const Rect& area) const;
 
     std::vector<MenuEntry> entries_;

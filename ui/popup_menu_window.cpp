@@ -1,11 +1,20 @@
 #include "ui/popup_menu_window.h"
 
+#include <algorithm>
+
 #include "platform/window_messages.h"
 
 namespace tallyx {
 namespace {
 
 constexpr int kBorder = 1;
+
+// As wide as the list's widest row with the frame, no wider than limit.
+int FittedWidth(const MenuList& list, const WindowHost& owner, int limit)
+{
+    const std::unique_ptr<Image> measure = owner.CreateImage(1, 1);
+    return std::min(limit, list.ContentWidth(measure->Paint()) + 2 * kBorder);
+}
 
 }  // namespace
 
@@ -30,6 +39,7 @@ bool PopupMenuWindow::Show(WindowHost& owner, unsigned style, const Rect& area)
         return false;
     }
     if (ClosedWithin(kReopenGuard)) return false;
+    chosenInSubmenu_ = false;
     owner_ = &owner;
     placement_ = PlaceIn(area, style);
     if (!Create(L"", &owner, placement_)) {
@@ -49,11 +59,7 @@ bool PopupMenuWindow::Show(WindowHost& owner, unsigned style, const Rect& area)
 
 Rect PopupMenuWindow::PlaceIn(const Rect& area, unsigned style) const
 {
-    int width = area.Width();
-    if (style & MenuStyleFitWidth) {
-        const std::unique_ptr<Image> measure = owner_->CreateImage(1, 1);
-        width = std::min(width, list_.ContentWidth(measure->Paint()) + 2 * kBorder);
-    }
+    const int width = style & MenuStyleFitWidth ? FittedWidth(list_, *owner_, area.Width()) : area.Width();
     const int height = style & MenuStyleFitHeight ? std::min(area.Height(), list_.ContentHeight() + 2 * kBorder)
                                                   : area.Height();
     const int left = style & MenuStyleFromRight ? area.right - width : area.left;
@@ -66,14 +72,77 @@ Rect PopupMenuWindow::ClientArea() const
     return Window() ? Window()->ClientRect().Inflated(-kBorder, -kBorder) : Rect{};
 }
 
+Rect PopupMenuWindow::SubmenuArea(const Rect& row, const MenuList& submenu) const
+{
+    const Rect bounds = owner_->ClientRect();
+    const int width = FittedWidth(submenu, *owner_, bounds.Width());
+    const int height = std::min(bounds.Height(), submenu.ContentHeight() + 2 * kBorder);
+    // Right of this menu where it fits, else left of it; level with the row where it fits.
+    int left = placement_.right;
+    if (left + width > bounds.right) left = std::max(bounds.left, placement_.left - width);
+    const int top = std::clamp(row.top - kBorder, bounds.top, bounds.bottom - height);
+    return Rect::FromSize(left, top, width, height);
+}
+
+std::vector<VisibleMenuItem> PopupMenuWindow::VisibleItems() const
+{
+    std::vector<VisibleMenuItem> items;
+    if (!IsOpen()) return items;
+    items = list_.VisibleItems(ClientArea());
+    for (VisibleMenuItem& item : items) item.rect = item.rect.Offset(placement_.left, placement_.top);
+    if (const PopupMenuWindow* submenu = OpenSubmenu()) {
+        const std::vector<VisibleMenuItem> beside = submenu->VisibleItems();
+        items.insert(items.end(), beside.begin(), beside.end());
+    }
+    return items;
+}
+
+PopupMenuWindow* PopupMenuWindow::OpenSubmenu() const
+{
+    return submenu_ && submenu_->IsOpen() ? submenu_.get() : nullptr;
+}
+
+const MenuEntry* PopupMenuWindow::SelectedEntry() const
+{
+    return chosenInSubmenu_ && submenu_ ? submenu_->SelectedEntry() : list_.SelectedEntry();
+}
+
+PopupMenuWindow& PopupMenuWindow::Outermost()
+{
+    PopupMenuWindow* menu = this;
+    while (menu->parentMenu_) menu = menu->parentMenu_;
+    return *menu;
+}
+
 void PopupMenuWindow::Close()
 {
+    if (submenu_) submenu_->Close();
     if (Window()) Window()->Destroy();
+}
+
+void PopupMenuWindow::Dismiss(Point point)
+{
+    const Point inOwner{point.x + placement_.left, point.y + placement_.top};
+    if (parentMenu_ && parentMenu_->Placement().Contains(inOwner)) {
+        Close();
+    } else {
+        Outermost().Close();
+    }
 }
 
 long PopupMenuWindow::OnDestroy(std::uintptr_t, std::intptr_t)
 {
     closedAt_ = now_();
+    if (parentMenu_ && parentMenu_->IsOpen()) {
+        // The keys and the pen go back to the menu below.
+        WindowHost& below = *parentMenu_->Window();
+        below.Show();
+        below.SetCapture();
+        below.InvalidateAll();
+        if (owner_) owner_->InvalidateAll();
+        owner_ = nullptr;
+        return 1;
+    }
     if (owner_) {
         owner_->InvalidateAll();
         owner_->Show();  // the keys go back to the owner
@@ -84,11 +153,35 @@ long PopupMenuWindow::OnDestroy(std::uintptr_t, std::intptr_t)
 
 void PopupMenuWindow::Choose(std::size_t index)
 {
+    if (list_.Entries()[index].HasSubmenu()) {
+        ShowSubmenu(index);
+        return;
+    }
     list_.Select(index);
+    for (PopupMenuWindow* below = parentMenu_; below; below = below->parentMenu_) below->chosenInSubmenu_ = true;
     WindowHost* owner = owner_;
     const std::uint32_t command = list_.Entries()[index].command;
-    Close();
+    Outermost().Close();
     if (owner) owner->PostMessage(WM_COMMAND, command, 0);
+}
+
+void PopupMenuWindow::ShowSubmenu(std::size_t index)
+{
+    const MenuList& items = *list_.Entries()[index].submenu;
+    if (!owner_ || items.Entries().empty()) return;
+    list_.Select(index);
+    list_.ScrollIntoView(ClientArea(), index);
+    Window()->InvalidateAll();
+    chosenInSubmenu_ = false;
+    if (submenu_) submenu_->Close();
+    submenu_ = std::make_unique<PopupMenuWindow>(now_);
+    submenu_->parentMenu_ = this;
+    submenu_->List() = items;
+    submenu_->List().SetLookFrom(list_);
+    const Rect row = list_.RowRect(ClientArea(), index).Offset(placement_.left, placement_.top);
+    // Only one window can hold the pen; it comes back when the sub-menu closes.
+    Window()->ReleaseCapture();
+    if (!submenu_->Show(*owner_, 0, SubmenuArea(row, submenu_->List()))) Window()->SetCapture();
 }
 
 long PopupMenuWindow::Draw(Canvas& canvas, const Rect&)
@@ -120,7 +213,7 @@ long PopupMenuWindow::OnPenUp(Point point)
         if (list_.Entries()[tap.index].Choosable()) Choose(tap.index);
         return 1;
     case MenuTap::BelowRows:
-    case MenuTap::Outside: Close(); return 1;
+    case MenuTap::Outside: Dismiss(point); return 1;
     case MenuTap::Scrolled: return 1;
     }
     return 1;
@@ -138,14 +231,23 @@ long PopupMenuWindow::OnKeyDown(std::uintptr_t first, std::intptr_t)
     case VK_RETURN:
         if (list_.Selected()) Choose(*list_.Selected());
         return 1;
+    case VK_RIGHT:
+        if (list_.SelectedEntry() && list_.SelectedEntry()->HasSubmenu()) ShowSubmenu(*list_.Selected());
+        return 1;
+    case VK_LEFT:
+        if (parentMenu_) Close();
+        return 1;
     default: return 1;
     }
 }
 
 long PopupMenuWindow::OnKeyUp(std::uintptr_t first, std::intptr_t)
 {
-    const bool closes = first == VK_ESCAPE || (first >= VK_F1 && first <= VK_F4);
-    if (closes) Close();
+    if (first == VK_ESCAPE) {
+        Close();
+    } else if (first >= VK_F1 && first <= VK_F4) {
+        Outermost().Close();
+    }
     return 1;
 }
 

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "ui/menu_list.h"
 #include "ui/window_base.h"
@@ -22,6 +24,9 @@ enum MenuStyle : unsigned {
 // The drawn menu: a window over part of its owner that holds the pen while
 // open. Choosing an item posts WM_COMMAND with the item's command to the
 // owner; a tap on no item, Escape or one of F1 to F4 closes it without one.
+// An item with a sub-menu opens it beside the row (a tap, Return or Right);
+// a choice there reaches the owner the same way and closes both menus, while
+// Escape, Left or a tap on the menu below closes only the sub-menu.
 class PopupMenuWindow : public WindowBase {
 public:
     using TimeSource = std::function<std::chrono::steady_clock::time_point()>;
@@ -42,10 +47,15 @@ public:
     bool IsOpen() const;
     // Whether the menu closed less than span ago.
     bool ClosedWithin(std::chrono::milliseconds span) const;
-    // The entry chosen last (or selected now); kept after the menu closes.
-    const MenuEntry* SelectedEntry() const { return list_.SelectedEntry(); }
+    // The entry chosen last (or selected now), in a sub-menu when one was
+    // chosen there; kept after the menu closes.
+    const MenuEntry* SelectedEntry() const;
     // Where the menu sits in its owner while open.
     Rect Placement() const { return placement_; }
+    // The items in view, in the owner's coordinates; an open sub-menu's follow.
+    std::vector<VisibleMenuItem> VisibleItems() const;
+    // The open sub-menu, or null.
+    PopupMenuWindow* OpenSubmenu() const;
 
 protected:
     long Draw(Canvas& canvas, const Rect& clip) override;
@@ -58,7 +68,13 @@ protected:
 
 private:
     Rect PlaceIn(const Rect& area, unsigned style) const;
+    // Chooses an item, or opens the menu of an item that has one.
     void Choose(std::size_t index);
+    void ShowSubmenu(std::size_t index);
+    Rect SubmenuArea(const Rect& row, const MenuList& submenu) const;
+    PopupMenuWindow& Outermost();
+    // A tap off this menu: on the menu below it closes only this one, elsewhere all.
+    void Dismiss(Point point);
     void Finish();
     Rect ClientArea() const;
 
@@ -67,6 +83,10 @@ private:
     WindowHost* owner_ = nullptr;
     Rect placement_;
     std::optional<std::chrono::steady_clock::time_point> closedAt_;
+    // Kept after closing: it may be closing itself from its own handler.
+    std::unique_ptr<PopupMenuWindow> submenu_;
+    PopupMenuWindow* parentMenu_ = nullptr;
+    bool chosenInSubmenu_ = false;
 };
 
 }  // namespace tallyx

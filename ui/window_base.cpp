@@ -78,13 +78,10 @@ long WindowBase::Dispatch(std::uint32_t message, std::uintptr_t first, std::intp
     if (message >= WM_USER) {
         return OnUserMessage(message, first, second);
     }
+    // The host paints through Paint(); a WM_PAINT that arrives as a message
+    // has nothing to draw with and goes to the default handling.
     switch (message) {
-    case WM_PAINT: return OnPaint(first, second);
-    case WM_SETTINGCHANGE: return OnSettingChange(first, second);
     case WM_SIZE: return OnSize(first, second);
-    case WM_NOTIFY: return OnNotify(first, second);
-    case WM_DRAWITEM: return OnDrawItem(first, second);
-    case WM_MEASUREITEM: return OnMeasureItem(first, second);
     case WM_CHAR: return OnChar(first, second);
     case WM_KEYDOWN: return OnKeyDown(first, second);
     case WM_KEYUP: return OnKeyUp(first, second);
@@ -97,37 +94,16 @@ long WindowBase::Dispatch(std::uint32_t message, std::uintptr_t first, std::intp
     case WM_TIMER: return OnTimer(first, second);
     case WM_DESTROY: return OnDestroy(first, second);
     case WM_COMMAND: return OnCommand(first, second);
-    case WM_SYSCOMMAND: return OnSysCommand(first, second);
     case WM_ACTIVATE: return OnActivate(first, second);
     case WM_HOTKEY: return OnHotKey(first, second);
-    case WM_HSCROLL: return OnHScroll(first, second);
-    case WM_VSCROLL: return OnVScroll(first, second);
-    case WM_KILLFOCUS: return OnKillFocus(first, second);
-    case WM_SETFOCUS: return OnSetFocus(first, second);
-    case WM_SYSCOLORCHANGE: return OnSysColorChange(first, second);
-    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(first, second);
-    case WM_CTLCOLORBTN: return OnCtlColorButton(first, second);
-    case WM_COPYDATA: return OnCopyData(first, second);
-    case WM_HELP: return OnHelp(first, second);
-    case WM_ENTERMENULOOP: return OnEnterMenuLoop(first, second);
-    case WM_EXITMENULOOP: return OnExitMenuLoop(first, second);
-    case WM_CAPTURECHANGED: return OnCaptureChanged(first, second);
-    case WM_MOVE: return OnMove(first, second);
     case WM_CLOSE:
     case WM_QUIT: return OnClose(first, second);
     default: return kNotHandled;
     }
 }
 
-// The host paints through Paint(); a WM_PAINT that arrives as a message has
-// nothing to draw with.
-long WindowBase::OnPaint(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::Draw(Canvas&, const Rect&) { return kNotHandled; }
-long WindowBase::OnSettingChange(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::OnSize(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnNotify(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnDrawItem(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnMeasureItem(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::OnChar(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::OnKeyDown(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::OnKeyUp(std::uintptr_t, std::intptr_t) { return kNotHandled; }
@@ -140,23 +116,9 @@ long WindowBase::OnPenMove(Point) { return kNotHandled; }
 long WindowBase::OnTimer(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::OnDestroy(std::uintptr_t, std::intptr_t) { return 1; }
 long WindowBase::OnCommand(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnSysCommand(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::OnActivate(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 long WindowBase::DefaultHandler(std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
 long WindowBase::OnHotKey(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnHScroll(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnVScroll(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnKillFocus(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnSetFocus(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnSysColorChange(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnCtlColorStatic(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnCtlColorButton(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnCopyData(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnHelp(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnEnterMenuLoop(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnExitMenuLoop(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnCaptureChanged(std::uintptr_t, std::intptr_t) { return kNotHandled; }
-long WindowBase::OnMove(std::uintptr_t, std::intptr_t) { return kNotHandled; }
 
 long WindowBase::OnClose(std::uintptr_t, std::intptr_t)
 {

@@ -36,13 +36,8 @@ public:
     long Paint(Canvas& canvas, const Rect& clip);
 
 protected:
-    virtual long OnPaint(std::uintptr_t first, std::intptr_t second);
     virtual long Draw(Canvas& canvas, const Rect& clip);
-    virtual long OnSettingChange(std::uintptr_t first, std::intptr_t second);
     virtual long OnSize(std::uintptr_t first, std::intptr_t second);
-    virtual long OnNotify(std::uintptr_t first, std::intptr_t second);
-    virtual long OnDrawItem(std::uintptr_t first, std::intptr_t second);
-    virtual long OnMeasureItem(std::uintptr_t first, std::intptr_t second);
     virtual long OnChar(std::uintptr_t first, std::intptr_t second);
     virtual long OnKeyDown(std::uintptr_t first, std::intptr_t second);
     virtual long OnKeyUp(std::uintptr_t first, std::intptr_t second);
@@ -55,23 +50,9 @@ protected:
     virtual long OnTimer(std::uintptr_t first, std::intptr_t second);
     virtual long OnDestroy(std::uintptr_t first, std::intptr_t second);
     virtual long OnCommand(std::uintptr_t first, std::intptr_t second);
-    virtual long OnSysCommand(std::uintptr_t first, std::intptr_t second);
     virtual long OnActivate(std::uintptr_t first, std::intptr_t second);
     virtual long DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second);
     virtual long OnHotKey(std::uintptr_t first, std::intptr_t second);
-    virtual long OnHScroll(std::uintptr_t first, std::intptr_t second);
-    virtual long OnVScroll(std::uintptr_t first, std::intptr_t second);
-    virtual long OnKillFocus(std::uintptr_t first, std::intptr_t second);
-    virtual long OnSetFocus(std::uintptr_t first, std::intptr_t second);
-    virtual long OnSysColorChange(std::uintptr_t first, std::intptr_t second);
-    virtual long OnCtlColorStatic(std::uintptr_t first, std::intptr_t second);
-    virtual long OnCtlColorButton(std::uintptr_t first, std::intptr_t second);
-    virtual long OnCopyData(std::uintptr_t first, std::intptr_t second);
-    virtual long OnHelp(std::uintptr_t first, std::intptr_t second);
-    virtual long OnEnterMenuLoop(std::uintptr_t first, std::intptr_t second);
-    virtual long OnExitMenuLoop(std::uintptr_t first, std::intptr_t second);
-    virtual long OnCaptureChanged(std::uintptr_t first, std::intptr_t second);
-    virtual long OnMove(std::uintptr_t first, std::intptr_t second);
     virtual long OnClose(std::uintptr_t first, std::intptr_t second);
 
 private:

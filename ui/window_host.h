@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/geometry.h"
 #include "ui/canvas.h"
+#include "ui/child_control.h"
 
 namespace tallyx {
 
@@ -42,6 +44,18 @@ public:
     virtual void EndModal(long result) = 0;
     // Renders the whole window into an image (screenshots, tests).
     virtual std::unique_ptr<Image> Grab() = 0;
+
+    // Child controls, owned by the caller and hosted here until either goes.
+    virtual std::unique_ptr<EditBox> CreateEditBox(const ControlIdentity& identity, const EditOptions& options) = 0;
+    virtual std::unique_ptr<DropDownList> CreateDropDownList(const ControlIdentity& identity) = 0;
+    virtual std::unique_ptr<ListView> CreateListView(const ControlIdentity& identity) = 0;
+    virtual std::unique_ptr<DatePicker> CreateDatePicker(const ControlIdentity& identity) = 0;
+    virtual std::unique_ptr<TimePicker> CreateTimePicker(const ControlIdentity& identity) = 0;
+    // The hosted controls in the order they were made.
+    virtual std::vector<ChildControl*> Controls() const = 0;
+    // The control with the keyboard focus, or the one that had it last when
+    // the window itself took it (a tap on a drawn key); null when none.
+    virtual ChildControl* FocusedControl() const = 0;
 };
 
 // How windows are made: the desktop's, or a test's.

@@ -178,9 +178,15 @@ Color QtImage::PixelAt(Point point) const
     return MakeColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
-bool QtImage::SavePng(const std::string& path) const
+bool QtImage::Save(const std::string& path) const
 {
-    return image_.save(QString::fromStdString(path), "PNG");
+    const QString name = QString::fromStdString(path);
+    if (name.endsWith(".png", Qt::CaseInsensitive)) return image_.save(name, "PNG");
+    // Three bytes a pixel, the form every reader of bitmaps takes.
+    if (name.endsWith(".bmp", Qt::CaseInsensitive)) {
+        return image_.convertToFormat(QImage::Format_RGB888).save(name, "BMP");
+    }
+    return false;
 }
 
 const QImage& QtImage::TransparentPixels() const

@@ -45,7 +45,7 @@ public:
     Size Dimensions() const override { return {image_.width(), image_.height()}; }
     Canvas& Paint() override;
     Color PixelAt(Point point) const override;
-    bool SavePng(const std::string& path) const override;
+    bool Save(const std::string& path) const override;
 
     const QImage& Pixels() const { return image_; }
     // The image with kTransparentColor pixels made see-through.

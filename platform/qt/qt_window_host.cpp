@@ -1,7 +1,7 @@
 #include "platform/qt/qt_window_host.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,6 +10,7 @@
 #include <array>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_child_controls.h"
 #include "platform/window_messages.h"
 
 namespace tallyx {
@@ -68,7 +69,20 @@ std::intptr_t PointOf(const QMouseEvent* event)
     return MakePointParameter(point.x(), point.y());
 }
 
+// A control whose window is gone cannot be made.
+template <class Control, class... Arguments>
+std::unique_ptr<Control> MakeControl(QWidget* window, const ControlIdentity& identity, const Arguments&... arguments)
+{
+    if (!window) return nullptr;
+    return std::make_unique<Control>(identity, arguments..., *window);
+}
+
 }  // namespace
+
+void PostWindowMessage(QWidget* widget, std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (widget) QCoreApplication::postEvent(widget, new PostedMessageEvent(message, first, second));
+}
 
 HostWidget::HostWidget(QtWindowHost* host, QWidget* parent) : QWidget(parent), host_(host)
 {
@@ -143,9 +157,19 @@ void HostWidget::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+bool HostWidget::ForWindow(std::uint32_t virtualKey) const
+{
+    // A key a field of the window passed on is no key of the window's own
+    // (a letter refused by a numeric box must not work the keypad), except
+    // the function keys, which drive the soft keys wherever the focus is.
+    const bool fieldHasFocus = host_ && host_->FocusedControl() && host_->FocusedControl()->HasFocus();
+    return !fieldHasFocus || (virtualKey >= VK_F1 && virtualKey <= VK_F24);
+}
+
 void HostWidget::keyPressEvent(QKeyEvent* event)
 {
     const std::uint32_t virtualKey = ToVirtualKey(event->key());
+    if (!ForWindow(virtualKey)) return;
     if (virtualKey) {
         Send(WM_KEYDOWN, virtualKey, event->isAutoRepeat() ? 0x40000000 : 0);
     }
@@ -157,7 +181,7 @@ void HostWidget::keyPressEvent(QKeyEvent* event)
 void HostWidget::keyReleaseEvent(QKeyEvent* event)
 {
     const std::uint32_t virtualKey = ToVirtualKey(event->key());
-    if (virtualKey && !event->isAutoRepeat()) {
+    if (virtualKey && !event->isAutoRepeat() && ForWindow(virtualKey)) {
         Send(WM_KEYUP, virtualKey, 0);
     }
 }
@@ -206,10 +230,16 @@ QtWindowHost::QtWindowHost(WindowBase& owner, QWidget* parent, const std::wstrin
     widget_->setWindowTitle(QString::fromStdWString(title));
     const Rect placed = frame.IsEmpty() && parent ? Rect{0, 0, parent->width(), parent->height()} : frame;
     widget_->setGeometry(placed.left, placed.top, std::max(1, placed.Width()), std::max(1, placed.Height()));
+    // Remembered so that a keypad drawn in the window can type into the
+    // field the user was in after the tap took the focus.
+    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, widget_, [this](QWidget*, QWidget* now) {
+        if (now && now != widget_ && widget_->isAncestorOf(now) && ControlOfWidget(now)) lastFocusedControl_ = now;
+    });
 }
 
 QtWindowHost::~QtWindowHost()
 {
+    QObject::disconnect(focusWatch_);
     if (widget_) {
         widget_->Detach();
         widget_->hide();
@@ -259,7 +289,7 @@ void QtWindowHost::Update()
 
 void QtWindowHost::PostMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
-    if (widget_) QCoreApplication::postEvent(widget_.data(), new PostedMessageEvent(message, first, second));
+    PostWindowMessage(widget_.data(), message, first, second);
 }
 
 void QtWindowHost::SetTimer(std::uintptr_t id, int milliseconds)
@@ -338,6 +368,53 @@ std::unique_ptr<Image> QtWindowHost::Grab()
 {
     if (!widget_) return std::make_unique<QtImage>(1, 1);
     return std::make_unique<QtImage>(widget_->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+std::unique_ptr<EditBox> QtWindowHost::CreateEditBox(const ControlIdentity& identity, const EditOptions& options)
+{
+    return MakeControl<QtEditBox>(widget_.data(), identity, options);
+}
+
+std::unique_ptr<DropDownList> QtWindowHost::CreateDropDownList(const ControlIdentity& identity)
+{
+    return MakeControl<QtDropDownList>(widget_.data(), identity);
+}
+
+std::unique_ptr<ListView> QtWindowHost::CreateListView(const ControlIdentity& identity)
+{
+    return MakeControl<QtListView>(widget_.data(), identity);
+}
+
+std::unique_ptr<DatePicker> QtWindowHost::CreateDatePicker(const ControlIdentity& identity)
+{
+    return MakeControl<QtDatePicker>(widget_.data(), identity);
+}
+
+std::unique_ptr<TimePicker> QtWindowHost::CreateTimePicker(const ControlIdentity& identity)
+{
+    return MakeControl<QtTimePicker>(widget_.data(), identity);
+}
+
+std::vector<ChildControl*> QtWindowHost::Controls() const
+{
+    std::vector<ChildControl*> controls;
+    if (!widget_) return controls;
+    for (const QWidget* child : widget_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (ChildControl* control = ControlOfWidget(child)) controls.push_back(control);
+    }
+    return controls;
+}
+
+ChildControl* QtWindowHost::FocusedControl() const
+{
+    if (!widget_) return nullptr;
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused && focused != widget_ && widget_->isAncestorOf(focused)) {
+        if (ChildControl* control = ControlOfWidget(focused)) return control;
+    }
+    // A field hidden since (its panel left the screen) takes no more keys.
+    ChildControl* last = ControlOfWidget(lastFocusedControl_.data());
+    return last && last->IsVisible() ? last : nullptr;
 }
 
 long QtWindowHost::RunModalLoop()

@@ -15,6 +15,9 @@ namespace tallyx {
 
 class QtWindowHost;
 
+// Queues a window message for the window behind widget; safe from any thread.
+void PostWindowMessage(QWidget* widget, std::uint32_t message, std::uintptr_t first, std::intptr_t second);
+
 // The Qt widget behind a window: turns Qt's events into window messages for
 // its object, and paints into an off-screen image of which only the clip box
 // is copied to the screen.
@@ -42,6 +45,7 @@ protected:
 
 private:
     long Send(std::uint32_t message, std::uintptr_t first, std::intptr_t second);
+    bool ForWindow(std::uint32_t virtualKey) const;
 
     QtWindowHost* host_;
     QImage backing_;
@@ -69,6 +73,13 @@ public:
     std::unique_ptr<Image> CreateImage(int width, int height) const override;
     void EndModal(long result) override;
     std::unique_ptr<Image> Grab() override;
+    std::unique_ptr<EditBox> CreateEditBox(const ControlIdentity& identity, const EditOptions& options) override;
+    std::unique_ptr<DropDownList> CreateDropDownList(const ControlIdentity& identity) override;
+    std::unique_ptr<ListView> CreateListView(const ControlIdentity& identity) override;
+    std::unique_ptr<DatePicker> CreateDatePicker(const ControlIdentity& identity) override;
+    std::unique_ptr<TimePicker> CreateTimePicker(const ControlIdentity& identity) override;
+    std::vector<ChildControl*> Controls() const override;
+    ChildControl* FocusedControl() const override;
 
     QWidget* Widget() const { return widget_; }
     WindowBase& Owner() const { return owner_; }
@@ -90,6 +101,8 @@ private:
     QRegion pendingRegion_;  // invalidated but not yet painted
     QEventLoop* modalLoop_ = nullptr;
     long modalResult_ = 0;
+    QPointer<QWidget> lastFocusedControl_;
+    QMetaObject::Connection focusWatch_;
 };
 
 // Makes Qt windows; installed by the program (and GUI tests) at start.

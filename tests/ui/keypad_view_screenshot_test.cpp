@@ -54,7 +54,7 @@ TEST_P(KeypadViewScreenshotTest, EveryTypeInEverySkin)
             const std::string name = std::to_string(screen.width) + "x" + std::to_string(screen.height) + "-type" +
                                      std::to_string(type) + "-skin" + std::to_string(skin);
             const auto shot = harness.Host().Grab();
-            ASSERT_TRUE(shot->SavePng((ScreenshotFolder() / (name + ".png")).string())) << name;
+            ASSERT_TRUE(shot->Save((ScreenshotFolder() / (name + ".png")).string())) << name;
             const SkinColors& colors = harness.Calculator().Layouts().Colors();
             const int icon = keypad.Geometry().metrics.icon;
             for (const KeypadGrid* grid : {&keypad.MainGrid(), &keypad.AlternateGrid()}) {

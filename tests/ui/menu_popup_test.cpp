@@ -1,6 +1,8 @@
 #include "ui/popup_menu_window.h"
 
 #include <QCoreApplication>
+#include <span>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -53,16 +55,19 @@ protected:
     }
     bool Open(unsigned style = 0) { return menu.Show(*owner.Window(), style, kArea); }
     // The centre of a row, in the menu window's own coordinates inside its border.
-    Point RowCentre(std::size_t row) const
+    Point RowCentre(std::size_t row) const { return RowCentreOf(menu, row); }
+    static Point RowCentreOf(const PopupMenuWindow& window, std::size_t row)
     {
-        const Rect rect = menu.List().RowRect(menu.Window()->ClientRect().Inflated(-1, -1), row);
+        const Rect rect = window.List().RowRect(window.Window()->ClientRect().Inflated(-1, -1), row);
         return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     }
     void Tap(Point point) { Slide(point, point); }
-    void Slide(Point down, Point up)
+    void Slide(Point down, Point up) { SlideOn(menu, down, up); }
+    static void SlideOn(PopupMenuWindow& window, Point down, Point up, std::optional<Point> through = std::nullopt)
     {
-        menu.WindowProcedure(WM_LBUTTONDOWN, 1, MakePointParameter(down.x, down.y));
-        menu.WindowProcedure(WM_LBUTTONUP, 0, MakePointParameter(up.x, up.y));
+        window.WindowProcedure(WM_LBUTTONDOWN, 1, MakePointParameter(down.x, down.y));
+        if (through) window.WindowProcedure(WM_MOUSEMOVE, 1, MakePointParameter(through->x, through->y));
+        window.WindowProcedure(WM_LBUTTONUP, 0, MakePointParameter(up.x, up.y));
         Settle();
     }
     static void Settle()
@@ -223,6 +228,155 @@ TEST_F(MenuTest, CurrentValueStartsSelectedAndRowPainterDrawsEachVisibleRow)
     EXPECT_EQ(menu.SelectedEntry()->value, 1);
     menu.Window()->Grab();
     EXPECT_EQ(painted, (std::vector<std::wstring>{L"Off", L"On*"}));
+}
+
+TEST_F(MenuTest, SubmenuOpensBesideItsRowAndItsChoiceReachesTheOwner)
+{
+    MenuList& list = menu.List();
+    list.Clear();
+    list.SetRowHeights(kRow, kRow);
+    list.AddItem(L"Copy", 32766);
+    MenuList& modes = list.AddSubmenu(L"Entry Mode");
+    modes.AddItem(L"Algebraic", 700, 0, MenuItemRadio);
+    modes.AddItem(L"RPN", 701, 0, MenuItemRadio | MenuItemChecked);
+    modes.AddItem(L"Expression", 702, 0, MenuItemRadio | MenuItemDisabled);
+    ASSERT_TRUE(Open(MenuStyleFitWidth | MenuStyleFitHeight));
+
+    Tap(RowCentre(1));
+    PopupMenuWindow* submenu = menu.OpenSubmenu();
+    ASSERT_NE(submenu, nullptr);
+    EXPECT_TRUE(menu.IsOpen());
+    EXPECT_EQ(submenu->Placement().left, menu.Placement().right);
+    EXPECT_EQ(submenu->Placement().top, menu.Placement().top + kRow);
+    const auto listed = [&] {
+        std::vector<std::tuple<std::wstring, bool, bool, bool>> items;
+        for (const VisibleMenuItem& item : menu.VisibleItems()) {
+            items.emplace_back(item.text, item.checked, item.disabled, item.submenu);
+        }
+        return items;
+    };
+    using Listed = std::vector<std::tuple<std::wstring, bool, bool, bool>>;
+    EXPECT_EQ(listed(), (Listed{{L"Copy", false, false, false},
+                                {L"Entry Mode", false, false, true},
+                                {L"Algebraic", false, false, false},
+                                {L"RPN", true, false, false},
+                                {L"Expression", false, true, false}}));
+    EXPECT_EQ(menu.VisibleItems()[2].rect, Rect::FromSize(submenu->Placement().left + 1,
+                                                          submenu->Placement().top + 1, submenu->Placement().Width() - 2,
+                                                          kRow));
+
+    // Escape, and a tap on the menu below, close only the sub-menu; Right opens it again.
+    submenu->WindowProcedure(WM_KEYUP, VK_ESCAPE, 0);
+    Settle();
+    EXPECT_EQ(menu.OpenSubmenu(), nullptr);
+    EXPECT_TRUE(menu.IsOpen());
+    menu.WindowProcedure(WM_KEYDOWN, VK_RIGHT, 0);
+    submenu = menu.OpenSubmenu();
+    ASSERT_NE(submenu, nullptr);
+    const Point onCopy{RowCentre(0).x + menu.Placement().left - submenu->Placement().left,
+                       RowCentre(0).y + menu.Placement().top - submenu->Placement().top};
+    SlideOn(*submenu, onCopy, onCopy);
+    EXPECT_EQ(menu.OpenSubmenu(), nullptr);
+    EXPECT_TRUE(menu.IsOpen());
+    EXPECT_TRUE(owner.commands.empty());
+
+    Tap(RowCentre(1));
+    submenu = menu.OpenSubmenu();
+    ASSERT_NE(submenu, nullptr);
+    SlideOn(*submenu, RowCentreOf(*submenu, 0), RowCentreOf(*submenu, 0));
+    EXPECT_FALSE(submenu->IsOpen());
+    EXPECT_FALSE(menu.IsOpen());
+    EXPECT_EQ(owner.commands, std::vector<std::uintptr_t>{700});
+    ASSERT_NE(menu.SelectedEntry(), nullptr);
+    EXPECT_EQ(menu.SelectedEntry()->text, L"Algebraic");
+    // A later choice in the menu itself is the one kept.
+    now += 1s;
+    ASSERT_TRUE(Open(MenuStyleFitWidth | MenuStyleFitHeight));
+    Tap(RowCentre(0));
+    ASSERT_NE(menu.SelectedEntry(), nullptr);
+    EXPECT_EQ(menu.SelectedEntry()->text, L"Copy");
+}
+
+TEST_F(MenuTest, TwoHundredEntriesReachTheLastByKeysAndByPen)
+{
+    constexpr int kCount = 200;
+    MenuList& list = menu.List();
+    list.Clear();
+    list.SetRowHeights(kRow, kRow);
+    for (int item = 0; item < kCount; ++item) list.AddItem(L"Entry " + std::to_wstring(item), 9000 + item);
+    const int lastScroll = kCount * kRow - (kArea.Height() - 2);
+    ASSERT_TRUE(Open());
+    for (int step = 0; step < kCount; ++step) menu.WindowProcedure(WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(list.Selected(), std::optional<std::size_t>(kCount - 1));
+    EXPECT_EQ(list.ScrollOffset(), lastScroll);
+    EXPECT_EQ(menu.VisibleItems().back().text, L"Entry 199");
+    menu.WindowProcedure(WM_KEYDOWN, VK_RETURN, 0);
+    Settle();
+    EXPECT_EQ(owner.commands, std::vector<std::uintptr_t>{9199});
+
+    now += 1s;
+    ASSERT_TRUE(Open());
+    list.Select(std::nullopt);
+    for (int drag = 0; drag < kCount && list.ScrollOffset() < lastScroll; ++drag) {
+        SlideOn(menu, {50, 380}, {50, 20}, Point{50, 20});
+    }
+    EXPECT_EQ(list.ScrollOffset(), lastScroll);
+    Tap(RowCentre(kCount - 1));
+    EXPECT_EQ(owner.commands, (std::vector<std::uintptr_t>{9199, 9199}));
+}
+
+// Keeps what a menu draws: dots, strokes, arrows and texts with their weight.
+class DrawingLog : public Canvas {
+public:
+    std::vector<Rect> dots;
+    std::vector<Point> strokes;
+    std::vector<Point> arrows;
+    std::vector<std::pair<std::wstring, int>> texts;
+
+    void FillRect(const Rect&, Color) override {}
+    void FrameRect(const Rect&, Color, int) override {}
+    void FillVerticalGradient(const Rect&, Color, Color) override {}
+    void FillRoundRect(const Rect& rect, int, Color) override { dots.push_back(rect); }
+    void FrameRoundRect(const Rect&, int, Color, int) override {}
+    void FillPolygon(std::span<const Point> points, Color) override { arrows.push_back(points.front()); }
+    void DrawLine(Point from, Point, Color, int) override { strokes.push_back(from); }
+    void DrawDashedLine(Point, Point, Color) override {}
+    void DrawText(std::wstring_view text, const Rect&, const FontSpec& font, Color, unsigned) override
+    {
+        texts.emplace_back(text, font.weight);
+    }
+    Size MeasureText(std::wstring_view text, const FontSpec& font) override
+    {
+        return {static_cast<int>(text.size()) * font.pixelHeight / 2, font.pixelHeight};
+    }
+    void DrawImage(const Image&, const Rect&, const Rect&, bool) override {}
+    void BlendImage(const Image&, const Rect&, const Rect&, int) override {}
+    void SetClip(const Rect&) override {}
+};
+
+TEST(MenuListTest, RadioMarkIsADotDefaultIsBoldAndASubmenuHasAnArrow)
+{
+    MenuList list;
+    list.SetRowHeights(kRow, kRow);
+    list.AddItem(L"Degrees", 1, 0, MenuItemRadio | MenuItemChecked);
+    list.AddItem(L"Radians", 2, 0, MenuItemRadio);
+    list.AddItem(L"Tape", 3, 0, MenuItemChecked);
+    list.AddItem(L"Open", 4, 0, MenuItemDefault);
+    list.AddSubmenu(L"More").AddItem(L"Inner", 5);
+    const Rect area = Rect::FromSize(0, 0, 200, 5 * kRow);
+    DrawingLog canvas;
+    list.Draw(canvas, area);
+    const auto rowOf = [&](Point point) { return list.EntryAt(area, point); };
+
+    ASSERT_EQ(canvas.dots.size(), 1u);
+    EXPECT_EQ(rowOf({canvas.dots[0].left, canvas.dots[0].top}), std::optional<std::size_t>(0));
+    EXPECT_GT(canvas.dots[0].Width(), 0);
+    ASSERT_EQ(canvas.strokes.size(), 2u);  // the tick's two strokes
+    for (const Point stroke : canvas.strokes) EXPECT_EQ(rowOf(stroke), std::optional<std::size_t>(2));
+    ASSERT_EQ(canvas.arrows.size(), 1u);
+    EXPECT_EQ(rowOf(canvas.arrows[0]), std::optional<std::size_t>(4));
+    EXPECT_EQ(canvas.texts, (std::vector<std::pair<std::wstring, int>>{
+                                {L"Degrees", 400}, {L"Radians", 400}, {L"Tape", 400}, {L"Open", 700}, {L"More", 400}}));
 }
 
 TEST(MenuListTest, SelectionSkipsWhatCannotBeChosen)

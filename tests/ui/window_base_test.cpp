@@ -21,6 +21,7 @@ class RecordingWindow : public WindowBase {
 public:
     std::vector<std::pair<std::uint32_t, std::uintptr_t>> received;  // message and first parameter
     std::vector<Point> penDowns;
+    std::vector<Point> penMoves;
     std::vector<Rect> drawClips;
     Color fill = MakeColor(10, 200, 30);
     int created = 0;
@@ -55,6 +56,11 @@ protected:
     long OnPenDown(Point point) override
     {
         penDowns.push_back(point);
+        return 1;
+    }
+    long OnPenMove(Point point) override
+    {
+        penMoves.push_back(point);
         return 1;
     }
     long OnKeyDown(std::uintptr_t first, std::intptr_t) override { return Record(WM_KEYDOWN, first); }
@@ -117,6 +123,24 @@ TEST(WindowBaseTest, PenAndKeysBecomeMessages)
     EXPECT_EQ(window.penDowns, (std::vector<Point>{{30, 70}}));
     EXPECT_EQ(window.Messages(WM_KEYDOWN), (std::vector<std::uint32_t>{VK_LEFT, '5', VK_F2}));
     EXPECT_EQ(window.Messages(WM_CHAR), (std::vector<std::uint32_t>{'5'}));
+}
+
+TEST(WindowBaseTest, CapturedDragLeftOfOrAboveTheWindowKeepsItsSign)
+{
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create(L"", nullptr, Rect::FromSize(0, 0, 200, 200)));
+    QWidget* widget = HostOf(window).Widget();
+    const QPointF places[] = {{-25, 40}, {60, -3}, {-1, -1}, {150, 120}};
+    for (const QPointF& place : places) {
+        QMouseEvent move(QEvent::MouseMove, place, place, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &move);
+    }
+    EXPECT_EQ(window.penMoves, (std::vector<Point>{{-25, 40}, {60, -3}, {-1, -1}, {150, 120}}));
+    // The parameter's two halves hold the whole signed 16-bit range.
+    for (const Point point : {Point{-32768, 32767}, Point{32767, -32768}, Point{0, 0}}) {
+        const std::intptr_t parameter = MakePointParameter(point.x, point.y);
+        EXPECT_EQ((Point{PointXOf(parameter), PointYOf(parameter)}), point);
+    }
 }
 
 TEST(WindowBaseTest, PaintsOnlyTheInvalidatedBoxFromTheOffscreenImage)
