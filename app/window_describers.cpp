@@ -111,13 +111,11 @@ void DescribeMenu(PopupMenuWindow& menu, std::vector<StateLine>& lines)
     const bool titled = !entries.empty() && entries.front().kind == MenuEntryKind::Header;
     lines.push_back({"window", {"menu"}, titled ? entries.front().text : L""});
     if (!menu.Window()) return;
-    const Rect rows = MenuRowsArea(menu);
-    for (std::size_t index = 0; index < entries.size(); ++index) {
-        const MenuEntry& entry = entries[index];
-        if (entry.kind != MenuEntryKind::Item) continue;
-        StateLine line{"menu", {}, entry.text, list.RowRect(rows, index)};
-        if (entry.Checked()) line.marks.push_back("checked");
-        if (!entry.Choosable()) line.marks.push_back("disabled");
+    for (const VisibleMenuItem& item : list.VisibleItems(MenuRowsArea(menu))) {
+        StateLine line{"menu", {}, item.text, item.rect};
+        if (item.checked) line.marks.push_back("checked");
+        if (item.disabled) line.marks.push_back("disabled");
+        if (item.submenu) line.marks.push_back("submenu");
         lines.push_back(std::move(line));
     }
 }
