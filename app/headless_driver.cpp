@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <memory>
 #include <ostream>
 
 #include "app/main_frame.h"
 #include "engine/calc_engine.h"
+#include "engine/expression_evaluator.h"
+#include "engine/number_formatter.h"
 #include "keypad/button_vocabulary.h"
 #include "platform/memory_registry.h"
 #include "platform/services.h"
@@ -80,7 +83,10 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
         keys.push_back(*button);
     }
 
-    MainFrame frame(Calculator(), Formatter(), registry);
+    const auto evaluator = std::make_unique<ExpressionEvaluator>();
+    NumberFormatter formatter;
+    const auto calculator = std::make_unique<CalcEngine>(*evaluator, formatter);
+    MainFrame frame(*calculator, formatter, registry);
     if (!frame.Create(MainFrame::kTitle, nullptr, Rect::FromSize(0, 0, options.screen.width, options.screen.height))) {
         errors << "tallyx: cannot create the window\n";
         return kExitFailed;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/key_ids.h"
+#include "engine/shift_rule.h"
 #include "engine/text_limits.h"
-#include "keypad/shift_keys.h"
 #include "platform/services.h"
 #include "platform/wide_text.h"
 
@@ -24,8 +24,10 @@ struct BaseStep {
 };
 
 // The base indicator outside base 10; any other base goes to DEC.
-constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{{2, 8}, {16, 2}}};
-constexpr int kHexadecimal = 16;
+constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{
+    {BaseKeyBinary, BaseKeyOctal},
+    {BaseKeyHexadecimal, BaseKeyBinary},
+}};
 
 bool IsDecimalOnlyOperator(int id)
 {
@@ -129,7 +131,7 @@ bool CalcEngine::SetMode(int mode)
 
 bool CalcEngine::TapWordSizeIndicator()
 {
-    if (GetBase() == 10) {
+    if (GetBase() == BaseKeyDecimal) {
         return false;
     }
     const auto current = std::find(kIndicatorWordSizes.begin(), kIndicatorWordSizes.end(), GetWordSize());
@@ -139,8 +141,8 @@ bool CalcEngine::TapWordSizeIndicator()
 
 bool CalcEngine::TapBaseIndicator(bool baseKeypadShown)
 {
-    if (GetBase() == 10) {
-        return baseKeypadShown && PressButton(ButtonTypeBase, kHexadecimal);
+    if (GetBase() == BaseKeyDecimal) {
+        return baseKeypadShown && PressButton(ButtonTypeBase, BaseKeyHexadecimal);
     }
     int target = BaseKeyDecimal;
     for (const BaseStep& step : kBaseIndicatorSteps) {
@@ -223,7 +225,7 @@ bool CalcEngine::PressOperatorKey(int id)
         return false;
     }
     const int operatorId = id == OperatorKeyEex ? OperatorKeyExp : id;
-    if (IsDecimalOnlyOperator(operatorId) && GetBase() != 10) {
+    if (IsDecimalOnlyOperator(operatorId) && GetBase() != BaseKeyDecimal) {
         return false;
     }
     return CurrentEngine().PressOperator(operatorId);
@@ -236,7 +238,7 @@ bool CalcEngine::PressFunctionKey(int id)
         return false;
     }
     const int functionId = id == FunctionKeyChs ? FunctionKeyPlusMinus : id;
-    if (functionId != FunctionKeyPlusMinus && GetBase() != 10) {
+    if (functionId != FunctionKeyPlusMinus && GetBase() != BaseKeyDecimal) {
         return false;
     }
     if (functionId == FunctionKeyDegToDec || functionId == FunctionKeyShowDms) {
@@ -477,12 +479,6 @@ void CalcEngine::SetTapeRecording(bool on)
 std::wstring CalcEngine::SaveTape()
 {
     return evaluator_.SaveTape();
-}
-
-CalcEngine& Calculator()
-{
-    static CalcEngine engine;
-    return engine;
 }
 
 }  // namespace tallyx
