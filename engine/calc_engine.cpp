@@ -29,16 +29,6 @@ constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{
     {BaseKeyHexadecimal, BaseKeyBinary},
 }};
 
-bool IsDecimalOnlyOperator(int id)
-{
-    return id >= OperatorKeyXToTheY && id <= OperatorKeyLastDecimalOnly;
-}
-
-bool IsBaseKey(int id)
-{
-    return (id >= BaseKeyFirst && id <= BaseKeyLast) || id == BaseKeyBcd;
-}
-
 }  // namespace
 
 const std::array<CalcEngine::KeyHandler, ButtonTypeStack + 1> CalcEngine::kKeyHandlers = {

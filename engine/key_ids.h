@@ -61,6 +61,19 @@ enum FunctionKey : int {
     FunctionKeyLast = 33,
 };
 
+// Operators that work in base 10 only.
+constexpr bool IsDecimalOnlyOperator(int id)
+{
+    return id >= OperatorKeyXToTheY && id <= OperatorKeyLastDecimalOnly;
+}
+
+// Prefix functions are typed before their argument in Direct Algebraic entry:
+// the trigonometric keys, log, ln, log2 and ABS.
+constexpr bool IsPrefixFunction(int id)
+{
+    return (id >= FunctionKeyCos && id <= FunctionKeyLastTrigonometric) || (id >= FunctionKeyLog && id <= FunctionKeyAbs);
+}
+
 enum BracketKey : int {
     BracketKeyOpen = 0,
     BracketKeyClose = 1,
@@ -126,6 +139,11 @@ enum BaseKey : int {
     BaseKeyLast = 16,
     BaseKeyBcd = 17,
 };
+
+constexpr bool IsBaseKey(int id)
+{
+    return (id >= BaseKeyFirst && id <= BaseKeyLast) || id == BaseKeyBcd;
+}
 
 enum StackKey : int {
     StackKeySwap = 0,
