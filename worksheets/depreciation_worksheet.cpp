@@ -22,7 +22,6 @@ constexpr std::array kRows = {
     Row::Result<&DepreciationModel::RemainingBookValue>(L"RBVal", CellFormat::FormatTwoDecimals),
     Row::Result<&DepreciationModel::RemainingDepreciableValue>(L"RDVal", CellFormat::FormatTwoDecimals),
 };
-constexpr int kDepreciationRow = 6;
 
 int CurrentYear()
 {
@@ -57,12 +56,13 @@ void DepreciationWorksheet::Calculate()
 {
     // A value typed before Calc counts: the result must match what the cells show.
     CommitCell();
-    MutableNavigation().ScrollCellToTop(kDepreciationRow, static_cast<int>(Cells().size()));
+    const int firstResult = FirstResultRow();
+    MutableNavigation().ScrollCellToTop(firstResult, static_cast<int>(Cells().size()));
     model_.Compute();
-    for (int cell = kDepreciationRow; cell < static_cast<int>(kRows.size()); ++cell) {
+    for (int cell = firstResult; cell < static_cast<int>(kRows.size()); ++cell) {
         WriteCell(cell);
     }
-    ShowCell(kDepreciationRow);
+    ShowCell(firstResult);
     Host().InvalidateList();
 }
 

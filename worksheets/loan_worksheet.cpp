@@ -19,7 +19,6 @@ constexpr std::array kRows = {
     Row::Result<&CarLoan::TotalInterest>(L"Total interest", CellFormat::FormatTwoDecimals),
     Row::Result<&CarLoan::TotalRepaid>(L"Total repaid", CellFormat::FormatTwoDecimals),
 };
-constexpr int kFirstResultRow = 7;
 
 }  // namespace
 
@@ -35,7 +34,7 @@ LoanWorksheet::~LoanWorksheet()
 
 void LoanWorksheet::Calculate()
 {
-    CalculateResults(kFirstResultRow);
+    CalculateResults(FirstResultRow());
 }
 
 void LoanWorksheet::Reset()

@@ -103,6 +103,14 @@ protected:
         return cells;
     }
 
+    // The first of the read-only rows that follow the input rows.
+    int FirstResultRow() const
+    {
+        int row = 0;
+        while (row < static_cast<int>(rows_.size()) && !rows_[static_cast<std::size_t>(row)].cell.readOnly) ++row;
+        return row;
+    }
+
     Model model_;
 
 private:

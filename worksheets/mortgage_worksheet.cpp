@@ -18,7 +18,6 @@ constexpr std::array kRows = {
     Row::Result<&Mortgage::PaymentAmount>(L"Monthly payment", CellFormat::FormatTwoDecimals),
     Row::Result<&Mortgage::TotalRepaid>(L"Total repaid", CellFormat::FormatTwoDecimals),
 };
-constexpr int kFirstResultRow = 5;
 
 }  // namespace
 
@@ -56,7 +55,7 @@ void MortgageWorksheet::Recompute()
 
 void MortgageWorksheet::Calculate()
 {
-    CalculateResults(kFirstResultRow);
+    CalculateResults(FirstResultRow());
 }
 
 void MortgageWorksheet::Reset()

@@ -16,7 +16,6 @@ constexpr std::array kRows = {
     Row::Result<&Tip::TotalSplit>(L"Total per Per.", CellFormat::FormatTwoDecimals),
     Row::Result<&Tip::Total>(L"Bill Total", CellFormat::FormatTwoDecimals),
 };
-constexpr int kFirstResultRow = 3;
 
 }  // namespace
 
@@ -32,7 +31,7 @@ TipWorksheet::~TipWorksheet()
 
 void TipWorksheet::Calculate()
 {
-    CalculateResults(kFirstResultRow);
+    CalculateResults(FirstResultRow());
 }
 
 void TipWorksheet::Reset()
