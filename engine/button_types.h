@@ -28,6 +28,8 @@ enum ButtonType : std::int32_t {
 struct ButtonKey {
     std::int32_t type = 0;
     std::int32_t id = 0;
+
+    friend constexpr bool operator==(const ButtonKey&, const ButtonKey&) = default;
 };
 
 }  // namespace tallyx

@@ -8,35 +8,33 @@ namespace tallyx {
 namespace {
 
 struct KeyRewrite {
-    std::int32_t fromType;
-    std::int32_t fromId;
-    std::int32_t toType;
-    std::int32_t toId;
+    ButtonKey from;
+    ButtonKey to;
 };
 
 constexpr KeyRewrite kAdvancedMemoryRewrites[] = {
-    {ButtonTypeMemory, MemoryKeyFirstStore, ButtonTypeShift, ShiftKeyStore},
-    {ButtonTypeMemory, MemoryKeyFirstRecall, ButtonTypeShift, ShiftKeyRecall},
-    {ButtonTypeMemory, MemoryKeyFirstClear, ButtonTypeMemory, MemoryKeyFirstRegister},
-    {ButtonTypeMemory, MemoryKeyPlus, ButtonTypeMemory, MemoryKeyFirstRegister + 1},
-    {ButtonTypeMemory, MemoryKeyMinus, ButtonTypeMemory, MemoryKeyFirstRegister + 2},
+    {{ButtonTypeMemory, MemoryKeyFirstStore}, {ButtonTypeShift, ShiftKeyStore}},
+    {{ButtonTypeMemory, MemoryKeyFirstRecall}, {ButtonTypeShift, ShiftKeyRecall}},
+    {{ButtonTypeMemory, MemoryKeyFirstClear}, {ButtonTypeMemory, MemoryKeyFirstRegister}},
+    {{ButtonTypeMemory, MemoryKeyPlus}, {ButtonTypeMemory, MemoryKeyFirstRegister + 1}},
+    {{ButtonTypeMemory, MemoryKeyMinus}, {ButtonTypeMemory, MemoryKeyFirstRegister + 2}},
 };
 
 constexpr KeyRewrite kRpnRewrites[] = {
-    {ButtonTypeEquals, EqualsKeyEquals, ButtonTypeEquals, EqualsKeyEnter},
-    {ButtonTypeFunction, FunctionKeyPlusMinus, ButtonTypeFunction, FunctionKeyChs},
-    {ButtonTypeOperator, OperatorKeyExp, ButtonTypeOperator, OperatorKeyEex},
-    {ButtonTypeBracket, BracketKeyOpen, ButtonTypeStack, StackKeySwap},
-    {ButtonTypeBracket, BracketKeyClose, ButtonTypeStack, StackKeyRollDown},
-    {ButtonTypeClear, ClearKeyClear, ButtonTypeClear, ClearKeyX},
+    {{ButtonTypeEquals, EqualsKeyEquals}, {ButtonTypeEquals, EqualsKeyEnter}},
+    {{ButtonTypeFunction, FunctionKeyPlusMinus}, {ButtonTypeFunction, FunctionKeyChs}},
+    {{ButtonTypeOperator, OperatorKeyExp}, {ButtonTypeOperator, OperatorKeyEex}},
+    {{ButtonTypeBracket, BracketKeyOpen}, {ButtonTypeStack, StackKeySwap}},
+    {{ButtonTypeBracket, BracketKeyClose}, {ButtonTypeStack, StackKeyRollDown}},
+    {{ButtonTypeClear, ClearKeyClear}, {ButtonTypeClear, ClearKeyX}},
 };
 
 ButtonDef Rewrite(ButtonDef button, std::span<const KeyRewrite> rewrites)
 {
     for (const KeyRewrite& rewrite : rewrites) {
-        if (button.type == rewrite.fromType && button.id == rewrite.fromId) {
-            button.type = rewrite.toType;
-            button.id = rewrite.toId;
+        ButtonKey& key = button;
+        if (key == rewrite.from) {
+            key = rewrite.to;
             break;
         }
     }

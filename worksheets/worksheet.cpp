@@ -14,24 +14,23 @@ namespace {
 enum class ButtonAction { MoveUp, MoveDown, Calculate, ShowGraph, OpenData, SaveData, Close, Reset };
 
 struct ButtonRoute {
-    std::int32_t type;
-    std::int32_t id;
+    ButtonKey key;
     ButtonAction action;
 };
 
 // The buttons a worksheet acts on itself. Other worksheet keys (WSReset among
 // them) do nothing here; every other key is an entry for the highlighted cell.
 constexpr std::array kButtonRoutes = {
-    ButtonRoute{ButtonTypeWorksheetKey, WorksheetButtonUp, ButtonAction::MoveUp},
-    ButtonRoute{ButtonTypeWorksheetKey, WorksheetButtonDown, ButtonAction::MoveDown},
-    ButtonRoute{ButtonTypeWorksheetKey, WorksheetButtonCalculate, ButtonAction::Calculate},
-    ButtonRoute{ButtonTypeWorksheetKey, WorksheetButtonGraph, ButtonAction::ShowGraph},
-    ButtonRoute{ButtonTypeWorksheetKey, WorksheetButtonLoad, ButtonAction::OpenData},
-    ButtonRoute{ButtonTypeWorksheetKey, WorksheetButtonSave, ButtonAction::SaveData},
-    ButtonRoute{ButtonTypeWorksheetKey, WorksheetButtonBack, ButtonAction::Close},
-    ButtonRoute{ButtonTypeClear, ClearKeyReset, ButtonAction::Reset},
-    ButtonRoute{ButtonTypeGraph, GraphKeyDraw, ButtonAction::ShowGraph},
-    ButtonRoute{ButtonTypeGraph, GraphKeyFunctions, ButtonAction::ShowGraph},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonUp}, ButtonAction::MoveUp},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonDown}, ButtonAction::MoveDown},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonCalculate}, ButtonAction::Calculate},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonGraph}, ButtonAction::ShowGraph},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonLoad}, ButtonAction::OpenData},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonSave}, ButtonAction::SaveData},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonBack}, ButtonAction::Close},
+    ButtonRoute{{ButtonTypeClear, ClearKeyReset}, ButtonAction::Reset},
+    ButtonRoute{{ButtonTypeGraph, GraphKeyDraw}, ButtonAction::ShowGraph},
+    ButtonRoute{{ButtonTypeGraph, GraphKeyFunctions}, ButtonAction::ShowGraph},
 };
 
 constexpr int kPlaceholderCells = 20;
@@ -79,7 +78,7 @@ WorksheetReply Worksheet::KeyUp(int key)
 WorksheetReply Worksheet::PressButton(int type, int id)
 {
     const auto route = std::find_if(kButtonRoutes.begin(), kButtonRoutes.end(),
-                                    [&](const ButtonRoute& candidate) { return candidate.type == type && candidate.id == id; });
+                                    [&](const ButtonRoute& candidate) { return candidate.key == ButtonKey{type, id}; });
     if (route == kButtonRoutes.end()) {
         const int cell = HighlightedCell();
         const bool typable = type != ButtonTypeWorksheetKey && cell != WorksheetNavigation::kNoHighlight &&
