@@ -5,7 +5,7 @@
 namespace tallyx {
 namespace {
 
-TEST(ShiftKeyTest, KeysMoveTheState)
+TEST(ShiftRuleTest, KeysMoveTheState)
 {
     const struct {
         std::int32_t state;
