@@ -1,6 +1,7 @@
 #include "app/headless_driver.h"
 
 #include <QCoreApplication>
+#include <memory>
 #include <ostream>
 
 #include "app/action_player.h"
@@ -8,6 +9,8 @@
 #include "app/window_describers.h"
 #include "app/window_on_screen.h"
 #include "engine/calc_engine.h"
+#include "engine/expression_evaluator.h"
+#include "engine/number_formatter.h"
 #include "platform/memory_registry.h"
 #include "platform/services.h"
 #include "platform/wide_text.h"
@@ -77,14 +80,17 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
     services.registry = &registry;
     const ScopedPlatform platform(services);
 
-    const StateListing listing = DesktopStateListing(Calculator(), Formatter());
+    const auto evaluator = std::make_unique<ExpressionEvaluator>();
+    NumberFormatter formatter;
+    const auto calculator = std::make_unique<CalcEngine>(*evaluator, formatter);
+    const StateListing listing = DesktopStateListing(*calculator, formatter);
     ActionPlayer player(ScriptOf(options), options.skin.value_or(0), listing);
     if (const std::string unknown = player.UnknownKey(); !unknown.empty()) {
         errors << "tallyx: " << unknown << '\n';
         return kExitBadInput;
     }
 
-    MainFrame frame(Calculator(), Formatter(), registry);
+    MainFrame frame(*calculator, formatter, registry);
     if (!frame.Create(MainFrame::kTitle, nullptr, Rect::FromSize(0, 0, options.screen.width, options.screen.height))) {
         errors << "tallyx: cannot create the window\n";
         return kExitFailed;

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 #include "app/application_fonts.h"
 #include "app/desktop_services.h"
@@ -10,6 +11,8 @@
 #include "app/single_instance.h"
 #include "app/start_options.h"
 #include "engine/calc_engine.h"
+#include "engine/expression_evaluator.h"
+#include "engine/number_formatter.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/services.h"
 #include "ui/window_host.h"
@@ -60,7 +63,11 @@ int main(int argc, char** argv)
     if (!claimed && instance.RaiseRunning()) return kExitAlreadyRunning;
 
     tallyx::InstallDesktopServices();
-    tallyx::MainFrame frame(tallyx::Calculator(), tallyx::Formatter(), *tallyx::Platform().registry);
+    // The calculator's parts outlive the frame that works with them.
+    const auto evaluator = std::make_unique<tallyx::ExpressionEvaluator>();
+    tallyx::NumberFormatter formatter;
+    const auto calculator = std::make_unique<tallyx::CalcEngine>(*evaluator, formatter);
+    tallyx::MainFrame frame(*calculator, formatter, *tallyx::Platform().registry);
     const tallyx::Rect placement = tallyx::Rect::FromSize(0, 0, options.screen.width, options.screen.height);
     if (!frame.Create(tallyx::MainFrame::kTitle, nullptr, placement)) return 0;
     shown = frame.Window();

@@ -7,6 +7,8 @@
 
 #include "app/main_frame.h"
 #include "engine/calc_engine.h"
+#include "engine/expression_evaluator.h"
+#include "engine/number_formatter.h"
 #include "platform/memory_registry.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_window_host.h"
@@ -37,7 +39,10 @@ private:
 
     MemoryRegistry registry_;
     ScopedPlatform platform_;
-    MainFrame frame_{Calculator(), Formatter(), registry_};
+    ExpressionEvaluator evaluator_;
+    NumberFormatter formatter_;
+    CalcEngine calculator_{evaluator_, formatter_};
+    MainFrame frame_{calculator_, formatter_, registry_};
 };
 
 void FullKeypadRepaint(benchmark::State& state)

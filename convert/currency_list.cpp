@@ -8,7 +8,7 @@
 #include "convert/rate_archive.h"
 #include "convert/rate_file_store.h"
 #include "convert/rate_time_text.h"
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/number_text.h"
 #include "platform/services.h"
 

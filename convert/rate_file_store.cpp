@@ -6,7 +6,7 @@
 
 #include "convert/rate_archive.h"
 #include "convert/rate_text.h"
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/services.h"
 
 namespace tallyx {

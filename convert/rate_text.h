@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 
 namespace tallyx {
 

@@ -35,7 +35,7 @@ bool TypeDegreeKey(std::wstring& number)
 
 bool TypeDigit(std::wstring& number, int id)
 {
-    if (id < 0 || id > 9) {
+    if (id < 0 || id >= EntryKeyFirstLetter) {
         return false;
     }
     if (number.find(kMinuteSign) != std::wstring::npos) {

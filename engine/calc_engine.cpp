@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/key_ids.h"
+#include "engine/shift_rule.h"
 #include "engine/text_limits.h"
-#include "keypad/shift_keys.h"
 #include "platform/services.h"
 #include "platform/wide_text.h"
 
@@ -13,16 +13,6 @@ namespace {
 
 constexpr std::wstring_view kRefusedKeyMessage = L"This button is not usable based on the current state of Tallyx.";
 constexpr std::wstring_view kRefusedKeyCaption = L"Tallyx Error";
-
-bool IsDecimalOnlyOperator(int id)
-{
-    return id >= OperatorKeyXToTheY && id <= OperatorKeyLastDecimalOnly;
-}
-
-bool IsBaseKey(int id)
-{
-    return (id >= BaseKeyFirst && id <= BaseKeyLast) || id == BaseKeyBcd;
-}
 
 }  // namespace
 
@@ -178,7 +168,7 @@ bool CalcEngine::PressOperatorKey(int id)
         return false;
     }
     const int operatorId = id == OperatorKeyEex ? OperatorKeyExp : id;
-    if (IsDecimalOnlyOperator(operatorId) && GetBase() != 10) {
+    if (IsDecimalOnlyOperator(operatorId) && GetBase() != BaseKeyDecimal) {
         return false;
     }
     return CurrentEngine().PressOperator(operatorId);
@@ -191,7 +181,7 @@ bool CalcEngine::PressFunctionKey(int id)
         return false;
     }
     const int functionId = id == FunctionKeyChs ? FunctionKeyPlusMinus : id;
-    if (functionId != FunctionKeyPlusMinus && GetBase() != 10) {
+    if (functionId != FunctionKeyPlusMinus && GetBase() != BaseKeyDecimal) {
         return false;
     }
     if (functionId == FunctionKeyDegToDec || functionId == FunctionKeyShowDms) {
@@ -432,12 +422,6 @@ void CalcEngine::SetTapeRecording(bool on)
 std::wstring CalcEngine::SaveTape()
 {
     return evaluator_.SaveTape();
-}
-
-CalcEngine& Calculator()
-{
-    static CalcEngine engine;
-    return engine;
 }
 
 }  // namespace tallyx

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/shift_state.h"
 #include "engine/algebraic_engine.h"
+#include "engine/button_types.h"
 #include "engine/direct_algebraic_engine.h"
 #include "engine/expression_engine.h"
 #include "engine/expression_evaluator.h"
@@ -14,7 +14,7 @@
 #include "engine/normal_engine.h"
 #include "engine/number_formatter.h"
 #include "engine/rpn_engine.h"
-#include "keypad/button_def.h"
+#include "engine/shift_rule.h"
 
 namespace tallyx {
 
@@ -38,7 +38,8 @@ public:
     static constexpr int kModes = 5;
     static constexpr int kDefaultWordSize = 32;
 
-    explicit CalcEngine(ExpressionEvaluator& evaluator = Evaluator(), NumberFormatter& formatter = Formatter());
+    // The engine works with the evaluator and formatter it is given; they must outlive it.
+    CalcEngine(ExpressionEvaluator& evaluator, NumberFormatter& formatter);
     CalcEngine(const CalcEngine&) = delete;
     CalcEngine& operator=(const CalcEngine&) = delete;
 
@@ -138,8 +139,5 @@ private:
     std::int8_t unusableCount_ = 0;
     std::wstring lastAnswer_;
 };
-
-// The process-wide calculator, created on first use.
-CalcEngine& Calculator();
 
 }  // namespace tallyx

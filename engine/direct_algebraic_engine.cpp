@@ -44,7 +44,7 @@ bool DirectAlgebraicEngine::DigitFitsBase(int id) const
         return false;
     }
     const bool mark = id == EntryKeyDecimal || id == EntryKeyDegree;
-    return mark ? Base() == 10 : id < Base();
+    return mark ? Base() == BaseKeyDecimal : id < Base();
 }
 
 bool DirectAlgebraicEngine::PressDigit(int id)
@@ -291,7 +291,7 @@ bool DirectAlgebraicEngine::PressConstant(int id)
     } else {
         // The graph variable has no value outside an expression.
         const std::wstring_view token = ConstantToken(id);
-        if (token.empty() || id == RecallKeyVariable || Base() != 10) {
+        if (token.empty() || id == RecallKeyVariable || Base() != BaseKeyDecimal) {
             return false;
         }
         value = Evaluate(token);

@@ -166,7 +166,7 @@ bool ExpressionEngine::Commit(std::wstring expression, EngineState state)
 
 std::wstring::size_type ExpressionEngine::TrailingNumberStart(const std::wstring& expression) const
 {
-    const bool letterE = Base() == 16;
+    const bool letterE = Base() == BaseKeyHexadecimal;
     auto start = expression.size();
     while (start > 0) {
         const wchar_t character = expression[start - 1];
@@ -182,7 +182,7 @@ bool ExpressionEngine::PressDigit(int id)
 {
     const std::wstring_view token = DigitToken(id);
     const bool mark = id == EntryKeyDecimal || id == EntryKeyDegree;
-    if (token.empty() || (!mark && id >= Base()) || (mark && Base() != 10)) {
+    if (token.empty() || (!mark && id >= Base()) || (mark && Base() != BaseKeyDecimal)) {
         return false;
     }
     if (state_ == EngineStateEquals && id == EntryKeyDegree) {
@@ -257,14 +257,14 @@ bool ExpressionEngine::PressFunction(int id)
         return Commit(std::move(expression), EngineStateFunction);
     }
     const std::wstring_view token = FunctionToken(id);
-    return !token.empty() && Base() == 10 && OperandMayFollow(expression) &&
+    return !token.empty() && Base() == BaseKeyDecimal && OperandMayFollow(expression) &&
            Commit(expression + std::wstring(token), EngineStateFunction);
 }
 
 bool ExpressionEngine::PressBracket(int id)
 {
     const std::wstring expression = WorkingExpression();
-    if (Base() != 10) {
+    if (Base() != BaseKeyDecimal) {
         return false;
     }
     if (id == BracketKeyOpen) {
@@ -277,7 +277,7 @@ bool ExpressionEngine::PressConstant(int id)
 {
     const std::wstring expression = WorkingExpression();
     const std::wstring_view token = id == RecallKeyLastAnswer ? std::wstring_view(lastAnswer_) : ConstantToken(id);
-    return !token.empty() && Base() == 10 && OperandMayFollow(expression) &&
+    return !token.empty() && Base() == BaseKeyDecimal && OperandMayFollow(expression) &&
            Commit(expression + std::wstring(token), EngineStateValue);
 }
 

@@ -8,12 +8,12 @@
 #include "engine/calculator_functions.h"
 #include "engine/expression_rewriting.h"
 #include "engine/expression_scanner.h"
+#include "engine/key_ids.h"
 #include "engine/postfix_order.h"
 
 namespace tallyx {
 namespace {
 
-constexpr int kDecimalBase = 10;
 constexpr std::string_view kSyntaxError = "syntax error";
 // Characters beyond the single-byte range read as this, which no rule accepts.
 constexpr char kUnreadable = '?';
@@ -94,9 +94,9 @@ bool ExpressionEvaluator::PrepareText(std::wstring_view text, int inputBase, std
     dmsInput_ = RewriteDegrees(symbols.View(), degrees);
     if (symbols.Overflowed() || degrees.Overflowed()) return false;
     prepared = degrees.View();
-    if (inputBase == kDecimalBase && !bcdInput_) return true;
+    if (inputBase == BaseKeyDecimal && !bcdInput_) return true;
     TextWriter decimal(rewritten_);
-    if (inputBase != kDecimalBase) {
+    if (inputBase != BaseKeyDecimal) {
         BaseConverter::ToDecimal(prepared, inputBase, decimal);
     } else {
         BaseConverter::FromBcd(prepared, decimal);
@@ -142,7 +142,7 @@ ShortText ExpressionEvaluator::ResultChars(int outputBase)
         bcdOutput_ = false;
         return NumberChars(result_);
     }
-    return outputBase == kDecimalBase ? NumberChars(result_) : bases_.FromValue(result_, outputBase);
+    return outputBase == BaseKeyDecimal ? NumberChars(result_) : bases_.FromValue(result_, outputBase);
 }
 
 bool ExpressionEvaluator::ConvertAngle(std::wstring_view valueText, std::wstring& resultText)
@@ -176,12 +176,6 @@ bool ExpressionEvaluator::SetBase(int base)
 std::wstring ExpressionEvaluator::SaveTape()
 {
     return tape_.Save().wstring();
-}
-
-ExpressionEvaluator& Evaluator()
-{
-    static ExpressionEvaluator evaluator;
-    return evaluator;
 }
 
 }  // namespace tallyx

@@ -103,7 +103,4 @@ private:
     std::array<wchar_t, 2 * kMaxAngleText> angleText_{};
 };
 
-// The process-wide evaluator, created on first use.
-ExpressionEvaluator& Evaluator();
-
 }  // namespace tallyx

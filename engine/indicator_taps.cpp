@@ -14,7 +14,6 @@ namespace {
 // The word sizes the indicator steps through; any other size goes to the first.
 constexpr std::array kIndicatorWordSizes = {8, 16, 32, 48};
 constexpr int kLastTappedNotation = NotationFractions;
-constexpr int kHexadecimal = 16;
 
 struct BaseStep {
     int from;
@@ -22,7 +21,10 @@ struct BaseStep {
 };
 
 // The base indicator outside base 10; any other base goes to DEC.
-constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{{2, 8}, {16, 2}}};
+constexpr std::array<BaseStep, 2> kBaseIndicatorSteps = {{
+    {BaseKeyBinary, BaseKeyOctal},
+    {BaseKeyHexadecimal, BaseKeyBinary},
+}};
 
 bool Decimal(const CalcEngine& engine)
 {
@@ -59,7 +61,7 @@ bool TapAngleIndicator(CalcEngine& engine)
 bool TapBaseIndicator(CalcEngine& engine, bool baseKeypadShown)
 {
     if (Decimal(engine)) {
-        return baseKeypadShown && engine.PressButton(ButtonTypeBase, kHexadecimal);
+        return baseKeypadShown && engine.PressButton(ButtonTypeBase, BaseKeyHexadecimal);
     }
     int target = BaseKeyDecimal;
     for (const BaseStep& step : kBaseIndicatorSteps) {

@@ -3,8 +3,6 @@
 #include <array>
 #include <span>
 
-#include "engine/key_ids.h"
-
 namespace tallyx {
 namespace {
 
@@ -62,11 +60,6 @@ std::wstring_view FunctionToken(int id)
 std::wstring_view ConstantToken(int id)
 {
     return Lookup(kConstantTokens, id);
-}
-
-bool IsPrefixFunction(int id)
-{
-    return (id >= 0 && id <= FunctionKeyLastTrigonometric) || (id >= FunctionKeyLog && id <= FunctionKeyAbs);
 }
 
 }  // namespace tallyx

@@ -17,8 +17,4 @@ std::wstring_view FunctionToken(int id);
 // The bracketed constants of the constants keys and panel ("(pi)" ...).
 std::wstring_view ConstantToken(int id);
 
-// Prefix functions are typed before their argument in Direct Algebraic entry:
-// the trigonometric keys, log, ln, log2 and ABS.
-bool IsPrefixFunction(int id);
-
 }  // namespace tallyx

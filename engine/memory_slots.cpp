@@ -4,8 +4,9 @@
 
 #include "engine/base_converter.h"
 #include "engine/expression_evaluator.h"
-#include "engine/text_writer.h"
+#include "engine/key_ids.h"
 #include "engine/text_limits.h"
+#include "engine/text_writer.h"
 #include "platform/number_text.h"
 #include "platform/wide_text.h"
 
@@ -26,7 +27,7 @@ std::wstring MemorySlots::ToDecimal(std::wstring_view text)
 {
     std::wstring result;
     if (!evaluator_.IsBcdMode()) {
-        evaluator_.Evaluate(text, result, evaluator_.GetBase(), 10);
+        evaluator_.Evaluate(text, result, evaluator_.GetBase(), BaseKeyDecimal);
         return result;
     }
     // Evaluated as the display would be, so the next key still reads BCD.
@@ -44,7 +45,7 @@ std::wstring MemorySlots::FromDecimal(std::wstring_view text)
 {
     std::wstring result;
     if (!evaluator_.IsBcdMode()) {
-        evaluator_.Evaluate(text, result, 10, evaluator_.GetBase());
+        evaluator_.Evaluate(text, result, BaseKeyDecimal, evaluator_.GetBase());
         return result;
     }
     ShortText groups;
@@ -86,7 +87,7 @@ void MemorySlots::SetText(int slot, std::wstring_view text)
 {
     std::wstring shortest(text);
     if (text.size() > kRegisterLength && !evaluator_.IsBcdMode()) {
-        evaluator_.Evaluate(text, shortest, 10, 10);
+        evaluator_.Evaluate(text, shortest, BaseKeyDecimal, BaseKeyDecimal);
     }
     Slot(slot) = CutText(shortest, kRegisterLength);
 }

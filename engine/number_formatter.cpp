@@ -8,6 +8,7 @@
 #include "engine/binary_dec_notation.h"
 #include "engine/dms_notation.h"
 #include "engine/fraction_notation.h"
+#include "engine/key_ids.h"
 #include "platform/number_text.h"
 
 namespace tallyx {
@@ -194,7 +195,7 @@ DisplayText NumberFormatter::Format(std::wstring_view rawText, const DisplayRequ
 {
     if (const ErrorCaption* error = FindErrorWord(rawText)) return Plain(error->caption);
     if (request.bcd) return Plain(rawText);
-    if (request.base != 10) return Plain(rawText.size() > kMaxBaseDisplay ? kTooLarge : rawText);
+    if (request.base != BaseKeyDecimal) return Plain(rawText.size() > kMaxBaseDisplay ? kTooLarge : rawText);
     return FormatInNotation(rawText, request.dms ? NotationDms : notation_, request.regional, request.width);
 }
 
@@ -248,12 +249,6 @@ void NumberFormatter::AdvanceNotation()
 void NumberFormatter::SetFixedDigits(int digits)
 {
     if (digits >= 0 && digits <= kMaxFixedDigits) fixedDigits_ = digits;
-}
-
-NumberFormatter& Formatter()
-{
-    static NumberFormatter formatter;
-    return formatter;
 }
 
 }  // namespace tallyx

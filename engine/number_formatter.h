@@ -77,7 +77,4 @@ private:
     int fixedDigits_ = kDefaultFixedDigits;
 };
 
-// The process-wide formatter, created on first use.
-NumberFormatter& Formatter();
-
 }  // namespace tallyx

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -10,7 +10,7 @@
 #include "convert/currency_list.h"
 #include "convert/rate_file_store.h"
 #include "convert/rate_text.h"
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/services.h"
 
 namespace {

@@ -9,7 +9,7 @@ namespace tallyx {
 // unit and base therefore hold for graphs too.
 class EvaluatorArithmetic : public PlotArithmetic {
 public:
-    explicit EvaluatorArithmetic(ExpressionEvaluator& evaluator = Evaluator()) : evaluator_(evaluator) {}
+    explicit EvaluatorArithmetic(ExpressionEvaluator& evaluator) : evaluator_(evaluator) {}
 
     std::wstring NumberText(double value) override;
     double Evaluate(std::wstring_view expression, std::wstring& resultText) override;

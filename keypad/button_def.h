@@ -2,32 +2,13 @@
 
 #include <cstdint>
 
+#include "engine/button_types.h"
+
 namespace tallyx {
 
-// Button types: a key is a (type, id) pair, and the type selects its handler.
-enum ButtonType : std::int32_t {
-    ButtonTypeEntry = 0,         // ids 0-15 digits 0-9 and A-F, 16 the decimal point, 18 DecToDeg
-    ButtonTypeOperator = 1,      // binary operators
-    ButtonTypeFunction = 2,      // unary functions of the display value
-    ButtonTypeBracket = 3,       // 0 open, 1 close
-    ButtonTypeMemory = 4,        // id encodes operation and register
-    ButtonTypeEquals = 5,        // 0 equals, 1 enter, 2 blank
-    ButtonTypeRecall = 6,        // constants and values: 0 pi, 20 the variable X, 99 last answer
-    ButtonTypeShift = 7,         // 0 2nd, 1 Hyp, 3 recall prefix, 4 store prefix, 8 constants
-    ButtonTypeClear = 8,         // 0 clear, 1 clear all, 2 clear entry, 3 backspace, 4 reset, 5 clear X
-    ButtonTypeClipboard = 9,     // 0 copy, 2 paste
-    ButtonTypeBase = 10,         // id is the base 2-16, or 17 for BCD
-    ButtonTypeStack = 11,        // RPN stack: 0 X<>Y, 1 roll up, 2 roll down, 3 drop
-    ButtonTypeWorksheetKey = 12, // worksheet navigation and commands
-    ButtonTypeWorksheet = 13,    // opens the worksheet named by the id
-    ButtonTypeGraph = 16,        // 0 draw the graph, 1 the function list
-};
-
-// One key as built from the layout and skin texts. The captions point into
-// the fixed caption tables and are never owned.
-struct ButtonDef {
-    std::int32_t type = 0;
-    std::int32_t id = 0;
+// One key as built from the layout and skin texts: the engine's key with its
+// look. The captions point into the fixed caption tables and are never owned.
+struct ButtonDef : ButtonKey {
     std::int32_t style = 0;  // 0 to 5: colour set style + 1 of the skin
     const wchar_t* caption = L"";
     const wchar_t* raisedCaption = L"";

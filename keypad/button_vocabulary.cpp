@@ -1,8 +1,8 @@
 #include "keypad/button_vocabulary.h"
 
-#include "keypad/ini_text.h"
 #include "keypad/layout_builder.h"
 #include "keypad/skin_catalogue.h"
+#include "platform/ini_text.h"
 #include "platform/wide_text.h"
 
 namespace tallyx {

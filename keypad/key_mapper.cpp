@@ -3,12 +3,11 @@
 #include <array>
 #include <cwctype>
 
+#include "engine/key_ids.h"
 #include "keypad/button_def.h"
 
 namespace tallyx {
 namespace {
-
-constexpr int kDecimalBase = 10;
 
 // A character and its key; letters are listed in upper case and match either case.
 struct CharacterKey {
@@ -20,27 +19,47 @@ constexpr MappedKey Press(std::int32_t type, std::int32_t id) { return {type, id
 constexpr MappedKey kHandledOnly{0, 0, false};
 
 constexpr std::array kCharacterKeys = {
-    CharacterKey{L'\b', Press(ButtonTypeClear, 3)},     CharacterKey{L'\r', Press(ButtonTypeEquals, 0)},
-    CharacterKey{L' ', Press(ButtonTypeEquals, 0)},     CharacterKey{L'=', Press(ButtonTypeEquals, 0)},
-    CharacterKey{L'?', Press(ButtonTypeEquals, 0)},     CharacterKey{L'!', Press(ButtonTypeFunction, 28)},
-    CharacterKey{L'"', Press(ButtonTypeFunction, 12)},  CharacterKey{L'#', Press(ButtonTypeRecall, 99)},
-    CharacterKey{L'$', Press(ButtonTypeClear, 0)},      CharacterKey{L'%', Press(ButtonTypeFunction, 30)},
-    CharacterKey{L'&', Press(ButtonTypeOperator, 13)},  CharacterKey{L'(', Press(ButtonTypeBracket, 0)},
-    CharacterKey{L')', Press(ButtonTypeBracket, 1)},    CharacterKey{L'*', Press(ButtonTypeOperator, 2)},
-    CharacterKey{L'X', Press(ButtonTypeOperator, 2)},   CharacterKey{L'+', Press(ButtonTypeOperator, 0)},
-    CharacterKey{L',', Press(ButtonTypeEntry, 16)},     CharacterKey{L'.', Press(ButtonTypeEntry, 16)},
-    CharacterKey{L'-', Press(ButtonTypeOperator, 1)},   CharacterKey{L'/', Press(ButtonTypeOperator, 3)},
-    CharacterKey{L'\\', Press(ButtonTypeOperator, 3)},  CharacterKey{L'G', Press(ButtonTypeShift, 0)},
-    CharacterKey{L'H', Press(ButtonTypeShift, 1)},      CharacterKey{L'I', Press(ButtonTypeFunction, 21)},
-    CharacterKey{L'J', Press(ButtonTypeFunction, 26)},  CharacterKey{L'K', Press(ButtonTypeFunction, 27)},
-    CharacterKey{L'L', Press(ButtonTypeFunction, 14)},  CharacterKey{L'M', Press(ButtonTypeMemory, 33)},
-    CharacterKey{L'Z', Press(ButtonTypeMemory, 33)},    CharacterKey{L'N', Press(ButtonTypeFunction, 15)},
-    CharacterKey{L'O', Press(ButtonTypeFunction, 18)},  CharacterKey{L'P', Press(ButtonTypeRecall, 0)},
-    CharacterKey{L'Q', kHandledOnly},                   CharacterKey{L'R', Press(ButtonTypeOperator, 6)},
-    CharacterKey{L'S', Press(ButtonTypeFunction, 1)},   CharacterKey{L'T', Press(ButtonTypeFunction, 2)},
-    CharacterKey{L'U', Press(ButtonTypeOperator, 5)},   CharacterKey{L'V', Press(ButtonTypeMemory, 16)},
-    CharacterKey{L'W', Press(ButtonTypeMemory, 8)},     CharacterKey{L'Y', Press(ButtonTypeMemory, 0)},
-    CharacterKey{L'^', Press(ButtonTypeOperator, 4)},
+    CharacterKey{L'\b', Press(ButtonTypeClear, ClearKeyBackSpace)},
+    CharacterKey{L'\r', Press(ButtonTypeEquals, EqualsKeyEquals)},
+    CharacterKey{L' ', Press(ButtonTypeEquals, EqualsKeyEquals)},
+    CharacterKey{L'=', Press(ButtonTypeEquals, EqualsKeyEquals)},
+    CharacterKey{L'?', Press(ButtonTypeEquals, EqualsKeyEquals)},
+    CharacterKey{L'!', Press(ButtonTypeFunction, FunctionKeyFactorial)},
+    CharacterKey{L'"', Press(ButtonTypeFunction, FunctionKeyConvertAngle)},
+    CharacterKey{L'#', Press(ButtonTypeRecall, RecallKeyLastAnswer)},
+    CharacterKey{L'$', Press(ButtonTypeClear, ClearKeyClear)},
+    CharacterKey{L'%', Press(ButtonTypeFunction, FunctionKeyPercentage)},
+    CharacterKey{L'&', Press(ButtonTypeOperator, OperatorKeyAnd)},
+    CharacterKey{L'(', Press(ButtonTypeBracket, BracketKeyOpen)},
+    CharacterKey{L')', Press(ButtonTypeBracket, BracketKeyClose)},
+    CharacterKey{L'*', Press(ButtonTypeOperator, OperatorKeyTimes)},
+    CharacterKey{L'X', Press(ButtonTypeOperator, OperatorKeyTimes)},
+    CharacterKey{L'+', Press(ButtonTypeOperator, OperatorKeyPlus)},
+    CharacterKey{L',', Press(ButtonTypeEntry, EntryKeyDecimal)},
+    CharacterKey{L'.', Press(ButtonTypeEntry, EntryKeyDecimal)},
+    CharacterKey{L'-', Press(ButtonTypeOperator, OperatorKeyMinus)},
+    CharacterKey{L'/', Press(ButtonTypeOperator, OperatorKeyDivide)},
+    CharacterKey{L'\\', Press(ButtonTypeOperator, OperatorKeyDivide)},
+    CharacterKey{L'G', Press(ButtonTypeShift, ShiftKeySecond)},
+    CharacterKey{L'H', Press(ButtonTypeShift, ShiftKeyHyp)},
+    CharacterKey{L'I', Press(ButtonTypeFunction, FunctionKeyOneOverX)},
+    CharacterKey{L'J', Press(ButtonTypeFunction, FunctionKeyEToTheX)},
+    CharacterKey{L'K', Press(ButtonTypeFunction, FunctionKeyTenToTheX)},
+    CharacterKey{L'L', Press(ButtonTypeFunction, FunctionKeyLog)},
+    CharacterKey{L'M', Press(ButtonTypeMemory, MemoryKeyPlusToo)},
+    CharacterKey{L'Z', Press(ButtonTypeMemory, MemoryKeyPlusToo)},
+    CharacterKey{L'N', Press(ButtonTypeFunction, FunctionKeyLn)},
+    CharacterKey{L'O', Press(ButtonTypeFunction, FunctionKeyPlusMinus)},
+    CharacterKey{L'P', Press(ButtonTypeRecall, RecallKeyPi)},
+    CharacterKey{L'Q', kHandledOnly},
+    CharacterKey{L'R', Press(ButtonTypeOperator, OperatorKeyRoot)},
+    CharacterKey{L'S', Press(ButtonTypeFunction, FunctionKeySin)},
+    CharacterKey{L'T', Press(ButtonTypeFunction, FunctionKeyTan)},
+    CharacterKey{L'U', Press(ButtonTypeOperator, OperatorKeyExp)},
+    CharacterKey{L'V', Press(ButtonTypeMemory, MemoryKeyFirstClear)},
+    CharacterKey{L'W', Press(ButtonTypeMemory, MemoryKeyFirstRecall)},
+    CharacterKey{L'Y', Press(ButtonTypeMemory, MemoryKeyFirstStore)},
+    CharacterKey{L'^', Press(ButtonTypeOperator, OperatorKeyXToTheY)},
 };
 
 // Hex digits: the digit outside base 10, in base 10 a function or nothing.
@@ -52,13 +71,11 @@ struct HexLetter {
 constexpr std::array kHexLetters = {
     HexLetter{L'A', std::nullopt},
     HexLetter{L'B', std::nullopt},
-    HexLetter{L'C', Press(ButtonTypeFunction, 0)},
-    HexLetter{L'D', Press(ButtonTypeFunction, 12)},
-    HexLetter{L'E', Press(ButtonTypeOperator, 5)},
+    HexLetter{L'C', Press(ButtonTypeFunction, FunctionKeyCos)},
+    HexLetter{L'D', Press(ButtonTypeFunction, FunctionKeyConvertAngle)},
+    HexLetter{L'E', Press(ButtonTypeOperator, OperatorKeyExp)},
     HexLetter{L'F', std::nullopt},
 };
-
-constexpr std::int32_t kFirstHexDigitId = 10;
 
 }  // namespace
 
@@ -70,7 +87,7 @@ std::optional<MappedKey> KeyMapper::MapCharacter(wchar_t character, int base) co
     const auto upper = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(character)));
     for (std::size_t index = 0; index < kHexLetters.size(); ++index) {
         if (kHexLetters[index].letter != upper) continue;
-        if (base != kDecimalBase) return Press(ButtonTypeEntry, kFirstHexDigitId + static_cast<std::int32_t>(index));
+        if (base != BaseKeyDecimal) return Press(ButtonTypeEntry, EntryKeyFirstLetter + static_cast<std::int32_t>(index));
         return kHexLetters[index].inDecimal;
     }
     for (const CharacterKey& entry : kCharacterKeys) {

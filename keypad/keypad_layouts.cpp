@@ -1,8 +1,8 @@
 #include "keypad/keypad_layouts.h"
 
-#include "keypad/ini_text.h"
 #include "keypad/layout_builder.h"
 #include "keypad/skin_catalogue.h"
+#include "platform/ini_text.h"
 #include "platform/services.h"
 
 namespace tallyx {

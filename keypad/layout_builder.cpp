@@ -4,8 +4,8 @@
 #include <string>
 
 #include "keypad/caption_table.h"
-#include "keypad/ini_text.h"
 #include "keypad/key_rewriting.h"
+#include "platform/ini_text.h"
 #include "platform/number_text.h"
 
 namespace tallyx {

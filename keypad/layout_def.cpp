@@ -1,6 +1,6 @@
 #include "keypad/layout_def.h"
 
-#include "keypad/shift_keys.h"
+#include "engine/shift_rule.h"
 
 namespace tallyx {
 

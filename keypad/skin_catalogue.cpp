@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/services.h"
 
 namespace tallyx {

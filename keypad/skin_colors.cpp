@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/number_text.h"
 
 namespace tallyx {

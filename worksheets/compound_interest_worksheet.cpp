@@ -8,13 +8,14 @@
 namespace tallyx {
 namespace {
 
-enum CompoundRow : int { RowPeriods, RowRate, RowStartValue, RowFinalValue };
+using Row = CompoundInterestWorksheet::Row;
 
 constexpr std::array kRows = {
-    CellRow{L"# of Periods", CellFormat::FormatInteger, false},
-    CellRow{L"Interest Rate", CellFormat::FormatPercent, false},
-    CellRow{L"Start Value", CellFormat::FormatTwoDecimals, false},
-    CellRow{L"Final Value", CellFormat::FormatTwoDecimals, false},
+    Row::Input<&CompoundInterestModel::Periods, &CompoundInterestModel::SetPeriods>(
+        L"# of Periods", CellFormat::FormatInteger),
+    Row::Input<&CompoundInterestModel::rate>(L"Interest Rate", CellFormat::FormatPercent),
+    Row::Input<&CompoundInterestModel::startValue>(L"Start Value", CellFormat::FormatTwoDecimals),
+    Row::Input<&CompoundInterestModel::finalValue>(L"Final Value", CellFormat::FormatTwoDecimals),
 };
 
 // What Calc solves on each row.
@@ -25,6 +26,7 @@ constexpr std::array kSolved = {
 }  // namespace
 
 CompoundInterestWorksheet::CompoundInterestWorksheet(const WorksheetOptions&)
+    : ModelWorksheet(L"Compound Interest", kRows)
 {
     Store(StoredValues::Direction::Read);
 }
@@ -43,50 +45,13 @@ void CompoundInterestWorksheet::Store(StoredValues::Direction direction)
     values.Double(L"WSPC_FVal", model_.finalValue);
 }
 
-void CompoundInterestWorksheet::BuildCells()
-{
-    BuildCellsFrom(kRows, L"Compound Interest");
-}
-
-std::wstring CompoundInterestWorksheet::ModelText(int cell) const
-{
-    switch (cell) {
-    case RowPeriods:
-        return CellIntegerText(model_.Periods());
-    case RowRate:
-        return CellNumberText(model_.rate);
-    case RowStartValue:
-        return CellNumberText(model_.startValue);
-    default:
-        return CellNumberText(model_.finalValue);
-    }
-}
-
-void CompoundInterestWorksheet::CommitRow(int cell, double number, std::int32_t integer)
-{
-    switch (cell) {
-    case RowPeriods:
-        model_.SetPeriods(integer);
-        break;
-    case RowRate:
-        model_.rate = number;
-        break;
-    case RowStartValue:
-        model_.startValue = number;
-        break;
-    case RowFinalValue:
-        model_.finalValue = number;
-        break;
-    }
-}
-
 void CompoundInterestWorksheet::Calculate()
 {
     const int cell = HighlightedCell();
     if (cell < 0) {
         return;
     }
-    const int row = std::min(cell, static_cast<int>(RowFinalValue));
+    const int row = std::min(cell, static_cast<int>(kSolved.size()) - 1);
     if (model_.Solve(kSolved[row])) {
         ShowSolvedCell(row);
     } else {

@@ -3,26 +3,24 @@
 #include <array>
 
 #include "platform/services.h"
-#include "worksheets/cell_number_text.h"
 
 namespace tallyx {
 namespace {
 
-enum DepreciationRow : int {
-    RowLife, RowStartMonth, RowStartYear, RowCost, RowSalvage, RowYear,
-    RowDepreciation, RowBookValue, RowDepreciableValue,
-};
+using Row = DepreciationWorksheet::Row;
 
 constexpr std::array kRows = {
-    CellRow{L"Life", CellFormat::FormatInteger, false},
-    CellRow{L"Start Month", CellFormat::FormatInteger, false},
-    CellRow{L"Start Year", CellFormat::FormatInteger, false},
-    CellRow{L"Cost", CellFormat::FormatTwoDecimals, false},
-    CellRow{L"Salary", CellFormat::FormatTwoDecimals, false},
-    CellRow{L"Year", CellFormat::FormatInteger, false},
-    CellRow{L"Depreciation", CellFormat::FormatTwoDecimals, true},
-    CellRow{L"RBVal", CellFormat::FormatTwoDecimals, true},
-    CellRow{L"RDVal", CellFormat::FormatTwoDecimals, true},
+    Row::Input<&DepreciationModel::Life, &DepreciationModel::SetLife>(L"Life", CellFormat::FormatInteger),
+    Row::Input<&DepreciationModel::StartMonth, &DepreciationModel::SetStartMonth>(
+        L"Start Month", CellFormat::FormatInteger),
+    Row::Input<&DepreciationModel::StartYear, &DepreciationModel::SetStartYear>(
+        L"Start Year", CellFormat::FormatInteger),
+    Row::Input<&DepreciationModel::cost>(L"Cost", CellFormat::FormatTwoDecimals),
+    Row::Input<&DepreciationModel::salvage>(L"Salary", CellFormat::FormatTwoDecimals),
+    Row::Input<&DepreciationModel::Year, &DepreciationModel::SetYear>(L"Year", CellFormat::FormatInteger),
+    Row::Result<&DepreciationModel::Depreciation>(L"Depreciation", CellFormat::FormatTwoDecimals),
+    Row::Result<&DepreciationModel::RemainingBookValue>(L"RBVal", CellFormat::FormatTwoDecimals),
+    Row::Result<&DepreciationModel::RemainingDepreciableValue>(L"RDVal", CellFormat::FormatTwoDecimals),
 };
 
 int CurrentYear()
@@ -32,7 +30,8 @@ int CurrentYear()
 
 }  // namespace
 
-DepreciationWorksheet::DepreciationWorksheet(const WorksheetOptions&) : model_(CurrentYear())
+DepreciationWorksheet::DepreciationWorksheet(const WorksheetOptions&)
+    : ModelWorksheet(L"Depreciation", kRows, CurrentYear())
 {
     Store(StoredValues::Direction::Read);
 }
@@ -53,69 +52,17 @@ void DepreciationWorksheet::Store(StoredValues::Direction direction)
     values.Double(L"WSDep_Sal", model_.salvage);
 }
 
-void DepreciationWorksheet::BuildCells()
-{
-    BuildCellsFrom(kRows, L"Depreciation");
-}
-
-std::wstring DepreciationWorksheet::ModelText(int cell) const
-{
-    switch (cell) {
-    case RowLife:
-        return CellIntegerText(model_.Life());
-    case RowStartMonth:
-        return CellIntegerText(model_.StartMonth());
-    case RowStartYear:
-        return CellIntegerText(model_.StartYear());
-    case RowCost:
-        return CellNumberText(model_.cost);
-    case RowSalvage:
-        return CellNumberText(model_.salvage);
-    case RowYear:
-        return CellIntegerText(model_.Year());
-    case RowDepreciation:
-        return CellNumberText(model_.Depreciation());
-    case RowBookValue:
-        return CellNumberText(model_.RemainingBookValue());
-    default:
-        return CellNumberText(model_.RemainingDepreciableValue());
-    }
-}
-
-void DepreciationWorksheet::CommitRow(int cell, double number, std::int32_t integer)
-{
-    switch (cell) {
-    case RowLife:
-        model_.SetLife(integer);
-        break;
-    case RowStartMonth:
-        model_.SetStartMonth(integer);
-        break;
-    case RowStartYear:
-        model_.SetStartYear(integer);
-        break;
-    case RowCost:
-        model_.cost = number;
-        break;
-    case RowSalvage:
-        model_.salvage = number;
-        break;
-    case RowYear:
-        model_.SetYear(integer);
-        break;
-    }
-}
-
 void DepreciationWorksheet::Calculate()
 {
     // A value typed before Calc counts: the result must match what the cells show.
     CommitCell();
-    MutableNavigation().ScrollCellToTop(RowDepreciation, static_cast<int>(Cells().size()));
+    const int firstResult = FirstResultRow();
+    MutableNavigation().ScrollCellToTop(firstResult, static_cast<int>(Cells().size()));
     model_.Compute();
-    for (int cell = RowDepreciation; cell <= RowDepreciableValue; ++cell) {
+    for (int cell = firstResult; cell < static_cast<int>(kRows.size()); ++cell) {
         WriteCell(cell);
     }
-    ShowCell(RowDepreciation);
+    ShowCell(firstResult);
     Host().InvalidateList();
 }
 

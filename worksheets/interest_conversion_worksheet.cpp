@@ -2,22 +2,23 @@
 
 #include <array>
 
-#include "worksheets/cell_number_text.h"
-
 namespace tallyx {
 namespace {
 
-enum ConversionRow : int { RowPeriods, RowNominal, RowEffective };
+using Row = InterestConversionWorksheet::Row;
 
 constexpr std::array kRows = {
-    CellRow{L"Periods / Year", CellFormat::FormatInteger, false},
-    CellRow{L"Nominal Rate", CellFormat::FormatPercent, false},
-    CellRow{L"Effective Rate", CellFormat::FormatPercent, false},
+    Row::Input<&InterestConversionModel::periodsPerYear>(L"Periods / Year", CellFormat::FormatInteger),
+    Row::Input<&InterestConversionModel::nominalRate>(L"Nominal Rate", CellFormat::FormatPercent),
+    Row::Input<&InterestConversionModel::effectiveRate>(L"Effective Rate", CellFormat::FormatPercent),
 };
+constexpr int kNominalRow = 1;
+constexpr int kEffectiveRow = 2;
 
 }  // namespace
 
 InterestConversionWorksheet::InterestConversionWorksheet(const WorksheetOptions&)
+    : ModelWorksheet(L"Percent Change", kRows)
 {
     Store(StoredValues::Direction::Read);
 }
@@ -35,48 +36,16 @@ void InterestConversionWorksheet::Store(StoredValues::Direction direction)
     values.Double(L"WSICon_EFF", model_.effectiveRate);
 }
 
-void InterestConversionWorksheet::BuildCells()
-{
-    BuildCellsFrom(kRows, L"Percent Change");
-}
-
-std::wstring InterestConversionWorksheet::ModelText(int cell) const
-{
-    switch (cell) {
-    case RowPeriods:
-        return CellIntegerText(model_.periodsPerYear);
-    case RowNominal:
-        return CellNumberText(model_.nominalRate);
-    default:
-        return CellNumberText(model_.effectiveRate);
-    }
-}
-
-void InterestConversionWorksheet::CommitRow(int cell, double number, std::int32_t integer)
-{
-    switch (cell) {
-    case RowPeriods:
-        model_.periodsPerYear = integer;
-        break;
-    case RowNominal:
-        model_.nominalRate = number;
-        break;
-    case RowEffective:
-        model_.effectiveRate = number;
-        break;
-    }
-}
-
 void InterestConversionWorksheet::Calculate()
 {
     switch (HighlightedCell()) {
-    case RowNominal:
+    case kNominalRow:
         model_.SolveNominalRate();
-        ShowSolvedCell(RowNominal);
+        ShowSolvedCell(kNominalRow);
         break;
-    case RowEffective:
+    case kEffectiveRow:
         model_.SolveEffectiveRate();
-        ShowSolvedCell(RowEffective);
+        ShowSolvedCell(kEffectiveRow);
         break;
     default:
         Host().InvalidateList();

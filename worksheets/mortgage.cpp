@@ -13,6 +13,7 @@ constexpr double kDefaultRate = 0.05;
 constexpr std::int32_t kLongestTerm = 201;
 constexpr double kHighestPercent = 100.0;
 constexpr double kPercent = 0.01;
+constexpr double kPercentOfFraction = 100.0;
 constexpr double kTwelfth = 0.08333333333333333;
 constexpr int kMonthsPerYear = 12;
 
@@ -89,6 +90,11 @@ bool Mortgage::SetTerm(std::int32_t years)
     }
     term_ = years;
     return true;
+}
+
+double Mortgage::InterestPercent() const
+{
+    return interestRate_ * kPercentOfFraction;
 }
 
 bool Mortgage::SetInterestPercent(double percent)

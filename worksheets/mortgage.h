@@ -31,6 +31,7 @@ public:
     double Principle() const { return principle_; }
     std::int32_t Term() const { return term_; }
     double InterestRate() const { return interestRate_; }  // a fraction: 0.05 is 5 %
+    double InterestPercent() const;
     double DownPayment() const { return downPayment_; }
     double MonthlyFees() const { return otherRecurringCostsPerMonth_; }
     std::int32_t Payments() const { return payments_; }

@@ -2,35 +2,34 @@
 
 #include <array>
 
-#include "worksheets/cell_number_text.h"
-
 namespace tallyx {
 namespace {
 
-enum MortgageRow : int {
-    RowPrinciple, RowTerm, RowInterest, RowDownPayment, RowMonthlyFees,
-    RowPayments, RowTotalInterest, RowPaymentAmount, RowTotalRepaid,
-};
+using Row = MortgageWorksheet::Row;
 
 constexpr std::array kRows = {
-    CellRow{L"Principle", CellFormat::FormatTwoDecimals, false},
-    CellRow{L"Terms (years)", CellFormat::FormatInteger, false},
-    CellRow{L"Interest Rate", CellFormat::FormatPercent, false},
-    CellRow{L"Down payment", CellFormat::FormatTwoDecimals, false},
-    CellRow{L"Monthly fees", CellFormat::FormatTwoDecimals, false},
-    CellRow{L"Total payments", CellFormat::FormatInteger, true},
-    CellRow{L"Total interest", CellFormat::FormatTwoDecimals, true},
-    CellRow{L"Monthly payment", CellFormat::FormatTwoDecimals, true},
-    CellRow{L"Total repaid", CellFormat::FormatTwoDecimals, true},
+    Row::Input<&Mortgage::Principle, &Mortgage::SetPrinciple>(L"Principle", CellFormat::FormatTwoDecimals),
+    Row::Input<&Mortgage::Term, &Mortgage::SetTerm>(L"Terms (years)", CellFormat::FormatInteger),
+    Row::Input<&Mortgage::InterestPercent, &Mortgage::SetInterestPercent>(L"Interest Rate", CellFormat::FormatPercent),
+    Row::Input<&Mortgage::DownPayment, &Mortgage::SetDownPayment>(L"Down payment", CellFormat::FormatTwoDecimals),
+    Row::Input<&Mortgage::MonthlyFees, &Mortgage::SetMonthlyFees>(L"Monthly fees", CellFormat::FormatTwoDecimals),
+    Row::Result<&Mortgage::Payments>(L"Total payments", CellFormat::FormatInteger),
+    Row::Result<&Mortgage::TotalInterest>(L"Total interest", CellFormat::FormatTwoDecimals),
+    Row::Result<&Mortgage::PaymentAmount>(L"Monthly payment", CellFormat::FormatTwoDecimals),
+    Row::Result<&Mortgage::TotalRepaid>(L"Total repaid", CellFormat::FormatTwoDecimals),
 };
-
-constexpr double kPercentOfFraction = 100.0;
 
 }  // namespace
 
+// The title follows the payment schedule, named when the cells are built.
+MortgageWorksheet::MortgageWorksheet(const WorksheetOptions& options)
+    : ModelWorksheet(L"Mortgage", kRows), options_(options)
+{
+}
+
 MortgageWorksheet::~MortgageWorksheet()
 {
-    mortgage_.Save(options_.mortgageSchedule);
+    model_.Save(options_.mortgageSchedule);
 }
 
 void MortgageWorksheet::TitleSchedule()
@@ -44,69 +43,24 @@ void MortgageWorksheet::TitleSchedule()
 
 void MortgageWorksheet::BuildCells()
 {
-    BuildCellsFrom(kRows, Title());
+    BuildCellsFrom(CellRows(), Title());
     TitleSchedule();
-}
-
-std::wstring MortgageWorksheet::ModelText(int cell) const
-{
-    switch (cell) {
-    case RowPrinciple:
-        return CellNumberText(mortgage_.Principle());
-    case RowTerm:
-        return CellIntegerText(mortgage_.Term());
-    case RowInterest:
-        return CellNumberText(mortgage_.InterestRate() * kPercentOfFraction);
-    case RowDownPayment:
-        return CellNumberText(mortgage_.DownPayment());
-    case RowMonthlyFees:
-        return CellNumberText(mortgage_.MonthlyFees());
-    case RowPayments:
-        return CellIntegerText(mortgage_.Payments());
-    case RowTotalInterest:
-        return CellNumberText(mortgage_.TotalInterest());
-    case RowPaymentAmount:
-        return CellNumberText(mortgage_.PaymentAmount());
-    default:
-        return CellNumberText(mortgage_.TotalRepaid());
-    }
-}
-
-void MortgageWorksheet::CommitRow(int cell, double number, std::int32_t integer)
-{
-    switch (cell) {
-    case RowPrinciple:
-        mortgage_.SetPrinciple(number);
-        break;
-    case RowTerm:
-        mortgage_.SetTerm(integer);
-        break;
-    case RowInterest:
-        mortgage_.SetInterestPercent(number);
-        break;
-    case RowDownPayment:
-        mortgage_.SetDownPayment(number);
-        break;
-    case RowMonthlyFees:
-        mortgage_.SetMonthlyFees(number);
-        break;
-    }
 }
 
 void MortgageWorksheet::Recompute()
 {
-    mortgage_.Compute(options_.mortgageSchedule);
+    model_.Compute(options_.mortgageSchedule);
     TitleSchedule();
 }
 
 void MortgageWorksheet::Calculate()
 {
-    CalculateResults(RowPayments);
+    CalculateResults(FirstResultRow());
 }
 
 void MortgageWorksheet::Reset()
 {
-    mortgage_.Reset();
+    model_.Reset();
     Recompute();
     WriteCells();
     HighlightFirstCell();

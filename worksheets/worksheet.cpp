@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "keypad/button_def.h"
+#include "engine/button_types.h"
+#include "engine/key_ids.h"
 #include "platform/number_text.h"
 #include "worksheets/cell_number_text.h"
 
@@ -13,24 +14,23 @@ namespace {
 enum class ButtonAction { MoveUp, MoveDown, Calculate, ShowGraph, OpenData, SaveData, Close, Reset };
 
 struct ButtonRoute {
-    std::int32_t type;
-    std::int32_t id;
+    ButtonKey key;
     ButtonAction action;
 };
 
 // The buttons a worksheet acts on itself. Other worksheet keys (WSReset among
 // them) do nothing here; every other key is an entry for the highlighted cell.
 constexpr std::array kButtonRoutes = {
-    ButtonRoute{ButtonTypeWorksheetKey, 0, ButtonAction::MoveUp},
-    ButtonRoute{ButtonTypeWorksheetKey, 1, ButtonAction::MoveDown},
-    ButtonRoute{ButtonTypeWorksheetKey, 3, ButtonAction::Calculate},
-    ButtonRoute{ButtonTypeWorksheetKey, 4, ButtonAction::ShowGraph},
-    ButtonRoute{ButtonTypeWorksheetKey, 5, ButtonAction::OpenData},
-    ButtonRoute{ButtonTypeWorksheetKey, 6, ButtonAction::SaveData},
-    ButtonRoute{ButtonTypeWorksheetKey, 9, ButtonAction::Close},
-    ButtonRoute{ButtonTypeClear, 4, ButtonAction::Reset},
-    ButtonRoute{ButtonTypeGraph, 0, ButtonAction::ShowGraph},
-    ButtonRoute{ButtonTypeGraph, 1, ButtonAction::ShowGraph},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonUp}, ButtonAction::MoveUp},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonDown}, ButtonAction::MoveDown},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonCalculate}, ButtonAction::Calculate},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonGraph}, ButtonAction::ShowGraph},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonLoad}, ButtonAction::OpenData},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonSave}, ButtonAction::SaveData},
+    ButtonRoute{{ButtonTypeWorksheetKey, WorksheetButtonBack}, ButtonAction::Close},
+    ButtonRoute{{ButtonTypeClear, ClearKeyReset}, ButtonAction::Reset},
+    ButtonRoute{{ButtonTypeGraph, GraphKeyDraw}, ButtonAction::ShowGraph},
+    ButtonRoute{{ButtonTypeGraph, GraphKeyFunctions}, ButtonAction::ShowGraph},
 };
 
 constexpr int kPlaceholderCells = 20;
@@ -78,7 +78,7 @@ WorksheetReply Worksheet::KeyUp(int key)
 WorksheetReply Worksheet::PressButton(int type, int id)
 {
     const auto route = std::find_if(kButtonRoutes.begin(), kButtonRoutes.end(),
-                                    [&](const ButtonRoute& candidate) { return candidate.type == type && candidate.id == id; });
+                                    [&](const ButtonRoute& candidate) { return candidate.key == ButtonKey{type, id}; });
     if (route == kButtonRoutes.end()) {
         const int cell = HighlightedCell();
         const bool typable = type != ButtonTypeWorksheetKey && cell != WorksheetNavigation::kNoHighlight &&

@@ -21,7 +21,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "keys [--mode expression|algebraic|direct|normal|rpn] [--notation 0-6] [--fixed D] [--angle deg|rad|grad] "
-    "[--stack N] [--regional] [--raw] [--trace] KEY...";
+    "[--stack N] [--regional] [--raw] [--indicator] [--trace] KEY...";
 
 // By entry mode number.
 constexpr std::array<std::string_view, CalcEngine::kModes> kModeNames = {"expression", "algebraic", "direct", "normal",
@@ -36,6 +36,7 @@ struct KeySession {
     int stackSize = 4;
     bool regional = false;
     bool raw = false;
+    bool indicator = false;
     bool trace = false;
 };
 
@@ -82,12 +83,17 @@ bool SetRaw(KeySession& session, std::string_view)
     return session.raw = true;
 }
 
+bool SetIndicator(KeySession& session, std::string_view)
+{
+    return session.indicator = true;
+}
+
 bool SetTrace(KeySession& session, std::string_view)
 {
     return session.trace = true;
 }
 
-constexpr std::array<CommandOption<KeySession>, 8> kOptions = {{
+constexpr std::array<CommandOption<KeySession>, 9> kOptions = {{
     {"--mode", "expression, algebraic, direct, normal or rpn", SetMode},
     {"--notation", "a notation from 0 to 6", SetNotation},
     {"--fixed", "a digit count from 0 to 9", SetFixedDigits},
@@ -95,6 +101,7 @@ constexpr std::array<CommandOption<KeySession>, 8> kOptions = {{
     {"--stack", "a stack size from 3 to 50", SetStackSize},
     {"--regional", "", SetRegional},
     {"--raw", "", SetRaw},
+    {"--indicator", "", SetIndicator},
     {"--trace", "", SetTrace},
 }};
 
@@ -184,6 +191,8 @@ int Run(const Arguments& arguments, std::ostream& out, std::ostream& error)
         }
     }
     out << EngineDisplay(*engine, session) << '\n';
+    // The expression of Expression mode, or the pending operator, on a line of its own.
+    if (session.indicator) out << NarrowUtf8(engine->GetIndicatorText()) << '\n';
     return kExitOk;
 }
 

@@ -15,7 +15,7 @@
 #include "convert/rate_source.h"
 #include "convert/rate_update.h"
 #include "convert/reference_rate_xml.h"
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/number_text.h"
 #include "platform/wide_text.h"
 

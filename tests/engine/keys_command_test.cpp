@@ -20,6 +20,7 @@ TEST(KeysCommandTest, PrintsTheDisplayAfterTheKeys)
         {{"--mode", "expression", "2", "Times", "OpenBracket", "3", "Plus", "4", "Equals"}, kExitOk, "14.\n"},
         {{"2", "1:0", "3", "5:0"}, kExitOk, "5.\n"},
         {{"--raw", "1", "Divide", "3", "Equals"}, kExitOk, "0.333333333333333\n"},
+        {{"--mode", "expression", "--raw", "--indicator", "2", "Plus", "3"}, kExitOk, "0\n2+3\n"},
         {{"1", "Divide", "3", "Equals"}, kExitOk, "0.33333333333333\n"},
         {{"--notation", "4", "2.25", "PlusMinus"}, kExitOk, "-2 1/4\n"},
         {{"--notation", "1", "--fixed", "3", "3.14159"}, kExitOk, "3.142\n"},

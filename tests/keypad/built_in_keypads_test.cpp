@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "keypad/ini_text.h"
 #include "keypad/keypad_layouts.h"
 #include "keypad/layout_listing.h"
 #include "keypad/skin_catalogue.h"
+#include "platform/ini_text.h"
 #include "platform/memory_registry.h"
 #include "platform/services.h"
 #include "platform/wide_text.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 
 namespace tallyx {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "keypad/button_def.h"
-#include "worksheets/worksheet_navigation.h"
+#include "engine/button_types.h"
 #include "recording_host.h"
+#include "worksheets/worksheet_navigation.h"
 
 namespace tallyx {
 namespace {

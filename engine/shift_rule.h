@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace tallyx {
 
 // The 2nd/Hyp shift and the pending prefixes (STO, RCL and further ones):
@@ -12,5 +14,9 @@ enum ShiftState : int {
     ShiftStateStorePending = 4,
     ShiftStateNone = 5,
 };
+
+// The state after a shift key with that id is pressed in the given state:
+// the one rule of the engine, which the keypad's look follows.
+ShiftState ShiftStateAfterKey(ShiftState state, std::int32_t shiftKeyId);
 
 }  // namespace tallyx

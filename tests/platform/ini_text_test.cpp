@@ -1,4 +1,4 @@
-#include "keypad/ini_text.h"
+#include "platform/ini_text.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,13 +1,11 @@
-#include "keypad/shift_keys.h"
+#include "engine/shift_rule.h"
 
 #include <gtest/gtest.h>
-
-#include "keypad/layout_def.h"
 
 namespace tallyx {
 namespace {
 
-TEST(ShiftKeyTest, KeysMoveTheState)
+TEST(ShiftRuleTest, KeysMoveTheState)
 {
     const struct {
         std::int32_t state;
@@ -27,20 +25,6 @@ TEST(ShiftKeyTest, KeysMoveTheState)
         EXPECT_EQ(ShiftStateAfterKey(static_cast<ShiftState>(c.state), c.keyId), c.next)
             << c.state << " key " << c.keyId;
     }
-}
-
-TEST(AlternateKeySetTest, FollowsTheShiftState)
-{
-    LayoutDef layout;
-    layout.alternateButtons.resize(1);
-    layout.secondButtons.resize(2);
-    layout.hyperbolicButtons.resize(3);
-    layout.hyperbolicSecondButtons.resize(4);
-    const std::size_t expected[] = {2, 3, 4, 1, 1, 1, 1, 1};
-    for (std::int32_t state = 0; state < 8; ++state) {
-        EXPECT_EQ(layout.AlternateButtonsFor(state).size(), expected[state]) << state;
-    }
-    EXPECT_EQ(layout.AlternateButtonsFor(-1).size(), 1u);
 }
 
 }  // namespace
