@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/keypad_geometry.h"
+#include "engine/key_ids.h"
 
 namespace tallyx {
 
@@ -12,7 +13,7 @@ class CalcEngine;
 // What the indicators of the display read for the engine's state.
 struct IndicatorState {
     int shiftState = 5;
-    int base = 10;
+    int base = BaseKeyDecimal;
     bool bcd = false;
     int angleUnit = 0;
     int notation = 0;

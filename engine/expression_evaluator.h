@@ -8,6 +8,7 @@
 
 #include "engine/angle_unit.h"
 #include "engine/base_converter.h"
+#include "engine/key_ids.h"
 #include "engine/random_generator.h"
 #include "engine/tape_recorder.h"
 
@@ -83,7 +84,7 @@ private:
     ShortText ResultChars(int outputBase);
 
     int angleUnit_ = AngleUnitDeg;
-    int base_ = 10;
+    int base_ = BaseKeyDecimal;
     bool dmsInput_ = false;
     bool bcdOutput_ = false;
     bool bcdInput_ = false;

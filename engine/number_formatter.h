@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/key_ids.h"
 #include "engine/regional_settings.h"
 
 namespace tallyx {
@@ -32,7 +33,7 @@ struct DisplayText {
 
 // How the engine's raw display text is to be shown.
 struct DisplayRequest {
-    int base = 10;
+    int base = BaseKeyDecimal;
     bool bcd = false;       // BCD groups are shown unchanged
     bool dms = false;       // the engine shows degrees, minutes, seconds this once
     bool regional = false;  // the user's separators and grouping
