@@ -7,8 +7,6 @@ namespace tallyx {
 namespace {
 
 constexpr double kLargestDouble = std::numeric_limits<double>::max();
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kInverseE = 0.36787944117144233;
 // From here on every factorial is infinite, so counting is pointless.
 constexpr double kFirstInfiniteFactorial = 172.0;
 
@@ -20,14 +18,6 @@ double ProductDownFrom(double count)
         product *= factor;
     }
     return product;
-}
-
-// Γ(z) with z = x + 1, by the approximation that the calculator has always shown.
-double GammaApproximation(double value)
-{
-    const double z = value + 1.0;
-    const double correction = std::sqrt(z * std::sinh(1.0 / z) + 1.0 / (810.0 * std::pow(z, 6.0)));
-    return std::sqrt(kTwoPi / z) * std::pow(z * kInverseE * correction, z);
 }
 
 }  // namespace
@@ -43,7 +33,7 @@ double Factorial(double value)
     } else if (magnitude == std::floor(magnitude)) {
         result = ProductDownFrom(magnitude);
     } else {
-        result = GammaApproximation(magnitude);
+        result = std::tgamma(magnitude + 1.0);
     }
     return negative ? -result : result;
 }

@@ -2,8 +2,8 @@
 
 namespace tallyx {
 
-// The "!" function: n! for whole n, a gamma approximation of Γ(x + 1) for
-// other x, and -(|x|!) for negative x.
+// The "!" function: n! for whole n, Γ(x + 1) for other x, and -(|x|!) for
+// negative x.
 double Factorial(double value);
 
 // count! as a product in doubles, for nCr and nPr: 1 for counts below 2,
