@@ -190,8 +190,17 @@ void CalculatorWindow::FireKey(std::int32_t type, std::int32_t id)
     if (type == ButtonTypeWorksheet || (type == ButtonTypeGraph && id == 0)) return;
     if (type == ButtonTypeShift && id == ShiftKeyConstants) ShowConstantFavourites();
     engine_.PressButton(type, id);
+    FollowReset(type, id);
     view_.FollowShiftState();
     view_.InvalidateDisplay();
+}
+
+void CalculatorWindow::FollowReset(std::int32_t type, std::int32_t id)
+{
+    if (type != ButtonTypeClear || id != ClearKeyReset) return;
+    OptionsRecord record = CurrentOptions();
+    record[OptionCalculatorMode] = CalcModeAlgebraic;
+    ApplyOptions(record);
 }
 
 long CalculatorWindow::UserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
@@ -221,6 +230,7 @@ long CalculatorWindow::Char(wchar_t character)
     if (!key) return kNotHandled;
     if (key->press) {
         engine_.HandleButton(key->type, key->id);
+        FollowReset(key->type, key->id);
         view_.FollowShiftState();
     }
     if (Window()) Window()->InvalidateAll();

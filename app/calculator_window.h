@@ -74,6 +74,8 @@ private:
     void AttachModePanel();
     void SlideToType(int type, bool forward);
     void FireKey(std::int32_t type, std::int32_t id);
+    // Reset puts the engine in Algebraic entry by itself; the keys, the options and the stored mode follow.
+    void FollowReset(std::int32_t type, std::int32_t id);
     // Left, Right, Up, Down and Return go to a current mode panel first.
     bool OfferToModePanel(std::uint32_t virtualKey, bool down);
     // Item rows are the default height unless one is given.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/calculator_types.h"
+#include "engine/key_ids.h"
 #include "frame_test_support.h"
 #include "tests/ui/panel_double.h"
 
@@ -94,6 +95,53 @@ TEST(CalculatorWindowOptions, RebuiltKeysAttachTheCurrentModePanelAgain)
         harness.Calculator().ApplyOptions(record);
         EXPECT_EQ(modePanel->attached, 2);
         EXPECT_EQ(harness.Calculator().CurrentType(), type);
+    }
+}
+
+// Enter, CLX and the stack keys on the keypad now.
+bool ShowsRpnKeys(FrameHarness& harness)
+{
+    for (const auto* keys : {&harness.Keypad().MainKeys(), &harness.Keypad().AlternateKeys()}) {
+        for (const KeyButton& key : *keys) {
+            const ButtonKey button = key.Button();
+            if (button.type == ButtonTypeStack || button == ButtonKey{ButtonTypeEquals, EqualsKeyEnter} ||
+                button == ButtonKey{ButtonTypeClear, ClearKeyX}) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Reset returns to Algebraic entry from every mode: the keypad, the options
+// and the stored mode agree with the engine.
+TEST(CalculatorWindowOptions, ResetLeavesTheWholeProgramAlgebraic)
+{
+    for (const int mode : {CalcModeRpn, CalcModeExpression, CalcModeDirectAlgebraic}) {
+        SCOPED_TRACE(mode);
+        FrameHarness harness;
+        harness.Open(480, 640);
+        ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorScientific));
+        OptionsRecord record = harness.Calculator().CurrentOptions();
+        record[OptionCalculatorMode] = mode;
+        harness.Calculator().ApplyOptions(record);
+        ASSERT_EQ(ShowsRpnKeys(harness), mode == CalcModeRpn);
+
+        harness.TapKeys({L"2ndF"});
+        ASSERT_TRUE(harness.KeyRect(L"Reset").has_value());
+        harness.TapKeys({L"Reset"});
+
+        EXPECT_EQ(harness.Engine().GetMode(), CalcModeAlgebraic);
+        EXPECT_FALSE(ShowsRpnKeys(harness));
+        EXPECT_TRUE(harness.KeyRect(L"=").has_value());
+        EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorScientific);
+        EXPECT_EQ(harness.Calculator().CurrentOptions()[OptionCalculatorMode], CalcModeAlgebraic);
+        std::uint32_t stored = 0;
+        EXPECT_EQ(harness.registry.ReadDword(kTallyxKey, L"CalcMode", stored), StatusOk);
+        EXPECT_EQ(stored, static_cast<std::uint32_t>(CalcModeAlgebraic));
+
+        harness.TapKeys({L"2", L"+", L"3", L"="});
+        EXPECT_EQ(harness.Shown(), L"5.");
     }
 }
 

@@ -129,6 +129,23 @@ TEST(DriverProgram, ScriptsReachTheWindowOnTopAndTheListingShowsIt)
     }
 }
 
+// Reset from R.P.N. entry: the keypad, the options and the engine all say Algebraic.
+TEST(DriverProgram, ResetFromRpnLeavesAnAlgebraicKeypadAndOptions)
+{
+    const ProgramRun run = RunProgram(QStringList{"--type", "1", "--mode", "4"} +
+                                      Script("key 2ndFunction key Reset key 2 key Plus key 3 key Equals "
+                                             "button File choose Options..."));
+    ASSERT_EQ(run.status, kExitOk) << run.errors;
+    for (const char* fact : {"window calculator 1 \"Tallyx - Scientific\"\n", "display \"5.\" ",
+                                    "key 5 0 \"=\" ", "row \"Calculator mode:\" "}) {
+        EXPECT_TRUE(run.Lists(fact)) << fact << " not in\n" << run.out;
+    }
+    EXPECT_NE(run.out.find("\"Algebraic\"\n", run.Where("row \"Calculator mode:\" ")), std::string::npos) << run.out;
+    for (const char* fact : {"\"Enter\"", "\"CLX\"", "\"X<>Y\"", "\"Roll\""}) {
+        EXPECT_FALSE(run.Lists(fact)) << fact << " in\n" << run.out;
+    }
+}
+
 TEST(DriverProgram, ListedRectanglesAreWhereTapsLand)
 {
     const ProgramRun listing = RunProgram({"--dump-state"});
