@@ -10,21 +10,46 @@
 #include "platform/services.h"
 
 namespace tallyx {
+namespace {
+
+struct DesktopServices {
+    XdgPaths paths;
+    FileRegistry registry{paths.ConfigFolder()};
+    QtClipboard clipboard;
+    QtNotifier notifier;
+};
+
+DesktopServices& Desktop()
+{
+    static DesktopServices services;
+    return services;
+}
+
+}  // namespace
 
 void InstallDesktopServices()
 {
-    static XdgPaths paths;
-    static FileRegistry registry(paths.ConfigFolder());
-    static QtClipboard clipboard;
-    static QtNotifier notifier;
+    DesktopServices& desktop = Desktop();
     PlatformServices& services = Platform();
-    services.paths = &paths;
-    services.registry = &registry;
-    services.clipboard = &clipboard;
-    services.notifier = &notifier;
+    services.paths = &desktop.paths;
+    services.registry = &desktop.registry;
+    services.clipboard = &desktop.clipboard;
+    services.notifier = &desktop.notifier;
     std::error_code ignored;
-    std::filesystem::create_directories(paths.ProgramDataFolder(), ignored);
+    std::filesystem::create_directories(desktop.paths.ProgramDataFolder(), ignored);
     SeedRateFile();
+}
+
+void TellAboutSetAsideSettings(FileRegistry& registry, Notifier& notifier)
+{
+    const std::optional<FileRegistry::SetAside> setAside = registry.TakeSetAside();
+    if (!setAside) return;
+    notifier.ShowMessage(DescribeSetAside(*setAside), L"Tallyx", NotifierIcon::Warning, NotifierButtons::Ok);
+}
+
+void TellAboutSetAsideSettings()
+{
+    TellAboutSetAsideSettings(Desktop().registry, *Platform().notifier);
 }
 
 }  // namespace tallyx

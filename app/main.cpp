@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -72,5 +73,7 @@ int main(int argc, char** argv)
     if (!frame.Create(tallyx::MainFrame::kTitle, nullptr, placement)) return 0;
     shown = frame.Window();
     shown->Show();
+    // Once the window is up, so the message stands over it.
+    QTimer::singleShot(0, [] { tallyx::TellAboutSetAsideSettings(); });
     return QApplication::exec();
 }

@@ -9,8 +9,10 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "platform/registry_text.h"
+#include "platform/wide_text.h"
 
 namespace tallyx {
 namespace {
@@ -191,20 +193,26 @@ RegistryData FileRegistry::LoadFromDisk(FileIdentity& identity, bool lockHeld)
     identity = {status.st_ino, status.st_mtim.tv_sec * 1000000000LL + status.st_mtim.tv_nsec,
                 static_cast<std::int64_t>(status.st_size)};
     const auto text = ReadAll(file.Get());
-    auto data = text ? ParseRegistryText(*text) : std::nullopt;
-    if (data) {
-        return std::move(*data);
+    auto reading = text ? ParseRegistryText(*text) : std::nullopt;
+    if (reading && reading->droppedValues.empty()) {
+        return std::move(reading->data);
     }
     if (!lockHeld) {
         StoreLock lock(storePath_.string() + kLockSuffix);
         return LoadFromDisk(identity, true);
     }
-    SetAside();
-    identity = {};
-    return {};
+    if (!reading) {
+        KeepAside({});
+        identity = {};
+        return {};
+    }
+    KeepAside(reading->droppedValues);
+    // Unless it could be written again, the store read now stays as it is, and is not copied once more.
+    if (Save(reading->data)) identity = {};
+    return std::move(reading->data);
 }
 
-void FileRegistry::SetAside()
+void FileRegistry::KeepAside(std::vector<std::wstring> droppedValues)
 {
     // Never over an earlier copy: two set-asides may share a timestamp.
     const std::string stem = storePath_.string() + ".corrupt-" + Timestamp();
@@ -213,9 +221,22 @@ void FileRegistry::SetAside()
     for (int copy = 2; std::filesystem::exists(aside, error); ++copy) {
         aside = stem + "-" + std::to_string(copy);
     }
-    std::filesystem::rename(storePath_, aside, error);
-    std::fprintf(stderr, "tallyx: the settings store %s could not be read; it was set aside as %s and the defaults apply\n",
-                 storePath_.c_str(), aside.c_str());
+    const bool wholeStore = droppedValues.empty();
+    if (wholeStore) {
+        std::filesystem::rename(storePath_, aside, error);
+    } else {
+        std::filesystem::copy_file(storePath_, aside, error);
+    }
+    if (error) aside.clear();
+    setAside_ = SetAside{aside, std::move(droppedValues)};
+    std::fprintf(stderr, "tallyx: %s\n", NarrowUtf8(DescribeSetAside(*setAside_)).c_str());
+}
+
+std::optional<FileRegistry::SetAside> FileRegistry::TakeSetAside()
+{
+    std::lock_guard guard(mutex_);
+    Refresh();
+    return std::exchange(setAside_, std::nullopt);
 }
 
 Status FileRegistry::Update(const std::function<bool(RegistryData&)>& change)
@@ -257,6 +278,22 @@ bool FileRegistry::Save(const RegistryData& data)
     }
     FileHandle folder(open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return folder.Valid() && fsync(folder.Get()) == 0;
+}
+
+std::wstring DescribeSetAside(const FileRegistry::SetAside& setAside)
+{
+    std::wstring text;
+    if (setAside.droppedValues.empty()) {
+        text = L"The settings file could not be read, so every setting and memory starts from its default.";
+    } else {
+        text = L"Some lines of the settings file could not be read, so these values start from their defaults: ";
+        for (std::size_t index = 0; index < setAside.droppedValues.size(); ++index) {
+            text += (index ? L", " : L"") + setAside.droppedValues[index];
+        }
+        text += L". Every other setting was kept.";
+    }
+    if (setAside.copy.empty()) return text + L" The file as it was could not be kept.";
+    return text + L" The file as it was is kept as " + setAside.copy.wstring() + L".";
 }
 
 }  // namespace tallyx

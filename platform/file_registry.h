@@ -4,6 +4,8 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/registry.h"
 #include "platform/registry_data.h"
@@ -15,10 +17,19 @@ namespace tallyx {
 // written beside the old one, synced and renamed over it, so a crash leaves
 // the old store or the new one, never a torn one. An advisory lock around each
 // read-modify-write keeps writers in two processes from losing each other's
-// values. A store that cannot be parsed is set aside as
-// "registry.reg.corrupt-<time>" with a warning, and the defaults apply.
+// values. A store that is not a registry text at all is set aside as
+// "registry.reg.corrupt-<time>" and the defaults apply; one with lines that do
+// not read is copied there, and written again without them, so that only
+// their values take the defaults.
 class FileRegistry : public Registry {
 public:
+    // A store that could not be read whole, for telling the user.
+    struct SetAside {
+        std::filesystem::path copy;  // empty when the store could not even be copied
+        // None when nothing of the store could be read.
+        std::vector<std::wstring> droppedValues;
+    };
+
     explicit FileRegistry(std::filesystem::path folder);
 
     Status ReadDword(std::wstring_view key, std::wstring_view name, std::uint32_t& value) override;
@@ -30,6 +41,8 @@ public:
     Status DeleteKeyTree(std::wstring_view key) override;
 
     const std::filesystem::path& StorePath() const { return storePath_; }
+    // Reads the store if not yet read, and hands over what was set aside since the last call.
+    std::optional<SetAside> TakeSetAside();
 
 private:
     struct FileIdentity {
@@ -48,13 +61,18 @@ private:
     // A store found corrupt is set aside only under the lock, after reading it once more.
     RegistryData LoadFromDisk(FileIdentity& identity, bool lockHeld);
     bool Save(const RegistryData& data);
-    void SetAside();
+    // Moves the store aside when nothing of it was read, copies it otherwise.
+    void KeepAside(std::vector<std::wstring> droppedValues);
 
     std::filesystem::path folder_;
     std::filesystem::path storePath_;
     std::mutex mutex_;
     RegistryData cache_;
     std::optional<FileIdentity> cacheIdentity_;
+    std::optional<SetAside> setAside_;
 };
+
+// For the user: which values start from their defaults, and where the store as it was is kept.
+std::wstring DescribeSetAside(const FileRegistry::SetAside& setAside);
 
 }  // namespace tallyx

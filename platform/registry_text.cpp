@@ -153,6 +153,16 @@ std::vector<std::string> LogicalLines(std::string_view text)
     return lines;
 }
 
+// The key of a section line, or nothing.
+std::optional<std::wstring> ParseSection(std::string_view line)
+{
+    const std::string opening = "[" + std::string(kRootPrefix);
+    if (line.back() != ']' || !line.starts_with(opening)) return std::nullopt;
+    std::wstring key = NormaliseKeyPath(WidenUtf8(line.substr(opening.size(), line.size() - opening.size() - 1)));
+    if (key.empty()) return std::nullopt;
+    return key;
+}
+
 }  // namespace
 
 std::string FormatRegistryText(const RegistryData& data)
@@ -167,30 +177,30 @@ std::string FormatRegistryText(const RegistryData& data)
     return out;
 }
 
-std::optional<RegistryData> ParseRegistryText(std::string_view text)
+std::optional<RegistryTextReading> ParseRegistryText(std::string_view text)
 {
     const auto lines = LogicalLines(WithoutUtf8Bom(text));
     if (lines.empty() || (lines.front() != kHeader && lines.front() != kNewHeader)) return std::nullopt;
-    RegistryData data;
+    RegistryTextReading reading;
     std::optional<std::wstring> key;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
-            if (line.back() != ']' || !line.starts_with("[" + std::string(kRootPrefix))) return std::nullopt;
-            key = NormaliseKeyPath(WidenUtf8(line.substr(kRootPrefix.size() + 1, line.size() - kRootPrefix.size() - 2)));
-            if (key->empty()) return std::nullopt;
-            data.CreateKey(*key);
+            key = ParseSection(line);
+            if (key) reading.data.CreateKey(*key);
             continue;
         }
         std::string name;
         const auto rest = ReadQuoted(line, name);
-        if (!key || !rest || !rest->starts_with('=')) return std::nullopt;
-        auto value = ParseValue(rest->substr(1));
-        if (!value) return std::nullopt;
-        data.Set(*key, WidenUtf8(name), std::move(*value));
+        auto value = key && rest && rest->starts_with('=') ? ParseValue(rest->substr(1)) : std::nullopt;
+        if (value) {
+            reading.data.Set(*key, WidenUtf8(name), std::move(*value));
+        } else {
+            reading.droppedValues.push_back(rest ? WidenUtf8(name) : L"line " + std::to_wstring(i + 1));
+        }
     }
-    return data;
+    return reading;
 }
 
 }  // namespace tallyx

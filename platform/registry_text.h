@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/registry_data.h"
 
@@ -17,8 +18,16 @@ namespace tallyx {
 // (their UTF-16LE bytes), so every value survives a round trip.
 std::string FormatRegistryText(const RegistryData& data);
 
-// Nothing when the text is not such an export; a store that cannot be read
-// must never be half-applied.
-std::optional<RegistryData> ParseRegistryText(std::string_view text);
+// What an export holds: every value whose line could be read, and the names
+// of those whose line could not ("line N" when not even the name reads).
+struct RegistryTextReading {
+    RegistryData data;
+    std::vector<std::wstring> droppedValues;
+};
+
+// Nothing when the text is not such an export at all. A line that does not
+// read costs only its own value; the values under a section line that does
+// not read are dropped with it, as they belong to no known key.
+std::optional<RegistryTextReading> ParseRegistryText(std::string_view text);
 
 }  // namespace tallyx

@@ -3,16 +3,21 @@
 #include <algorithm>
 #include <array>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "platform/registry_text.h"
+#include "platform/wide_text.h"
 
 namespace tallyx {
 namespace {
@@ -135,6 +140,82 @@ TEST_F(FileRegistryTest, UnreadableStoresAreSetAsideAndDefaultsApply)
         EXPECT_EQ(number, 7u);
         std::filesystem::remove(folder_ / "registry.reg");
     }
+}
+
+// A hand edit gone wrong among twenty good values: only the edited value is
+// lost, the store as it was is kept beside it, and it is reported once.
+TEST_F(FileRegistryTest, OneBadLineCostsOnlyItsValue)
+{
+    const std::pair<const char*, std::uint32_t> dwords[] = {
+        {"CalcType", 1},   {"CalcMode", 4},  {"AdvMem", 1},    {"RPNStack", 10},  {"Notation", 2},
+        {"BaseBits", 16},  {"RegionalSettings", 1},            {"PlaySounds", 2}, {"Ani2ndHyp", 1},
+        {"FixedDigits", 3}, {"TVMEndPay", 1}, {"MortPaymentSched", 4},           {"GraphFast", 1},
+        {"GraphPoints", 1}, {"DRG", 2},       {"Size", 5},      {"UseTape", 1},
+    };
+    const std::pair<const char*, const wchar_t*> texts[] = {{"Memory0", L"12.5"}, {"Memory1", L"-3"}, {"Memory9", L"1e-7"}};
+    std::string store = "REGEDIT4\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n";
+    for (const auto& [name, value] : dwords) {
+        char line[64];
+        std::snprintf(line, sizeof line, "\"%s\"=dword:%08x\n", name, value);
+        store += line;
+        if (std::string_view(name) == "Notation") store += "\"Skin\"=dword:3x\n";
+    }
+    for (const auto& [name, value] : texts) store += std::string("\"") + name + "\"=\"" + NarrowUtf8(value) + "\"\n";
+    ASSERT_EQ(std::size(dwords) + std::size(texts), 20u);
+    WriteStoreText(store);
+
+    FileRegistry registry(folder_);
+    std::uint32_t number = 0;
+    std::wstring text;
+    for (const auto& [name, value] : dwords) {
+        EXPECT_EQ(registry.ReadDword(kKey, WidenUtf8(name), number), StatusOk) << name;
+        EXPECT_EQ(number, value) << name;
+    }
+    for (const auto& [name, value] : texts) {
+        EXPECT_EQ(registry.ReadString(kKey, WidenUtf8(name), text), StatusOk) << name;
+        EXPECT_EQ(text, value) << name;
+    }
+    EXPECT_EQ(registry.ReadDword(kKey, L"Skin", number), StatusInvalidArgument);
+
+    const std::optional<FileRegistry::SetAside> setAside = registry.TakeSetAside();
+    ASSERT_TRUE(setAside.has_value());
+    EXPECT_EQ(setAside->droppedValues, std::vector<std::wstring>{L"Skin"});
+    EXPECT_TRUE(setAside->copy.filename().string().starts_with("registry.reg.corrupt-"));
+    std::ifstream copy(setAside->copy, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(copy)), std::istreambuf_iterator<char>()), store);
+    const std::wstring description = DescribeSetAside(*setAside);
+    EXPECT_NE(description.find(L": Skin."), std::wstring::npos) << NarrowUtf8(description);
+    EXPECT_NE(description.find(setAside->copy.wstring()), std::wstring::npos) << NarrowUtf8(description);
+    EXPECT_FALSE(registry.TakeSetAside().has_value());
+
+    // The store was written again without the bad line: the next start reads it whole.
+    EXPECT_EQ(StoreText().find("3x"), std::string::npos);
+    FileRegistry next(folder_);
+    EXPECT_EQ(next.ReadString(kKey, L"Memory9", text), StatusOk);
+    EXPECT_FALSE(next.TakeSetAside().has_value());
+    EXPECT_EQ(CorruptCopies(), 1u);
+}
+
+TEST_F(FileRegistryTest, AStoreThatIsNoExportIsMovedAsideWhole)
+{
+    WriteStoreText("[Settings]\nSkin=3\n");
+    FileRegistry registry(folder_);
+    const std::optional<FileRegistry::SetAside> setAside = registry.TakeSetAside();
+    ASSERT_TRUE(setAside.has_value());
+    EXPECT_TRUE(setAside->droppedValues.empty());
+    EXPECT_TRUE(std::filesystem::exists(setAside->copy));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "registry.reg"));
+    EXPECT_NE(DescribeSetAside(*setAside).find(L"every setting"), std::wstring::npos);
+    EXPECT_FALSE(registry.TakeSetAside().has_value());
+}
+
+TEST_F(FileRegistryTest, AMissingOrWholeStoreReportsNothing)
+{
+    EXPECT_FALSE(FileRegistry(folder_).TakeSetAside().has_value());
+    FileRegistry registry(folder_);
+    ASSERT_EQ(registry.WriteDword(kKey, L"Skin", 3), StatusOk);
+    EXPECT_FALSE(FileRegistry(folder_).TakeSetAside().has_value());
+    EXPECT_EQ(CorruptCopies(), 0u);
 }
 
 TEST_F(FileRegistryTest, TwoProcessesKeepEachOthersValues)
