@@ -1,5 +1,6 @@
 #include "platform/file_registry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -21,6 +22,8 @@ constexpr const char* kStoreName = "registry.reg";
 constexpr const char* kLockSuffix = ".lock";
 constexpr const char* kTemporarySuffix = ".tmp";
 constexpr std::size_t kReadBlock = 65536;
+// A file of garbage lines must not make the message longer than a screen.
+constexpr std::size_t kDroppedValuesNamed = 12;
 
 // A file descriptor closed when it goes out of scope.
 class FileHandle {
@@ -287,8 +290,12 @@ std::wstring DescribeSetAside(const FileRegistry::SetAside& setAside)
         text = L"The settings file could not be read, so every setting and memory starts from its default.";
     } else {
         text = L"Some lines of the settings file could not be read, so these values start from their defaults: ";
-        for (std::size_t index = 0; index < setAside.droppedValues.size(); ++index) {
+        const std::size_t listed = std::min(setAside.droppedValues.size(), kDroppedValuesNamed);
+        for (std::size_t index = 0; index < listed; ++index) {
             text += (index ? L", " : L"") + setAside.droppedValues[index];
+        }
+        if (listed < setAside.droppedValues.size()) {
+            text += L" and " + std::to_wstring(setAside.droppedValues.size() - listed) + L" more";
         }
         text += L". Every other setting was kept.";
     }

@@ -1,6 +1,7 @@
 #include "platform/registry_text.h"
 
 #include <cstdio>
+#include <set>
 
 #include "platform/wide_text.h"
 
@@ -182,6 +183,7 @@ std::optional<RegistryTextReading> ParseRegistryText(std::string_view text)
     const auto lines = LogicalLines(WithoutUtf8Bom(text));
     if (lines.empty() || (lines.front() != kHeader && lines.front() != kNewHeader)) return std::nullopt;
     RegistryTextReading reading;
+    std::set<std::wstring> droppedNames;
     std::optional<std::wstring> key;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
@@ -196,9 +198,10 @@ std::optional<RegistryTextReading> ParseRegistryText(std::string_view text)
         auto value = key && rest && rest->starts_with('=') ? ParseValue(rest->substr(1)) : std::nullopt;
         if (value) {
             reading.data.Set(*key, WidenUtf8(name), std::move(*value));
-        } else {
-            reading.droppedValues.push_back(rest ? WidenUtf8(name) : L"line " + std::to_wstring(i + 1));
+            continue;
         }
+        std::wstring dropped = rest ? WidenUtf8(name) : L"line " + std::to_wstring(i + 1);
+        if (droppedNames.insert(dropped).second) reading.droppedValues.push_back(std::move(dropped));
     }
     return reading;
 }

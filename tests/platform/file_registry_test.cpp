@@ -209,6 +209,20 @@ TEST_F(FileRegistryTest, AStoreThatIsNoExportIsMovedAsideWhole)
     EXPECT_FALSE(registry.TakeSetAside().has_value());
 }
 
+TEST_F(FileRegistryTest, AStoreOfManyBadLinesNamesOnlyTheFirstFew)
+{
+    std::string store = "REGEDIT4\n[HKEY_CURRENT_USER\\SOFTWARE\\Vexa\\Tallyx]\n";
+    for (int line = 0; line < 1000; ++line) store += "\"Bad" + std::to_string(line) + "\"=dword:x\n";
+    WriteStoreText(store);
+    const std::optional<FileRegistry::SetAside> setAside = FileRegistry(folder_).TakeSetAside();
+    ASSERT_TRUE(setAside.has_value());
+    EXPECT_EQ(setAside->droppedValues.size(), 1000u);
+    const std::wstring description = DescribeSetAside(*setAside);
+    EXPECT_NE(description.find(L"Bad0, Bad1"), std::wstring::npos);
+    EXPECT_NE(description.find(L" and 988 more."), std::wstring::npos) << NarrowUtf8(description);
+    EXPECT_EQ(description.find(L"Bad999"), std::wstring::npos);
+}
+
 TEST_F(FileRegistryTest, AMissingOrWholeStoreReportsNothing)
 {
     EXPECT_FALSE(FileRegistry(folder_).TakeSetAside().has_value());

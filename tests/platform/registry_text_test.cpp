@@ -31,6 +31,7 @@ TEST(RegistryTextTest, ABadLineCostsOnlyItsValue)
         {"odd UTF-16 bytes", "\"Memory0\"=hex(1):41\n", {L"Memory0"}},
         {"bad hex list", "\"Blob\"=hex:0g,01\n", {L"Blob"}},
         {"no name", "Skin=dword:00000003\n", {L"line 4"}},
+        {"one name twice", "\"Skin\"=dword:3x\n\"Skin\"=dword:\n", {L"Skin"}},
         {"two bad lines", "\"Skin\"=dword:3x\n\"Size\"=dword:\n", {L"Skin", L"Size"}},
         {"values under a bad section", "[HKEY_CURRENT_USER\\Other\n\"Skin\"=dword:00000003\n", {L"Skin", L"Size"}},
         {"values under another root", "[HKEY_LOCAL_MACHINE\\Other]\n\"Skin\"=dword:00000003\n", {L"Skin", L"Size"}},
