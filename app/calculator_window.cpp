@@ -44,9 +44,7 @@ int EngineModeFor(int type, int mode)
 // Scientific has a layout of its own for RPN entry.
 int TypeForMode(int type, int mode)
 {
-    if (type == CalculatorScientific && mode == CalcModeRpn) return CalculatorScientificRpn;
-    if (type == CalculatorScientificRpn && mode != CalcModeRpn) return CalculatorScientific;
-    return type;
+    return LayoutIndexForEntry(type, mode == CalcModeRpn);
 }
 
 }  // namespace
