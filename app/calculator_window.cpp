@@ -312,7 +312,8 @@ void CalculatorWindow::ViewTape()
                                          NotifierIcon::Information, NotifierButtons::Ok);
         return;
     }
-    OpenInDesktopViewer(tape, {}, L"No viewer could open the tape.");
+    // Named, so that the user can open it another way.
+    OpenInDesktopViewer(tape, {}, L"No viewer could open the tape. It is saved as " + tape.wstring() + L".");
 }
 
 long CalculatorWindow::Timer(std::uintptr_t timer)
