@@ -247,6 +247,19 @@ long CalculatorWindow::KeyDown(std::uint32_t virtualKey)
     return 1;
 }
 
+bool CalculatorWindow::DesktopShortcut(std::uint32_t virtualKey, std::intptr_t keyData)
+{
+    const std::optional<MappedKey> key = keyMapper_.MapShortcut(virtualKey, keyData);
+    if (!key) return false;
+    // Escape with a menu open closes the menu and leaves the entry alone.
+    if (virtualKey == VK_ESCAPE && menu_.IsOpen()) {
+        menu_.Close();
+        return true;
+    }
+    FireKey(key->type, key->id);
+    return true;
+}
+
 long CalculatorWindow::KeyUp(std::uint32_t virtualKey)
 {
     if (OfferToModePanel(virtualKey, false)) return 1;
