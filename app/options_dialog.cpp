@@ -195,6 +195,14 @@ long OptionsDialog::OnUserMessage(std::uint32_t message, std::uintptr_t, std::in
     }
 }
 
+long OptionsDialog::DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (message != WM_MOUSEWHEEL) return WindowBase::DefaultHandler(message, first, second);
+    // A choice menu over the rows takes the wheel itself.
+    if (!menu_.IsOpen() && list_.Wheel(listArea_, WheelDeltaOf(first))) Window()->InvalidateAll();
+    return 1;
+}
+
 // Closing the window is Cancel.
 long OptionsDialog::OnClose(std::uintptr_t, std::intptr_t)
 {
