@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +58,26 @@ TEST(Help, GuideIsFoundInTheDataFoldersAndItsAbsenceIsReported)
     std::ofstream(guide) << "<html></html>";
     EXPECT_EQ(FindUserGuide(), guide);
     std::filesystem::remove_all(root);
+}
+
+TEST(Help, GuideIsFoundBesideTheProgramInItsInstallAndBuildTrees)
+{
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / "tallyx-help-tree-test";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "bin");
+    EXPECT_TRUE(GuideBesideProgram(root / "bin").empty());
+    const std::filesystem::path installed = root / "share" / "tallyx" / "help" / "tallyx.html";
+    std::filesystem::create_directories(installed.parent_path());
+    std::ofstream(installed) << "<html></html>";
+    EXPECT_EQ(GuideBesideProgram(root / "bin"), installed);
+    std::filesystem::remove_all(root);
+
+    // The program as built, before any install.
+    const std::filesystem::path built = GuideBesideProgram(std::filesystem::path(TALLYX_PROGRAM).parent_path());
+    ASSERT_FALSE(built.empty());
+    std::ifstream guide(built);
+    const std::string text{std::istreambuf_iterator<char>(guide), {}};
+    EXPECT_NE(text.find("Tallyx"), std::string::npos);
 }
 
 }  // namespace
