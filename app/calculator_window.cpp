@@ -44,9 +44,7 @@ int EngineModeFor(int type, int mode)
 // Scientific has a layout of its own for RPN entry.
 int TypeForMode(int type, int mode)
 {
-    if (type == CalculatorScientific && mode == CalcModeRpn) return CalculatorScientificRpn;
-    if (type == CalculatorScientificRpn && mode != CalcModeRpn) return CalculatorScientific;
-    return type;
+    return LayoutIndexForEntry(type, mode == CalcModeRpn);
 }
 
 }  // namespace
@@ -259,6 +257,19 @@ long CalculatorWindow::KeyDown(std::uint32_t virtualKey)
     return 1;
 }
 
+bool CalculatorWindow::DesktopShortcut(std::uint32_t virtualKey, std::intptr_t keyData)
+{
+    const std::optional<MappedKey> key = keyMapper_.MapShortcut(virtualKey, keyData);
+    if (!key) return false;
+    // Escape with a menu open closes the menu and leaves the entry alone.
+    if (virtualKey == VK_ESCAPE && menu_.IsOpen()) {
+        menu_.Close();
+        return true;
+    }
+    FireKey(key->type, key->id);
+    return true;
+}
+
 long CalculatorWindow::KeyUp(std::uint32_t virtualKey)
 {
     if (OfferToModePanel(virtualKey, false)) return 1;
@@ -324,7 +335,8 @@ void CalculatorWindow::ViewTape()
                                          NotifierIcon::Information, NotifierButtons::Ok);
         return;
     }
-    OpenInDesktopViewer(tape, {}, L"No viewer could open the tape.");
+    // Named, so that the user can open it another way.
+    OpenInDesktopViewer(tape, {}, L"No viewer could open the tape. It is saved as " + tape.wstring() + L".");
 }
 
 long CalculatorWindow::Timer(std::uintptr_t timer)

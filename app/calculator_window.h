@@ -33,6 +33,9 @@ public:
     long Char(wchar_t character) override;
     long KeyDown(std::uint32_t virtualKey) override;
     long KeyUp(std::uint32_t virtualKey) override;
+    // A desktop's copy, paste and clear keys, with keyData's Shift and Ctrl
+    // state; false for any other key, which goes on to KeyDown.
+    bool DesktopShortcut(std::uint32_t virtualKey, std::intptr_t keyData);
     long PenUp(Point point) override;
     long PenDown(Point point) override;
     long PenMove(Point point) override;

@@ -16,12 +16,19 @@ const QString kGuide = QStringLiteral("tallyx/help/tallyx.html");
 
 }  // namespace
 
+std::filesystem::path GuideBesideProgram(const std::filesystem::path& programFolder)
+{
+    const QString besideProgram =
+        QDir(QString::fromStdString(programFolder.string())).filePath(QStringLiteral("../share/") + kGuide);
+    if (!QFileInfo::exists(besideProgram)) return {};
+    return QDir::cleanPath(besideProgram).toStdString();
+}
+
 std::filesystem::path FindUserGuide()
 {
-    // Beside the program first, so a program run from its install tree finds its own guide.
-    const QString besideProgram =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/") + kGuide);
-    if (QFileInfo::exists(besideProgram)) return QDir::cleanPath(besideProgram).toStdString();
+    // Beside the program first, so a program run from its install or build tree finds its own guide.
+    std::filesystem::path guide = GuideBesideProgram(QCoreApplication::applicationDirPath().toStdString());
+    if (!guide.empty()) return guide;
     const QString installed = QStandardPaths::locate(QStandardPaths::GenericDataLocation, kGuide);
     return installed.toStdString();
 }

@@ -61,7 +61,10 @@ int main(int argc, char** argv)
         if (shown) shown->BringToFront();
     });
     // The name is claimed before the frame is built: a start that loses a race leaves the settings alone.
-    if (!claimed && instance.RaiseRunning()) return kExitAlreadyRunning;
+    if (!claimed && instance.RaiseRunning()) {
+        std::cout << "tallyx: Tallyx is already running; its window was brought to the front\n";
+        return kExitAlreadyRunning;
+    }
 
     tallyx::InstallDesktopServices();
     // The calculator's parts outlive the frame that works with them.

@@ -58,9 +58,11 @@ long MainFrame::OnChar(std::uintptr_t first, std::intptr_t)
     return calculator_->Char(static_cast<wchar_t>(first));
 }
 
-long MainFrame::OnKeyDown(std::uintptr_t first, std::intptr_t)
+long MainFrame::OnKeyDown(std::uintptr_t first, std::intptr_t second)
 {
-    return calculator_->KeyDown(static_cast<std::uint32_t>(first));
+    const auto virtualKey = static_cast<std::uint32_t>(first);
+    if (calculator_->DesktopShortcut(virtualKey, second)) return 1;
+    return calculator_->KeyDown(virtualKey);
 }
 
 long MainFrame::OnKeyUp(std::uintptr_t first, std::intptr_t)

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/fitted_label.h"
 #include "app/keypad_geometry.h"
 #include "platform/window_messages.h"
 #include "ui/popup_menu_window.h"
@@ -101,16 +102,17 @@ bool OptionsDialog::DrawRow(Canvas& canvas, const MenuEntry& entry, const Rect& 
                                         Point{arrowLeft + 2 * reach, middle},
                                         Point{arrowLeft + reach, middle + reach}};
     canvas.FillPolygon(arrow, kWhite);
-    // The value keeps its room; a label too long for the rest is cut short.
+    // The value keeps its room; the label takes a smaller font or two lines to read whole in the rest.
     const auto option = static_cast<Option>(entry.value);
     const std::wstring value = ChoiceName(option, record_[option]);
     const FontSpec valueFont{kFontFamily, 3 * icon_ / 7, 400};
     const int valueLeft = arrowLeft - canvas.MeasureText(value, valueFont).width;
     canvas.DrawText(value, {valueLeft, row.top, arrowLeft, row.bottom}, valueFont, selected ? kWhite : kUnselectedValue,
                     TextAlignRight | TextAlignVCenter);
-    const Rect label{row.left + smallIcon_ / 4, row.top, valueLeft - smallIcon_ / 4, row.bottom};
-    canvas.DrawText(entry.text, label, {kFontFamily, 4 * icon_ / 9, 700}, kWhite,
-                    TextAlignLeft | TextAlignVCenter | TextEndEllipsis);
+    const Rect room{row.left + smallIcon_ / 4, row.top, valueLeft - smallIcon_ / 4, row.bottom};
+    const FittedLabel label =
+        FitLabel(canvas, entry.text, {room.Width(), room.Height()}, {kFontFamily, 4 * icon_ / 9, 700});
+    DrawFittedLabel(canvas, label, room, kWhite);
     return true;
 }
 
@@ -193,6 +195,14 @@ long OptionsDialog::OnUserMessage(std::uint32_t message, std::uintptr_t, std::in
     case SoftKeyBar::kRightMessage: End(kResultCancel); return 1;
     default: return kNotHandled;
     }
+}
+
+long OptionsDialog::DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (message != WM_MOUSEWHEEL) return WindowBase::DefaultHandler(message, first, second);
+    // A choice menu over the rows takes the wheel itself.
+    if (!menu_.IsOpen() && list_.Wheel(listArea_, WheelDeltaOf(first))) Window()->InvalidateAll();
+    return 1;
 }
 
 // Closing the window is Cancel.

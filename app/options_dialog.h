@@ -59,6 +59,8 @@ protected:
     long OnClose(std::uintptr_t first, std::intptr_t second) override;
     long OnDestroy(std::uintptr_t first, std::intptr_t second) override;
     long OnUserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
+    // Takes the mouse wheel, which scrolls the rows.
+    long DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
 private:
     void Layout();

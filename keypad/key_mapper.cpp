@@ -5,6 +5,7 @@
 
 #include "engine/key_ids.h"
 #include "keypad/button_def.h"
+#include "platform/window_messages.h"
 
 namespace tallyx {
 namespace {
@@ -77,7 +78,35 @@ constexpr std::array kHexLetters = {
     HexLetter{L'F', std::nullopt},
 };
 
+// A key with exactly these modifiers held.
+struct ShortcutKey {
+    std::uint32_t virtualKey;
+    std::intptr_t modifiers;
+    MappedKey key;
+};
+
+constexpr std::intptr_t kModifiers = KeyDataShift | KeyDataControl;
+constexpr MappedKey kCopy = Press(ButtonTypeClipboard, ClipboardKeyCopy);
+constexpr MappedKey kPaste = Press(ButtonTypeClipboard, ClipboardKeyPaste);
+
+constexpr std::array kShortcutKeys = {
+    ShortcutKey{'C', KeyDataControl, kCopy},
+    ShortcutKey{VK_INSERT, KeyDataControl, kCopy},
+    ShortcutKey{'V', KeyDataControl, kPaste},
+    ShortcutKey{VK_INSERT, KeyDataShift, kPaste},
+    ShortcutKey{VK_ESCAPE, 0, Press(ButtonTypeClear, ClearKeyClear)},
+    ShortcutKey{VK_DELETE, 0, Press(ButtonTypeClear, ClearKeyEntry)},
+};
+
 }  // namespace
+
+std::optional<MappedKey> KeyMapper::MapShortcut(std::uint32_t virtualKey, std::intptr_t keyData) const
+{
+    for (const ShortcutKey& entry : kShortcutKeys) {
+        if (entry.virtualKey == virtualKey && entry.modifiers == (keyData & kModifiers)) return entry.key;
+    }
+    return std::nullopt;
+}
 
 std::optional<MappedKey> KeyMapper::MapCharacter(wchar_t character, int base) const
 {

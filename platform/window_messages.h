@@ -43,6 +43,7 @@ enum WindowMessage : std::uint32_t {
     WM_LBUTTONUP = 0x0202,
     WM_RBUTTONDOWN = 0x0204,
     WM_RBUTTONUP = 0x0205,
+    WM_MOUSEWHEEL = 0x020A,
     WM_ENTERMENULOOP = 0x0211,
     WM_EXITMENULOOP = 0x0212,
     WM_CAPTURECHANGED = 0x0215,
@@ -76,12 +77,21 @@ enum VirtualKey : std::uint32_t {
     VK_UP = 38,
     VK_RIGHT = 39,
     VK_DOWN = 40,
+    VK_INSERT = 45,
     VK_DELETE = 46,
     VK_F1 = 0x70,
     VK_F2 = 0x71,
     VK_F3 = 0x72,
     VK_F4 = 0x73,
     VK_F24 = 0x87,
+};
+
+// Key-down messages carry in their second parameter whether the key repeats
+// and which of Shift and Ctrl were held with it.
+enum KeyData : std::intptr_t {
+    KeyDataShift = 0x02000000,
+    KeyDataControl = 0x04000000,
+    KeyDataRepeat = 0x40000000,
 };
 
 // Pen messages carry the point in the second parameter: x low, y high, 16
@@ -94,5 +104,15 @@ constexpr std::intptr_t MakePointParameter(int x, int y)
 }
 constexpr int PointXOf(std::intptr_t parameter) { return static_cast<std::int16_t>(parameter & 0xFFFF); }
 constexpr int PointYOf(std::intptr_t parameter) { return static_cast<std::int16_t>((parameter >> 16) & 0xFFFF); }
+
+// The wheel message carries the turn in the high 16 bits of its first
+// parameter, kWheelNotch a notch, positive away from the user (up), and the
+// pointer's place in the window as a pen message does.
+constexpr int kWheelNotch = 120;
+constexpr std::uintptr_t MakeWheelParameter(int delta)
+{
+    return static_cast<std::uintptr_t>((static_cast<std::uint32_t>(delta) & 0xFFFF) << 16);
+}
+constexpr int WheelDeltaOf(std::uintptr_t parameter) { return static_cast<std::int16_t>((parameter >> 16) & 0xFFFF); }
 
 }  // namespace tallyx

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "keypad/skin_colors.h"
+#include "platform/window_messages.h"
 
 namespace tallyx {
 namespace {
@@ -215,6 +216,11 @@ bool MenuList::ScrollBy(const Rect& area, int pixels)
     if (scrolled == scroll_) return false;
     scroll_ = scrolled;
     return true;
+}
+
+bool MenuList::Wheel(const Rect& area, int delta)
+{
+    return ScrollBy(area, -delta * itemHeight_ / kWheelNotch);
 }
 
 void MenuList::ScrollIntoView(const Rect& area, std::size_t index)

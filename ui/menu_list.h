@@ -126,6 +126,9 @@ public:
     // Scrolls by pixels, kept within the content; answers whether it moved.
     bool ScrollBy(const Rect& area, int pixels);
     void ScrollIntoView(const Rect& area, std::size_t index);
+    // A notch of the mouse wheel scrolls an item row, up for a turn away
+    // from the user; answers whether the list moved.
+    bool Wheel(const Rect& area, int delta);
 
     // The pen on the list drawn in area: a press selects the entry under it,
     // a move further than a small distance drags the list.

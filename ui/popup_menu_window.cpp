@@ -241,6 +241,13 @@ long PopupMenuWindow::OnKeyDown(std::uintptr_t first, std::intptr_t)
     }
 }
 
+long PopupMenuWindow::DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
+{
+    if (message != WM_MOUSEWHEEL) return WindowBase::DefaultHandler(message, first, second);
+    if (list_.Wheel(ClientArea(), WheelDeltaOf(first))) Window()->InvalidateAll();
+    return 1;
+}
+
 long PopupMenuWindow::OnKeyUp(std::uintptr_t first, std::intptr_t)
 {
     if (first == VK_ESCAPE) {

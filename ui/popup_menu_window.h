@@ -65,6 +65,8 @@ protected:
     long OnKeyDown(std::uintptr_t first, std::intptr_t second) override;
     long OnKeyUp(std::uintptr_t first, std::intptr_t second) override;
     long OnDestroy(std::uintptr_t first, std::intptr_t second) override;
+    // Takes the mouse wheel, which scrolls the list.
+    long DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second) override;
 
 private:
     Rect PlaceIn(const Rect& area, unsigned style) const;

@@ -77,8 +77,10 @@ int Run(const Arguments& arguments, std::ostream& out, std::ostream& error)
     layouts.SetAdvancedMemory(request.advancedMemory);
     layouts.SetRpnKeys(request.rpn);
     layouts.SetSkin(request.skin, true);
-    if (layouts.SetCurrentLayout(request.index) != StatusOk) {
-        error << "tallyx-cli layout: layout " << request.index << " cannot be built with skin " << request.skin
+    // In RPN entry the Scientific type shows a layout of its own, as the window does.
+    const std::int32_t index = request.rpn ? LayoutIndexForEntry(request.index, true) : request.index;
+    if (layouts.SetCurrentLayout(index) != StatusOk) {
+        error << "tallyx-cli layout: layout " << index << " cannot be built with skin " << request.skin
               << (request.skin == kCustomSkin ? " (is there a custom.ini in the program data folder?)" : "")
               << "\n";
         return kExitFailure;

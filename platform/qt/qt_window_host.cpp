@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
 #include <array>
 
 #include "platform/qt/qt_canvas.h"
@@ -39,14 +40,14 @@ struct KeyMapping {
     std::uint32_t virtualKey;
 };
 
-constexpr std::array<KeyMapping, 19> kKeyMappings = {{
+constexpr std::array<KeyMapping, 20> kKeyMappings = {{
     {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Backtab, VK_TAB},
     {Qt::Key_Return, VK_RETURN},  {Qt::Key_Enter, VK_RETURN},  {Qt::Key_Escape, VK_ESCAPE},
     {Qt::Key_Space, VK_SPACE},    {Qt::Key_PageUp, VK_PRIOR},  {Qt::Key_PageDown, VK_NEXT},
     {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
     {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
     {Qt::Key_Delete, VK_DELETE},  {Qt::Key_Shift, VK_SHIFT},   {Qt::Key_Control, VK_CONTROL},
-    {Qt::Key_F1, VK_F1},
+    {Qt::Key_F1, VK_F1},          {Qt::Key_Insert, VK_INSERT},
 }};
 
 std::uint32_t ToVirtualKey(int qtKey)
@@ -61,6 +62,21 @@ std::uint32_t ToVirtualKey(int qtKey)
         if (mapping.qtKey == qtKey) return mapping.virtualKey;
     }
     return 0;
+}
+
+std::intptr_t KeyDataOf(const QKeyEvent* event)
+{
+    std::intptr_t data = 0;
+    if (event->isAutoRepeat()) data |= KeyDataRepeat;
+    if (event->modifiers() & Qt::ShiftModifier) data |= KeyDataShift;
+    if (event->modifiers() & Qt::ControlModifier) data |= KeyDataControl;
+    return data;
+}
+
+// Ctrl with a key is a command, never typing: Ctrl+C must not also take the cosine.
+bool IsCommandShortcut(const QKeyEvent* event)
+{
+    return (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
 }
 
 std::intptr_t PointOf(const QMouseEvent* event)
@@ -157,6 +173,12 @@ void HostWidget::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+void HostWidget::wheelEvent(QWheelEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    Send(WM_MOUSEWHEEL, MakeWheelParameter(event->angleDelta().y()), MakePointParameter(point.x(), point.y()));
+}
+
 bool HostWidget::ForWindow(std::uint32_t virtualKey) const
 {
     // A key a field of the window passed on is no key of the window's own
@@ -171,8 +193,9 @@ void HostWidget::keyPressEvent(QKeyEvent* event)
     const std::uint32_t virtualKey = ToVirtualKey(event->key());
     if (!ForWindow(virtualKey)) return;
     if (virtualKey) {
-        Send(WM_KEYDOWN, virtualKey, event->isAutoRepeat() ? 0x40000000 : 0);
+        Send(WM_KEYDOWN, virtualKey, KeyDataOf(event));
     }
+    if (IsCommandShortcut(event)) return;
     for (const QChar character : event->text()) {
         Send(WM_CHAR, character.unicode(), 0);
     }

@@ -30,6 +30,14 @@ public:
     std::vector<std::filesystem::path> opened;
 };
 
+// A desktop whose viewer cannot open files: its handler names no method it has.
+class RefusingViewer : public QObject {
+    Q_OBJECT
+public:
+    RefusingViewer() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "NoSuchMethod"); }
+    ~RefusingViewer() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+};
+
 // A frame whose documents and program folders are the test's own.
 class CalculatorWindowCommandsTest : public ::testing::Test {
 protected:
@@ -111,6 +119,24 @@ TEST_F(CalculatorWindowCommandsTest, ViewTapeOpensTheWrittenTapeOrSaysItCannotBe
     std::ifstream tape(viewer.opened[0]);
     const std::string text{std::istreambuf_iterator<char>(tape), {}};
     EXPECT_NE(text.find("2+3"), std::string::npos) << text;
+}
+
+TEST_F(CalculatorWindowCommandsTest, TapeNoViewerCanOpenIsNamedByItsPath)
+{
+    RefusingViewer viewer;
+    harness.Engine().SetTapeRecording(true);
+    harness.TapKeys({L"2", L"+", L"3", L"="});
+    Command(32768);
+    harness.Engine().SetTapeRecording(false);
+    ASSERT_EQ(harness.notifier.messages.size(), 1u);
+    const std::wstring& text = harness.notifier.messages[0].text;
+    EXPECT_EQ(text.rfind(L"No viewer could open the tape.", 0), 0u) << text;
+    const std::wstring folder = (root_ / "documents").wstring();
+    const std::size_t at = text.find(folder);
+    ASSERT_NE(at, std::wstring::npos) << text;
+    // The whole path of the written file, which is there to open.
+    const std::wstring path = text.substr(at, text.rfind(L'.') - at);
+    EXPECT_TRUE(std::filesystem::is_regular_file(path)) << text;
 }
 
 TEST_F(CalculatorWindowCommandsTest, UpdateCurrenciesShowsItsProgressOnTheCurrencyPanel)

@@ -33,7 +33,8 @@ protected:
     QString RuntimeFolder() const { return root_.filePath("runtime"); }
     QString SettingsFile() const { return root_.filePath("config/registry.reg"); }
 
-    std::unique_ptr<QProcess> Start() const
+    // The program's standard output is kept only when asked for.
+    std::unique_ptr<QProcess> Start(const QStringList& arguments = {}, bool keepOutput = false) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -43,8 +44,8 @@ protected:
         auto program = std::make_unique<QProcess>();
         program->setProcessEnvironment(environment);
         program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program->setStandardOutputFile(QProcess::nullDevice());
-        program->start(TALLYX_PROGRAM, {});
+        if (!keepOutput) program->setStandardOutputFile(QProcess::nullDevice());
+        program->start(TALLYX_PROGRAM, arguments);
         return program;
     }
 
@@ -91,14 +92,24 @@ TEST_F(DesktopProgramTest, SecondStartEndsAndStopRequestSavesTheSettings)
     const auto first = Start();
     ASSERT_TRUE(Listening(*first));
 
-    const auto second = Start();
+    const auto second = Start({}, true);
     ExpectEnded(*second, kExitAlreadyRunning);
     EXPECT_TRUE(Answers());
+    const QList<QByteArray> said = second->readAllStandardOutput().trimmed().split('\n');
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains("already running")) << said[0].toStdString();
 
     first->terminate();
     ExpectEnded(*first, 0);
     EXPECT_TRUE(Settings().contains("\"CalcType\"="));
     EXPECT_FALSE(Answers());
+}
+
+TEST_F(DesktopProgramTest, HelpPrintsTheUsageAndSucceeds)
+{
+    const auto program = Start({"--help"}, true);
+    ExpectEnded(*program, 0);
+    EXPECT_TRUE(program->readAllStandardOutput().startsWith("usage: tallyx"));
 }
 
 TEST_F(DesktopProgramTest, NextStartRestoresWhatTheStopSaved)

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +58,56 @@ TEST(Help, GuideIsFoundInTheDataFoldersAndItsAbsenceIsReported)
     std::ofstream(guide) << "<html></html>";
     EXPECT_EQ(FindUserGuide(), guide);
     std::filesystem::remove_all(root);
+}
+
+TEST(Help, GuideIsFoundBesideTheProgramInItsInstallAndBuildTrees)
+{
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / "tallyx-help-tree-test";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "bin");
+    EXPECT_TRUE(GuideBesideProgram(root / "bin").empty());
+    const std::filesystem::path installed = root / "share" / "tallyx" / "help" / "tallyx.html";
+    std::filesystem::create_directories(installed.parent_path());
+    std::ofstream(installed) << "<html></html>";
+    EXPECT_EQ(GuideBesideProgram(root / "bin"), installed);
+    std::filesystem::remove_all(root);
+
+    // The program as built, before any install.
+    const std::filesystem::path built = GuideBesideProgram(std::filesystem::path(TALLYX_PROGRAM).parent_path());
+    ASSERT_FALSE(built.empty());
+    std::ifstream guide(built);
+    const std::string text{std::istreambuf_iterator<char>(guide), {}};
+    EXPECT_NE(text.find("Tallyx"), std::string::npos);
+}
+
+// The section of the guide under the heading of that id, up to the next heading.
+std::string GuideSection(const std::string& guide, const std::string& id)
+{
+    const std::size_t start = guide.find("id=\"" + id + "\"");
+    if (start == std::string::npos) return {};
+    return guide.substr(start, guide.find("<h2", start) - start);
+}
+
+TEST(Help, GuideSaysWhatTheProgramDoesAndMarksWhatIsComing)
+{
+    const std::filesystem::path built = GuideBesideProgram(std::filesystem::path(TALLYX_PROGRAM).parent_path());
+    std::ifstream file(built);
+    const std::string guide{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_FALSE(guide.empty());
+
+    // Windows not in the program yet.
+    for (const char* id : {"Worksheets", "Graphing", "Units", "Currencies", "Dates", "Constants"}) {
+        EXPECT_NE(GuideSection(guide, id).find("class=\"coming\""), std::string::npos) << id;
+    }
+    // A tap on the angle indicator converts the value, as DRG> does; the unit stays.
+    const std::string display = GuideSection(guide, "Display");
+    EXPECT_EQ(display.find("changes the angle unit"), std::string::npos);
+    EXPECT_NE(display.find("DRG&gt;"), std::string::npos);
+    // The desktop keys are listed.
+    const std::string keyboard = GuideSection(guide, "Keyboard");
+    for (const char* key : {"Ctrl</kbd>+<kbd>C", "Ctrl</kbd>+<kbd>V", "Shift</kbd>+<kbd>Insert", "Delete"}) {
+        EXPECT_NE(keyboard.find(key), std::string::npos) << key;
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "keypad/keypad_layouts.h"
 #include "keypad/skin_catalogue.h"
 #include "platform/window_messages.h"
+#include "tests/ui/wheel_turn.h"
 
 namespace tallyx {
 namespace {
@@ -209,6 +210,23 @@ TEST_F(MenuTest, LongListScrollsByDragAndKeys)
     for (int step = 0; step < 45; ++step) menu.WindowProcedure(WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(list.Selected(), std::optional<std::size_t>(39));
     EXPECT_EQ(list.ScrollOffset(), 40 * kRow - (kArea.Height() - 2));
+}
+
+TEST_F(MenuTest, WheelScrollsALongListARowANotchWithinItsEnds)
+{
+    MenuList& list = menu.List();
+    list.Clear();
+    list.SetRowHeights(kRow, kRow);
+    for (int item = 0; item < 40; ++item) list.AddItem(L"Level " + std::to_wstring(item), 9000 + item);
+    ASSERT_TRUE(Open());
+    const int lastScroll = 40 * kRow - (kArea.Height() - 2);
+    const std::pair<int, int> turns[] = {{-2, 2 * kRow}, {1, kRow}, {5, 0}, {-100, lastScroll}, {-1, lastScroll}};
+    for (const auto& [notches, scroll] : turns) {
+        TurnWheel(menu, notches);
+        EXPECT_EQ(list.ScrollOffset(), scroll) << notches;
+    }
+    EXPECT_TRUE(menu.IsOpen());
+    EXPECT_TRUE(owner.commands.empty());
 }
 
 TEST_F(MenuTest, CurrentValueStartsSelectedAndRowPainterDrawsEachVisibleRow)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/window_messages.h"
+#include "tests/ui/wheel_turn.h"
 #include "ui/popup_menu_window.h"
 
 namespace tallyx {
@@ -172,6 +173,24 @@ TEST_F(OptionsDialogTest, PenIsIgnoredForASecondAfterAMenuClosed)
         Key(shown, VK_F1);
     });
     EXPECT_EQ(dialog.Record()[OptionSkin], 1);
+}
+
+TEST_F(OptionsDialogTest, WheelScrollsTheRowsButNotUnderAChoiceMenu)
+{
+    OptionsDialog dialog(record, menu, 0);
+    Run(dialog, [&](OptionsDialog& shown) {
+        const Rect first = *shown.RowRectOf(OptionSkin);
+        TurnWheel(shown, -1);
+        EXPECT_EQ(shown.RowRectOf(OptionSkin)->top, first.top - first.Height());
+        TurnWheel(shown, 3);
+        EXPECT_EQ(*shown.RowRectOf(OptionSkin), first);
+        now += 2s;
+        shown.OpenChoices();
+        ASSERT_TRUE(menu.IsOpen());
+        TurnWheel(shown, -1);
+        EXPECT_EQ(*shown.RowRectOf(OptionSkin), first);
+        Key(shown, VK_ESCAPE);
+    });
 }
 
 TEST_F(OptionsDialogTest, SectionHeadersAreNotRows)
