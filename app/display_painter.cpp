@@ -63,12 +63,17 @@ Rect InkOf(Canvas& canvas, const PlacedText& placed)
     return canvas.InkBounds(placed.text, placed.font).Offset(placed.box.left, placed.box.top);
 }
 
+// A line whose glyphs end at right and whose line box starts at top.
+PlacedText EndingAtTop(Canvas& canvas, const std::wstring& text, const FontSpec& font, int right, int top)
+{
+    const Size size = canvas.MeasureText(text, font);
+    return {text, font, Rect::FromSize(right - canvas.InkBounds(text, font).right, top, size.width, size.height)};
+}
+
 // A line whose glyphs end at right and whose line box ends at bottom.
 PlacedText EndingAt(Canvas& canvas, const std::wstring& text, const FontSpec& font, int right, int bottom)
 {
-    const Size size = canvas.MeasureText(text, font);
-    const int left = right - canvas.InkBounds(text, font).right;
-    return {text, font, Rect::FromSize(left, bottom - size.height, size.width, size.height)};
+    return EndingAtTop(canvas, text, font, right, bottom - canvas.MeasureText(text, font).height);
 }
 
 // A line whose glyphs start at left and whose line box starts at top.
@@ -131,8 +136,9 @@ void DisplayPainter::DrawIndicators(Canvas& canvas, DisplayRoom& room) const
     const auto texts = IndicatorTexts(IndicatorState::Of(engine_, formatter_.GetNotation()));
     for (std::size_t index = 0; index < texts.size(); ++index) {
         const Rect& slot = geometry_.indicators[index];
-        const int width = canvas.MeasureText(texts[index], font).width;
-        const PlacedText placed{texts[index], font, {slot.left + (slot.Width() - width) / 2, slot.top, 0, 0}};
+        const Size size = canvas.MeasureText(texts[index], font);
+        const PlacedText placed{texts[index], font,
+                                Rect::FromSize(slot.left + (slot.Width() - size.width) / 2, slot.top, size.width, size.height)};
         canvas.DrawText(placed.text, slot, font, colors_.topText, TextAlignCenter | TextAlignTop);
         room.Take(InkOf(canvas, placed));
     }
@@ -149,9 +155,7 @@ int DisplayPainter::TopLineInk(Canvas& canvas) const
 
 void DisplayPainter::DrawPlaced(Canvas& canvas, DisplayRoom& room, const PlacedText& placed) const
 {
-    const Size size = canvas.MeasureText(placed.text, placed.font);
-    canvas.DrawText(placed.text, Rect::FromSize(placed.box.left, placed.box.top, size.width, size.height), placed.font,
-                    colors_.text, TextAlignLeft | TextAlignTop);
+    canvas.DrawText(placed.text, placed.box, placed.font, colors_.text, TextAlignLeft | TextAlignTop);
     room.Take(InkOf(canvas, placed));
 }
 
@@ -233,10 +237,8 @@ bool DisplayPainter::DrawFraction(Canvas& canvas, DisplayRoom& room, const FontS
         const int denominatorTop = text.bottom - denominatorInk.bottom;
         const int barY = denominatorTop + denominatorInk.top - barGap;
         const int numeratorTop = barY - barGap - canvas.InkBounds(value.significand, font).bottom;
-        const auto at = [&](const std::wstring& part, int top) {
-            return PlacedText{part, font, {text.right - canvas.MeasureText(part, font).width, top, text.right, 0}};
-        };
-        return Stack{at(value.significand, numeratorTop), at(value.exponent, denominatorTop), barY};
+        return Stack{EndingAtTop(canvas, value.significand, font, text.right, numeratorTop),
+                     EndingAtTop(canvas, value.exponent, font, text.right, denominatorTop), barY};
     };
     const FontSpec font = FirstFitting(geometry_.displayFonts, fractionFont, kSmallestFont, [&](const FontSpec& candidate) {
         const Stack placed = stack(candidate);
@@ -288,8 +290,7 @@ void DisplayPainter::DrawRpn(Canvas& canvas, DisplayRoom& room) const
         for (std::size_t index = 0; index < lines.size(); ++index) {
             const int lineTop = text.bottom - pitch * static_cast<int>(index) - baseline;
             placed.push_back(StartingAt(canvas, lines[index].label, font, text.left, lineTop));
-            placed.push_back(EndingAt(canvas, lines[index].value, font, text.right, 0));
-            placed.back().box = placed.back().box.Offset(0, lineTop - placed.back().box.top);
+            placed.push_back(EndingAtTop(canvas, lines[index].value, font, text.right, lineTop));
         }
         return placed;
     };

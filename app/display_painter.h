@@ -25,11 +25,10 @@ public:
 
     void Draw(Canvas& canvas) const;
 
+private:
     // The two marks of the Expression-mode history, up then down, stacked
     // left of the indicators.
     std::array<Rect, 2> HistoryMarkBounds() const;
-
-private:
     void DrawBackground(Canvas& canvas) const;
     void DrawIndicators(Canvas& canvas, DisplayRoom& room) const;
     void DrawAlgebraic(Canvas& canvas, DisplayRoom& room) const;
