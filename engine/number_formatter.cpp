@@ -175,7 +175,7 @@ DisplayText SplitParts(const std::wstring& text, int width)
     std::wstring significand = text.substr(0, std::min(exponentAt, static_cast<std::size_t>(width - 2)));
     std::wstring exponent = text.substr(exponentAt + 1);
     if (!exponent.empty() && exponent[0] == L'+') exponent.erase(0, 1);
-    const std::wstring main = significand + L"e" + (!exponent.empty() && exponent[0] == L'-' ? L"" : L"+") + exponent;
+    const std::wstring main = significand + L"e" + (exponent.empty() || exponent[0] == L'-' ? L"" : L"+") + exponent;
     return {main, significand, exponent, false};
 }
 
