@@ -29,8 +29,6 @@ constexpr std::wstring_view kTooLarge = L"Display too large";
 // Display texts without exponent keep about this many characters.
 constexpr std::size_t kSignificantLength = 15;
 constexpr std::size_t kExponentDigits = 3;
-// "e+020": the exponent with its letter and sign.
-constexpr std::size_t kExponentLength = 5;
 
 bool HasExponent(std::wstring_view text)
 {
@@ -169,14 +167,15 @@ std::wstring Cleanup(std::wstring text)
 DisplayText SplitParts(const std::wstring& text, int width)
 {
     const std::size_t exponentAt = text.find(L'e');
-    if (exponentAt == std::wstring::npos || text.size() < kExponentLength) {
+    if (exponentAt == std::wstring::npos) {
         const std::wstring significand = text.substr(0, static_cast<std::size_t>(width));
         return {significand, significand, L"", false};
     }
-    std::wstring significand = text.substr(0, std::min(text.size() - kExponentLength, static_cast<std::size_t>(width - 2)));
-    std::wstring exponent = text.substr(text.size() - (kExponentLength - 1));
-    if (exponent[0] == L'+') exponent.erase(0, 1);
-    const std::wstring main = significand + L"e" + (exponent[0] == L'-' ? L"" : L"+") + exponent;
+    // Pasted and typed entries write their exponent as they like ("3.5e2"), not only as "e+002".
+    std::wstring significand = text.substr(0, std::min(exponentAt, static_cast<std::size_t>(width - 2)));
+    std::wstring exponent = text.substr(exponentAt + 1);
+    if (!exponent.empty() && exponent[0] == L'+') exponent.erase(0, 1);
+    const std::wstring main = significand + L"e" + (exponent.empty() || exponent[0] == L'-' ? L"" : L"+") + exponent;
     return {main, significand, exponent, false};
 }
 
@@ -210,7 +209,7 @@ DisplayText NumberFormatter::FormatInNotation(std::wstring_view text, int notati
         if (const auto groups = FormatBinaryDec(text)) return Plain(*groups);
     }
     std::wstring shown(text);
-    if (shown.find(L'.') == std::wstring::npos) shown += L'.';
+    if (shown.find(L'.') == std::wstring::npos) shown.insert(std::min(shown.find(L'e'), shown.size()), 1, L'.');
     DisplayText parts = SplitParts(ApplyNotation(shown, notation, width), width);
     if (regional) {
         // Only a text without exponent is grouped.

@@ -51,6 +51,13 @@ public:
     virtual void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Color color,
                           unsigned align) = 0;
     virtual Size MeasureText(std::wstring_view text, const FontSpec& font) = 0;
+    // Where the glyphs of a text fall, relative to the top left of its line as
+    // DrawText sets it left and top aligned; without a finer measure, the line.
+    virtual Rect InkBounds(std::wstring_view text, const FontSpec& font)
+    {
+        const Size line = MeasureText(text, font);
+        return {0, 0, line.width, line.height};
+    }
     // Copies part of an image; with transparent set, kTransparentColor pixels are skipped.
     virtual void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) = 0;
     // Lays an image over what is there, opacity 0 (unseen) to 255 (covering).

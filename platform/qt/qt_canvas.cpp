@@ -134,6 +134,14 @@ Size QtCanvas::MeasureText(std::wstring_view text, const FontSpec& font)
     return {metrics.horizontalAdvance(QString::fromStdWString(std::wstring(text))), metrics.height()};
 }
 
+Rect QtCanvas::InkBounds(std::wstring_view text, const FontSpec& font)
+{
+    const QFontMetrics metrics(ToQFont(font));
+    const QRect ink = metrics.tightBoundingRect(QString::fromStdWString(std::wstring(text)));
+    if (ink.isEmpty()) return {};
+    return Rect::FromSize(ink.x(), ink.y() + metrics.ascent(), ink.width(), ink.height());
+}
+
 void QtCanvas::DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent)
 {
     const auto& qtImage = static_cast<const QtImage&>(image);

@@ -28,6 +28,7 @@ public:
     void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Color color,
                   unsigned align) override;
     Size MeasureText(std::wstring_view text, const FontSpec& font) override;
+    Rect InkBounds(std::wstring_view text, const FontSpec& font) override;
     void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) override;
     void BlendImage(const Image& image, const Rect& target, const Rect& source, int opacity) override;
     void SetClip(const Rect& rect) override;

@@ -77,6 +77,18 @@ TEST_F(NumberFormatterTest, ScientificAndEngineeringWriteExponents)
     });
 }
 
+TEST_F(NumberFormatterTest, EntriesSplitAtTheirExponentLetterInAnyForm)
+{
+    ExpectAll({
+        {NotationNormal, L"3.5e2", L"3.5e+2", L"3.5", L"2"},
+        {NotationNormal, L"1.5e-3", L"1.5e-3", L"1.5", L"-3"},
+        {NotationNormal, L"-1.5e+300", L"-1.5e+300", L"-1.5", L"300"},
+        {NotationNormal, L"12e5", L"12.e+5", L"12.", L"5"},
+        {NotationNormal, L"7e", L"7.e", L"7.", L""},
+        {NotationScientific, L"3.5e2", L"3.5e+2", L"3.5", L"2"},
+    });
+}
+
 TEST_F(NumberFormatterTest, ErrorWordsAreCapitalisedInEveryNotation)
 {
     for (int notation = NotationNormal; notation <= NotationBinaryDec; ++notation) {
