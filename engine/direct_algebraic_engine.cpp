@@ -105,7 +105,16 @@ void DirectAlgebraicEngine::ReplaceTrailingOperator(std::wstring_view token)
         CurrentLevel().pop_back();
     }
     CurrentLevel() += token;
-    indicator_ = token;
+    indicator_ = OperatorIndicator(token, savedOperand_);
+}
+
+std::wstring DirectAlgebraicEngine::OperatorIndicator(std::wstring_view token, const std::wstring& mantissa)
+{
+    // While the exponent is typed the display holds only it, so the mantissa stays in sight here.
+    if (token != OperatorToken(OperatorKeyExp) || mantissa.empty()) {
+        return std::wstring(token);
+    }
+    return mantissa + L" " + std::wstring(token);
 }
 
 bool DirectAlgebraicEngine::PressOperator(int id)
@@ -122,7 +131,7 @@ bool DirectAlgebraicEngine::PressOperator(int id)
         return false;
     }
     CurrentLevel() += token;
-    indicator_ = token;
+    indicator_ = OperatorIndicator(token, savedOperand_);
     state_ = EngineStateOperator;
     return true;
 }

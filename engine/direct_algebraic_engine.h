@@ -51,6 +51,8 @@ protected:
     bool CloseBracketLevel();
     bool OpenBracketLevel();
     void ReplaceTrailingOperator(std::wstring_view token);
+    // What the indicator shows for an operator whose left operand is mantissa.
+    static std::wstring OperatorIndicator(std::wstring_view token, const std::wstring& mantissa);
     // Moves the entry and the level's owed ")" into the level's text.
     void AppendEntryToLevel();
     // The operand before a new operator token goes into the level (0 when

@@ -18,6 +18,7 @@ bool NormalEngine::PressOperator(int id)
     }
     if (state_ == EngineStateOperator) {
         ReplaceTrailingOperator(token);
+        indicator_ = OperatorIndicator(token, entry_);
         lastOperator_ = token;
         return true;
     }
@@ -28,7 +29,7 @@ bool NormalEngine::PressOperator(int id)
     entry_ = Evaluate(CurrentLevel());
     CurrentLevel() = entry_ + std::wstring(token);
     lastOperator_ = token;
-    indicator_ = token;
+    indicator_ = OperatorIndicator(token, entry_);
     state_ = EngineStateOperator;
     return true;
 }
