@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CONFIGURE = cmake -S . -G "Unix Makefiles" $(LAUNCHER) -Wno-dev
 
-.PHONY: deps run check check-build check-sanitize check-sanitize-gui bench install clean
+.PHONY: deps run check check-build check-sanitize check-sanitize-gui bench fuzz install clean
 
 deps:
 	@scripts/install-deps
@@ -44,6 +44,25 @@ bench: deps
 	@$(CONFIGURE) -B $(BUILD_ROOT)/bench -DCMAKE_BUILD_TYPE=Release -DTALLYX_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_ROOT)/bench -j $(JOBS)
 	@cmake --build $(BUILD_ROOT)/bench --target run_benchmarks
+
+# Every fuzz target in turn for FUZZ_SECONDS, built with clang and libFuzzer,
+# the core instrumented and sanitized with it. A crash, a sanitizer report or
+# an input running over FUZZ_INPUT_SECONDS stops the run; that input is kept in
+# the target's corpus folder, which the replay tests run.
+FUZZ_SECONDS ?= 60
+FUZZ_INPUT_SECONDS ?= 10
+FUZZ_TARGETS := $(sort $(basename $(notdir $(wildcard fuzz/*.cmake))))
+
+fuzz:
+	@$(CONFIGURE) -B $(BUILD_ROOT)/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYX_FUZZ=ON -DTALLYX_BUILD_GUI=OFF >/dev/null
+	@cmake --build $(BUILD_ROOT)/fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for target in $(FUZZ_TARGETS); do \
+	  echo "fuzz: $$target for $(FUZZ_SECONDS) s"; \
+	  mkdir -p $(BUILD_ROOT)/fuzz/corpus/$$target fuzz/corpus/$$target; \
+	  $(BUILD_ROOT)/fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_INPUT_SECONDS) \
+	    -print_final_stats=1 -artifact_prefix=fuzz/corpus/$$target/ \
+	    $(BUILD_ROOT)/fuzz/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 install: deps
 	@$(CONFIGURE) -B $(BUILD_ROOT)/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null

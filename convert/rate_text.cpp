@@ -1,8 +1,8 @@
 #include "convert/rate_text.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cwchar>
+#include <map>
 #include <optional>
 
 #include "platform/number_text.h"
@@ -74,19 +74,25 @@ bool ReadLine(std::wstring_view line, std::optional<CurrencyEntry>& entry)
     return true;
 }
 
-// Lines are numbered from 1; no line is looked for above the highest number
-// present, so a wild count cannot keep the reader busy.
-std::int32_t LastLineNumber(const IniText& text)
+// The lines 1 to numcurrencies in number order, each the first of its key
+// ("7", never "07"), from one pass over the section: a rate file comes over the
+// network, and its numbers must not decide how long reading it takes.
+std::map<std::int32_t, std::wstring_view> NumberedLines(const IniText& text)
 {
+    std::map<std::int32_t, std::wstring_view> lines;
     std::int32_t count = 0;
     text.GetInt(count, kInfoSection, kCountKey, 0);
-    std::int32_t highest = 0;
-    if (const IniSection* section = text.FindSection(kCurrenciesSection)) {
-        for (const IniEntry& entry : section->entries) {
-            highest = std::max(highest, ParseLong(entry.key));
+    const IniSection* section = text.FindSection(kCurrenciesSection);
+    if (!section) {
+        return lines;
+    }
+    for (const IniEntry& entry : section->entries) {
+        const std::int32_t number = ParseLong(entry.key);
+        if (number >= 1 && number <= count && entry.key == FormatInteger(number)) {
+            lines.emplace(number, entry.value);
         }
     }
-    return std::min(count, highest);
+    return lines;
 }
 
 std::int64_t RateTime(const IniText& text)
@@ -101,10 +107,9 @@ std::int64_t RateTime(const IniText& text)
 RateTable ReadRateText(const IniText& text)
 {
     RateTable table;
-    const std::int32_t last = LastLineNumber(text);
-    for (std::int32_t number = 1; number <= last; ++number) {
-        std::wstring line;
-        if (text.GetString(line, kCurrenciesSection, FormatInteger(number), L"") != StatusOk) {
+    for (const auto& [number, line] : NumberedLines(text)) {
+        // An empty line is as absent as a missing one.
+        if (line.empty()) {
             continue;
         }
         std::optional<CurrencyEntry> entry;

@@ -29,6 +29,9 @@ constexpr std::wstring_view kTooLarge = L"Display too large";
 // Display texts without exponent keep about this many characters.
 constexpr std::size_t kSignificantLength = 15;
 constexpr std::size_t kExponentDigits = 3;
+// Far beyond any number; a text claiming more is shown as written, which also
+// keeps the exponent arithmetic clear of overflow.
+constexpr int kLargestExponent = 999999999;
 
 bool HasExponent(std::wstring_view text)
 {
@@ -87,6 +90,7 @@ std::wstring EngineeringStep(const std::wstring& text)
     const std::size_t exponentAt = scientific.find(L'e');
     if (exponentAt == std::wstring::npos) return scientific;
     const int exponent = ParseLong(std::wstring_view(scientific).substr(exponentAt + 1));
+    if (exponent < -kLargestExponent || exponent > kLargestExponent) return scientific;
     const int magnitude = std::abs(exponent);
     const int shift = exponent > 0 ? magnitude % 3 : (magnitude % 3 == 0 ? 0 : 3 - magnitude % 3);
     const bool negative = scientific[0] == L'-';

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <new>
+#include <utility>
 
 #include "worksheets/worksheet_cell.h"
 
@@ -80,10 +81,16 @@ std::vector<std::wstring> DecodeRegressionData(std::string_view bytes)
     // A field starting on the last unit cannot have its comma after it.
     while (start + 1 < units.size()) {
         const std::size_t comma = units.find(kSeparator, start);
-        if (comma == std::u16string::npos || comma == start) {
+        if (comma == std::u16string::npos) {
             break;
         }
-        texts.push_back(Widen(std::u16string_view(units).substr(start, comma - start)));
+        // A field led by a NUL is as empty as one without units, and ends the
+        // reading the same way: a saved file never holds an empty text.
+        std::wstring text = Widen(std::u16string_view(units).substr(start, comma - start));
+        if (text.empty()) {
+            break;
+        }
+        texts.push_back(std::move(text));
         start = comma + 1;
     }
     return texts;

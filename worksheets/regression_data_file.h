@@ -16,8 +16,8 @@ std::string EncodeRegressionData(const std::vector<std::wstring>& texts);
 
 // The texts of a data file: each up to the next ","; reading stops at the
 // first empty field or where no comma follows (a value without its comma is
-// not read). An odd last byte is dropped; texts longer than a cell holds are
-// cut.
+// not read). A text ends at a NUL, so a field that starts with one is empty.
+// An odd last byte is dropped; texts longer than a cell holds are cut.
 std::vector<std::wstring> DecodeRegressionData(std::string_view bytes);
 
 // StatusFail when the file cannot be written whole.

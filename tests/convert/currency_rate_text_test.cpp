@@ -72,12 +72,25 @@ TEST(RateTextTest, TheCountAndTheFirstBrokenLineEndTheReading)
         {usd + "3" + gbp, 3, true, 2},
         {usd + "2" + gbp, 1, true, 1},
         {usd, 2147483647, true, 1},
+        {usd + "1999999999" + gbp, 1999999999, true, 2},
+        {usd + "2147483647" + gbp + "2147483648" + gbp, 2147483647, true, 2},
+        {"01" + gbp + "+1" + gbp + " 2" + gbp, 2, true, 1},
     };
     for (const auto& example : cases) {
         const RateTable table = Read(example.currencies, example.count);
         EXPECT_EQ(table.complete, example.complete) << example.currencies;
         EXPECT_EQ(table.entries.size(), example.entries) << example.currencies;
     }
+}
+
+TEST(RateTextTest, LinesAreReadInNumberOrderTheFirstOfEachNumberWins)
+{
+    const RateTable table = Read("3=GBP,Pound,GBP,0.75,0.74,0.76\r\n1=USD,US Dollar,$,1,1,1\r\n"
+                                 "3=CHF,Franc,Fr.,0.8,0.8,0.8\r\n2=\r\n2=EUR,Euro,EUR,0.85,0.84,0.86\r\n",
+                                 3);
+    ASSERT_EQ(table.entries.size(), 2u);
+    EXPECT_EQ(table.entries[0].code, L"USD");
+    EXPECT_EQ(table.entries[1].code, L"GBP");
 }
 
 TEST(RateTextTest, MissingInfoGivesNoCurrenciesAndTimesAfter2038AreRead)

@@ -89,6 +89,23 @@ TEST_F(NumberFormatterTest, EntriesSplitAtTheirExponentLetterInAnyForm)
     });
 }
 
+// Exponents of any length: leading zeros are read through, and one too large
+// for any number is left as written rather than wrapped around.
+TEST_F(NumberFormatterTest, EngineeringReadsExponentsOfAnyLength)
+{
+    ExpectAll({
+        {NotationEngineering, L"-2.5e-0000000000000000000000013", L"-250.e-015", L"-250.", L"-015"},
+    });
+    for (const wchar_t* text : {L"1e-22222222222222222222222222222222", L"1.e+99999999999", L"-7.5e-2147483648"}) {
+        formatter_.SetNotation(NotationScientific);
+        const DisplayText asWritten = formatter_.FormatDisplay(text, false);
+        formatter_.SetNotation(NotationEngineering);
+        const DisplayText shown = formatter_.FormatDisplay(text, false);
+        EXPECT_EQ(shown.main, asWritten.main) << testing::PrintToString(std::wstring(text));
+        EXPECT_EQ(shown.exponent, asWritten.exponent) << testing::PrintToString(std::wstring(text));
+    }
+}
+
 TEST_F(NumberFormatterTest, ErrorWordsAreCapitalisedInEveryNotation)
 {
     for (int notation = NotationNormal; notation <= NotationBinaryDec; ++notation) {

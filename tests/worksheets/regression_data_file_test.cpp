@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "worksheets/worksheet_cell.h"
+
 namespace tallyx {
 namespace {
 
@@ -67,6 +69,7 @@ TEST_F(RegressionDataFileTest, DecodeReadsFieldsUpToTheFirstEmptyOrUnterminatedO
         {Utf16("12345678901234567890123456789012345,1,"), {L"1234567890123456789012345678901", L"1"}},
         {std::string("5\0\0\0" "6\0,\0", 8), {L"5"}},
         {std::string("\x3D\xD8\x00\xDE,\0\x00\xDC,\0", 10), {L"\U0001F600", L"\uFFFD"}},
+        {std::string("\xFF\xFF,\0\0\0\xFF\xFF,\0" "1\0,\0", 12), {L"\uFFFF"}},
     };
     for (const DecodeCase& example : cases) {
         EXPECT_EQ(DecodeRegressionData(example.bytes), example.texts) << example.bytes;
@@ -88,6 +91,28 @@ TEST_F(RegressionDataFileTest, WhatSaveWritesLoadReadsBackExactly)
         Texts loaded;
         ASSERT_EQ(LoadRegressionData(path, loaded), StatusOk);
         EXPECT_EQ(loaded, texts);
+    }
+}
+
+// Whatever a file holds, what decoding gives fits the cells and survives a
+// save and a reload unchanged.
+TEST_F(RegressionDataFileTest, DecodingAndEncodingAgreeForAnyUnits)
+{
+    std::mt19937 random(16);
+    const char16_t units[] = {u'\0', u'\uFFFF', u',', u'1', u'\xD83D', u'\xDE00', u'\uFFFD'};
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        for (std::size_t length = random() % 80; length > 0; --length) {
+            const char16_t unit = units[random() % std::size(units)];
+            bytes += static_cast<char>(unit & 0xFF);
+            bytes += static_cast<char>(unit >> 8);
+        }
+        const Texts texts = DecodeRegressionData(bytes);
+        for (const std::wstring& text : texts) {
+            ASSERT_FALSE(text.empty()) << testing::PrintToString(bytes);
+            ASSERT_LE(text.size(), kCellTextLimit) << testing::PrintToString(bytes);
+        }
+        ASSERT_EQ(DecodeRegressionData(EncodeRegressionData(texts)), texts) << testing::PrintToString(bytes);
     }
 }
 
