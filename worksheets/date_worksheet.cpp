@@ -28,7 +28,6 @@ constexpr std::array kDateRows = {
 };
 
 constexpr int kDifferenceRow = static_cast<int>(kDateRows.size());
-constexpr int kDays360Row = kDifferenceRow + 1;
 
 // "Diff. 360" takes no input, though it is not marked as a result.
 constexpr std::array kRows = {
