@@ -53,7 +53,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_INPUT_SECONDS ?= 10
 FUZZ_TARGETS := $(sort $(basename $(notdir $(wildcard fuzz/*.cmake))))
 
-fuzz:
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang and its libFuzzer: apt-get install clang"; exit 1; }
 	@$(CONFIGURE) -B $(BUILD_ROOT)/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYX_FUZZ=ON -DTALLYX_BUILD_GUI=OFF >/dev/null
 	@cmake --build $(BUILD_ROOT)/fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
 	@for target in $(FUZZ_TARGETS); do \
