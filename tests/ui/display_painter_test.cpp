@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/display_painter.h"
+#include "forwarding_canvas.h"
 #include "frame_test_support.h"
 #include "keypad/button_vocabulary.h"
 #include "platform/qt/qt_canvas.h"
@@ -19,7 +20,7 @@ namespace {
 
 // Draws through to a real canvas and keeps where the glyphs of every text
 // and the history marks went.
-class DisplayLog : public Canvas {
+class DisplayLog : public ForwardingCanvas {
 public:
     struct Drawn {
         std::wstring text;
@@ -27,57 +28,30 @@ public:
         Rect ink;
     };
 
-    explicit DisplayLog(Canvas& target) : target_(target) {}
+    using ForwardingCanvas::ForwardingCanvas;
 
     std::vector<Drawn> texts;
     std::vector<Rect> marks;
 
-    void FillRect(const Rect& rect, Color color) override { target_.FillRect(rect, color); }
-    void FrameRect(const Rect& rect, Color color, int width) override { target_.FrameRect(rect, color, width); }
-    void FillVerticalGradient(const Rect& rect, Color top, Color bottom) override
-    {
-        target_.FillVerticalGradient(rect, top, bottom);
-    }
-    void FillRoundRect(const Rect& rect, int radius, Color fill) override { target_.FillRoundRect(rect, radius, fill); }
-    void FrameRoundRect(const Rect& rect, int radius, Color color, int width) override
-    {
-        target_.FrameRoundRect(rect, radius, color, width);
-    }
     void FillPolygon(std::span<const Point> points, Color fill) override
     {
-        target_.FillPolygon(points, fill);
+        ForwardingCanvas::FillPolygon(points, fill);
         Rect bounds{points.front().x, points.front().y, points.front().x + 1, points.front().y + 1};
         for (const Point point : points) bounds = bounds.United({point.x, point.y, point.x + 1, point.y + 1});
         marks.push_back(bounds);
     }
-    void DrawLine(Point from, Point to, Color color, int width) override { target_.DrawLine(from, to, color, width); }
-    void DrawDashedLine(Point from, Point to, Color color) override { target_.DrawDashedLine(from, to, color); }
     void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Color color, unsigned align) override
     {
-        target_.DrawText(text, rect, font, color, align);
-        const Size size = target_.MeasureText(text, font);
+        ForwardingCanvas::DrawText(text, rect, font, color, align);
+        const Size size = MeasureText(text, font);
         int left = rect.left;
         if (align & TextAlignCenter) left += (rect.Width() - size.width) / 2;
         if (align & TextAlignRight) left = rect.right - size.width;
         int top = rect.top;
         if (align & TextAlignVCenter) top += (rect.Height() - size.height) / 2;
         if (align & TextAlignBottom) top = rect.bottom - size.height;
-        texts.push_back({std::wstring(text), rect, target_.InkBounds(text, font).Offset(left, top)});
+        texts.push_back({std::wstring(text), rect, InkBounds(text, font).Offset(left, top)});
     }
-    Size MeasureText(std::wstring_view text, const FontSpec& font) override { return target_.MeasureText(text, font); }
-    Rect InkBounds(std::wstring_view text, const FontSpec& font) override { return target_.InkBounds(text, font); }
-    void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) override
-    {
-        target_.DrawImage(image, target, source, transparent);
-    }
-    void BlendImage(const Image& image, const Rect& target, const Rect& source, int opacity) override
-    {
-        target_.BlendImage(image, target, source, opacity);
-    }
-    void SetClip(const Rect& rect) override { target_.SetClip(rect); }
-
-private:
-    Canvas& target_;
 };
 
 struct DisplayCase {

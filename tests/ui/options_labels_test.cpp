@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/options_dialog.h"
+#include "forwarding_canvas.h"
 #include "platform/window_messages.h"
 #include "ui/popup_menu_window.h"
 #include "ui/window_host.h"
@@ -24,45 +25,18 @@ struct DrawnText {
 };
 
 // Draws on a real image and keeps every text with its measured size.
-class MeasuringCanvas : public Canvas {
+class MeasuringCanvas : public ForwardingCanvas {
 public:
-    explicit MeasuringCanvas(Canvas& target) : target_(target) {}
+    using ForwardingCanvas::ForwardingCanvas;
 
     std::vector<DrawnText> texts;
 
-    void FillRect(const Rect& rect, Color color) override { target_.FillRect(rect, color); }
-    void FrameRect(const Rect& rect, Color color, int width) override { target_.FrameRect(rect, color, width); }
-    void FillVerticalGradient(const Rect& rect, Color top, Color bottom) override
-    {
-        target_.FillVerticalGradient(rect, top, bottom);
-    }
-    void FillRoundRect(const Rect& rect, int radius, Color fill) override { target_.FillRoundRect(rect, radius, fill); }
-    void FrameRoundRect(const Rect& rect, int radius, Color color, int width) override
-    {
-        target_.FrameRoundRect(rect, radius, color, width);
-    }
-    void FillPolygon(std::span<const Point> points, Color fill) override { target_.FillPolygon(points, fill); }
-    void DrawLine(Point from, Point to, Color color, int width) override { target_.DrawLine(from, to, color, width); }
-    void DrawDashedLine(Point from, Point to, Color color) override { target_.DrawDashedLine(from, to, color); }
     void DrawText(std::wstring_view text, const Rect& rect, const FontSpec& font, Color color, unsigned align) override
     {
-        const Size size = target_.MeasureText(text, font);
+        const Size size = MeasureText(text, font);
         texts.push_back({std::wstring(text), rect, font, align, size.width, size.height});
-        target_.DrawText(text, rect, font, color, align);
+        ForwardingCanvas::DrawText(text, rect, font, color, align);
     }
-    Size MeasureText(std::wstring_view text, const FontSpec& font) override { return target_.MeasureText(text, font); }
-    void DrawImage(const Image& image, const Rect& target, const Rect& source, bool transparent) override
-    {
-        target_.DrawImage(image, target, source, transparent);
-    }
-    void BlendImage(const Image& image, const Rect& target, const Rect& source, int opacity) override
-    {
-        target_.BlendImage(image, target, source, opacity);
-    }
-    void SetClip(const Rect& rect) override { target_.SetClip(rect); }
-
-private:
-    Canvas& target_;
 };
 
 class DrawableDialog : public OptionsDialog {
