@@ -19,6 +19,10 @@ constexpr std::size_t kCodeLength = 3;
 constexpr int kRateDigits = 6;
 // The reference rates are set at 14:15 Central European Time.
 constexpr auto kReferenceTimeOfDay = std::chrono::hours(13) + std::chrono::minutes(15);
+constexpr int kFirstYear = 1;
+constexpr int kLastYear = 9999;
+constexpr unsigned kMonths = 12;
+constexpr unsigned kLongestMonth = 31;
 
 struct ReferenceRate {
     std::string code;
@@ -48,11 +52,16 @@ bool IsCode(std::string_view code)
            std::all_of(code.begin(), code.end(), [](char letter) { return letter >= 'A' && letter <= 'Z'; });
 }
 
+bool IsUsableRate(double value)
+{
+    return std::isfinite(value) && value > 0.0;
+}
+
 std::optional<double> PositiveNumber(std::string_view text)
 {
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value <= 0.0) {
+    if (error != std::errc() || end != text.data() + text.size() || !IsUsableRate(value)) {
         return std::nullopt;
     }
     return value;
@@ -71,7 +80,9 @@ std::int64_t ReferenceTime(std::string_view date)
         cursor = result.ptr < end && *result.ptr == '-' ? result.ptr + 1 : result.ptr;
         return result.ec == std::errc();
     };
-    if (!part(year) || !part(month) || !part(day)) {
+    // Checked before the calendar types narrow the parts and wrap them round.
+    if (!part(year) || !part(month) || !part(day) || year < kFirstYear || year > kLastYear || month > kMonths ||
+        day > kLongestMonth) {
         return 0;
     }
     const std::chrono::year_month_day calendar{std::chrono::year(year), std::chrono::month(month),
@@ -136,11 +147,17 @@ Status ReferenceRatesToRateText(std::string_view xml, const std::vector<Currency
         return StatusInvalidArgument;
     }
     const double dollarsPerEuro = dollar->perEuro;
-    std::vector<std::string> lines = {CurrencyLine(kDollar, 1.0, known),
-                                      CurrencyLine(kEuro, 1.0 / dollarsPerEuro, known)};
+    // Rebasing extreme rates can overflow or vanish; the rate text would then
+    // hold a rate its reader leaves out, so such a currency is left out here.
+    const double eurosPerDollar = 1.0 / dollarsPerEuro;
+    if (!IsUsableRate(eurosPerDollar)) {
+        return StatusInvalidArgument;
+    }
+    std::vector<std::string> lines = {CurrencyLine(kDollar, 1.0, known), CurrencyLine(kEuro, eurosPerDollar, known)};
     for (const ReferenceRate& rate : rates) {
-        if (rate.code != kDollar && rate.code != kEuro) {
-            lines.push_back(CurrencyLine(rate.code, rate.perEuro / dollarsPerEuro, known));
+        const double perDollar = rate.perEuro / dollarsPerEuro;
+        if (rate.code != kDollar && rate.code != kEuro && IsUsableRate(perDollar)) {
+            lines.push_back(CurrencyLine(rate.code, perDollar, known));
         }
     }
     rateText = "[Info]\r\nnumcurrencies=" + std::to_string(lines.size()) + "\r\nutc=" + std::to_string(utc) +

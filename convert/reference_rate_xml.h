@@ -14,7 +14,9 @@ namespace tallyx {
 // into a rate text based on the US dollar, US dollar first and euro second.
 // Names and symbols come from known currencies where they list the code, else
 // the code stands for both. The rates carry no spread, so bid and ask are the
-// rate. StatusInvalidArgument when the XML holds no usable dollar rate.
+// rate. A currency whose rate in dollars is too large or too small to hold
+// is left out. StatusInvalidArgument when the XML holds no usable dollar
+// rate, or one so extreme that the euro cannot be expressed in it.
 Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText);
 
 }  // namespace tallyx

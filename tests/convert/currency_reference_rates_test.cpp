@@ -53,10 +53,33 @@ TEST(ReferenceRatesTest, UnusableCubesAreLeftOut)
     EXPECT_EQ(table.utc, 0);
 }
 
+TEST(ReferenceRatesTest, RatesTooExtremeToRebaseAreLeftOut)
+{
+    const RateTable table = Converted(
+        "<Cube currency='USD' rate='1e-300'/><Cube currency='BIG' rate='1e300'/>"
+        "<Cube currency='TNY' rate='1e-300'/><Cube currency='ONE' rate='2e-300'/>");
+    ASSERT_EQ(table.entries.size(), 4u);
+    EXPECT_EQ(table.entries[1].code, L"EUR");
+    EXPECT_DOUBLE_EQ(table.entries[1].rate, 1e300);
+    EXPECT_EQ(table.entries[2].code, L"TNY");
+    EXPECT_EQ(table.entries[3].code, L"ONE");
+    EXPECT_DOUBLE_EQ(table.entries[3].rate, 2.0);
+}
+
+TEST(ReferenceRatesTest, DatePartsOutOfRangeGiveNoTime)
+{
+    for (const std::string_view date : {"2025-257-01", "2025-06-287", "67561-06-30", "2025-02-30", "0-01-01"}) {
+        SCOPED_TRACE(date);
+        const RateTable table =
+            Converted("<Cube time='" + std::string(date) + "'><Cube currency='USD' rate='1.1'/></Cube>");
+        EXPECT_EQ(table.utc, 0);
+    }
+}
+
 TEST(ReferenceRatesTest, WithoutADollarRateNothingIsMade)
 {
     for (const std::string_view xml : {"", "<html></html>", "<Cube currency='JPY' rate='180'/>",
-                                       "<Cube currency='USD' rate='0'/>"}) {
+                                       "<Cube currency='USD' rate='0'/>", "<Cube currency='USD' rate='1e-310'/>"}) {
         std::string text = "kept";
         EXPECT_EQ(ReferenceRatesToRateText(xml, kKnown, text), StatusInvalidArgument);
     }

@@ -1,0 +1,1 @@
+tallyx_fuzz_target(euro_reference_xml euro_reference_xml.cpp corpus/euro_reference_xml)

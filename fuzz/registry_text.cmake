@@ -1,0 +1,1 @@
+tallyx_fuzz_target(registry_text registry_text.cpp corpus/registry_text)
