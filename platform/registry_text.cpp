@@ -15,12 +15,25 @@ constexpr std::string_view kDwordPrefix = "dword:";
 constexpr std::string_view kBinaryPrefix = "hex:";
 constexpr std::string_view kStringHexPrefix = "hex(1):";
 
-bool NeedsHexForm(std::wstring_view text)
+bool HasControlCharacter(std::wstring_view text)
 {
     for (wchar_t character : text) {
         if (character < 0x20 || character == 0x7F) return true;
     }
     return false;
+}
+
+// The text of a string value that a quoted line gives back byte for byte;
+// nothing for one holding a zero before its end, no terminating zero, a lone
+// surrogate or a control character, which only the hex form keeps.
+std::optional<std::wstring> QuotableText(const RegistryData::Value& value)
+{
+    std::wstring text;
+    if (!DecodeString(value, text) || HasControlCharacter(text) ||
+        MakeStringValue(WidenUtf8(NarrowUtf8(text))).bytes != value.bytes) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 std::string QuoteText(std::wstring_view text)
@@ -52,8 +65,8 @@ std::string FormatValue(const RegistryData::Value& value)
         std::snprintf(digits, sizeof digits, "%08x", number);
         return std::string(kDwordPrefix) + digits;
     }
-    if (std::wstring text; DecodeString(value, text) && !NeedsHexForm(text)) {
-        return QuoteText(text);
+    if (const auto text = QuotableText(value)) {
+        return QuoteText(*text);
     }
     const auto prefix = value.type == RegistryValueType::String ? kStringHexPrefix : kBinaryPrefix;
     return std::string(prefix) + HexBytes(value.bytes);

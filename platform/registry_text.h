@@ -14,7 +14,8 @@ namespace tallyx {
 //   "CalcType"=dword:00000000
 //   "Memory0"="12.5"               (with \\ and \" escapes)
 //   "WSTVM_PVal"=hex:00,00,6a,f8,40
-// Text is UTF-8. Strings holding control characters are written as hex(1):
+// Text is UTF-8. Strings that a quoted text would not give back byte for
+// byte, such as those holding control characters, are written as hex(1):
 // (their UTF-16LE bytes), so every value survives a round trip.
 std::string FormatRegistryText(const RegistryData& data);
 

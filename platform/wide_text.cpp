@@ -72,6 +72,8 @@ std::wstring WidenUtf8(std::string_view text)
             valid = valid && (next & 0xC0) == 0x80;
             code = (code << 6) | (next & 0x3F);
         }
+        // A four-byte form can carry more than Unicode holds; no writer would give it back.
+        valid = valid && code <= 0x10FFFF;
         out += valid ? static_cast<wchar_t>(code) : kReplacementCharacter;
         i += valid ? length : 1;
     }

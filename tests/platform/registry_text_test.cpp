@@ -69,5 +69,45 @@ TEST(RegistryTextTest, AFormattedStoreReadsBackWithNothingDropped)
     EXPECT_EQ(FormatRegistryText(reading->data), FormatRegistryText(data));
 }
 
+// String values that a quoted text would not give back byte for byte are
+// written so that a reload finds the very same bytes and drops nothing.
+TEST(RegistryTextTest, EveryStringValueReadsBackByteForByte)
+{
+    const struct {
+        const char* name;
+        RegistryData::Value value;
+    } cases[] = {
+        {"plain", MakeStringValue(L"12.5")},
+        {"beyond the basic plane", MakeStringValue(L"\U0001F600")},
+        {"zero inside", MakeStringValue(std::wstring(L"1e\0" L"5", 4))},
+        {"no terminating zero", {RegistryValueType::String, {0x41, 0x00}}},
+        {"lone surrogate", {RegistryValueType::String, {0x00, 0xD8, 0x41, 0x00, 0x00, 0x00}}},
+        {"line break", MakeStringValue(L"a\r\nb")},
+        {"empty", {RegistryValueType::String, {}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RegistryData data;
+        data.Set(kKey, L"Memory0", c.value);
+        const auto reading = ParseRegistryText(FormatRegistryText(data));
+        ASSERT_TRUE(reading.has_value());
+        EXPECT_TRUE(reading->droppedValues.empty());
+        const RegistryData::Value* reread = reading->data.Find(kKey, L"Memory0");
+        ASSERT_NE(reread, nullptr);
+        EXPECT_EQ(reread->type, RegistryValueType::String);
+        EXPECT_EQ(reread->bytes, c.value.bytes);
+    }
+}
+
+TEST(RegistryTextTest, AKeyBeyondUnicodeReadsBackUnchanged)
+{
+    const auto reading = ParseRegistryText("REGEDIT4\n[HKEY_CURRENT_USER\\T\xF7\xBA\xA3\xB0r]\n\"A\"=dword:00000001\n");
+    ASSERT_TRUE(reading.has_value());
+    const auto reread = ParseRegistryText(FormatRegistryText(reading->data));
+    ASSERT_TRUE(reread.has_value());
+    EXPECT_EQ(FormatRegistryText(reread->data), FormatRegistryText(reading->data));
+    EXPECT_NE(reread->data.Find(L"T\xFFFD\xFFFD\xFFFD\xFFFDr", L"A"), nullptr);
+}
+
 }  // namespace
 }  // namespace tallyx

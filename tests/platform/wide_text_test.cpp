@@ -14,6 +14,8 @@ TEST(WideTextTest, Utf8RoundTripsAndBrokenBytesBecomeReplacementCharacters)
     EXPECT_EQ(WidenUtf8("a\xFF" "b"), L"a\xFFFD" L"b");
     EXPECT_EQ(WidenUtf8("\xE2\x82"), L"\xFFFD\xFFFD");
     EXPECT_EQ(WidenUtf8("\xC2" "A"), L"\xFFFD" L"A");
+    EXPECT_EQ(WidenUtf8("\xF4\x8F\xBF\xBF"), L"\x10FFFF");
+    EXPECT_EQ(WidenUtf8("\xF7\xBA\xA3\xB0" "A"), L"\xFFFD\xFFFD\xFFFD\xFFFD" L"A");
 }
 
 TEST(WideTextTest, Windows1252MapsTheHighRange)
