@@ -97,7 +97,8 @@ std::int64_t ReferenceTime(std::string_view date)
 void ReadCubes(std::string_view xml, std::vector<ReferenceRate>& rates, std::int64_t& utc)
 {
     for (std::size_t at = xml.find(kCubeTag); at != std::string_view::npos; at = xml.find(kCubeTag, at + 1)) {
-        const std::size_t close = xml.find('>', at);
+        // A tag left open ends where the next one begins, so each byte is read once.
+        const std::size_t close = xml.find_first_of("<>", at + 1);
         const std::string_view tag = xml.substr(at, close == std::string_view::npos ? close : close - at);
         if (const auto time = Attribute(tag, "time")) {
             utc = ReferenceTime(*time);

@@ -66,6 +66,19 @@ TEST(ReferenceRatesTest, RatesTooExtremeToRebaseAreLeftOut)
     EXPECT_DOUBLE_EQ(table.entries[3].rate, 2.0);
 }
 
+TEST(ReferenceRatesTest, TagsLeftOpenEndAtTheNextTag)
+{
+    std::string xml;
+    for (int tag = 0; tag < 200000; ++tag) {
+        xml += "<Cube time='2025-06-30' ";
+    }
+    xml += "<Cube currency='USD' rate='1.25'<Cube currency='JPY' rate='180' time='2025-07-01'";
+    const RateTable table = Converted(xml);
+    ASSERT_EQ(table.entries.size(), 3u);
+    EXPECT_DOUBLE_EQ(table.entries[2].rate, 144.0);
+    EXPECT_EQ(table.utc, 1751375700);
+}
+
 TEST(ReferenceRatesTest, DatePartsOutOfRangeGiveNoTime)
 {
     for (const std::string_view date : {"2025-257-01", "2025-06-287", "67561-06-30", "2025-02-30", "0-01-01"}) {
