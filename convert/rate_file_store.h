@@ -25,8 +25,10 @@ std::filesystem::path DownloadPath();
 Status SeedRateFile();
 
 // Moves a finished download over the rate file, but only when it is a rate
-// archive that reads back and lists at least one currency; otherwise the rate file stays byte for byte as it
-// was. The download is gone afterwards either way.
+// archive that reads back and lists at least one currency, or a whole
+// reference-rate XML document with a dollar rate (packed into an archive that
+// keeps the installed currencies it lacks); otherwise the rate file stays byte
+// for byte as it was. The download is gone afterwards either way.
 Status InstallDownload();
 
 }  // namespace tallyx

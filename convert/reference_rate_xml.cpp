@@ -107,25 +107,63 @@ std::string NumberText(double value)
     return std::string(buffer, written.ptr);
 }
 
+// A kept rate goes back as it was read, to the last digit.
+std::string ExactNumberText(double value)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
+
+std::string CurrencyLine(const CurrencyEntry& currency, const std::string& rate, const std::string& bid,
+                         const std::string& ask)
+{
+    return NarrowWindows1252(currency.code) + ',' + NarrowWindows1252(currency.name) + ',' +
+           NarrowWindows1252(currency.symbol) + ',' + rate + ',' + bid + ',' + ask;
+}
+
 std::string CurrencyLine(std::string_view code, double perDollar, const std::vector<CurrencyEntry>& known)
 {
     const std::wstring wideCode = WidenUtf8(code);
-    std::wstring name = wideCode;
-    std::wstring symbol = wideCode;
+    CurrencyEntry currency{wideCode, wideCode, wideCode};
     const auto entry =
-        std::find_if(known.begin(), known.end(), [&](const CurrencyEntry& currency) { return currency.code == wideCode; });
+        std::find_if(known.begin(), known.end(), [&](const CurrencyEntry& other) { return other.code == wideCode; });
     if (entry != known.end()) {
-        name = entry->name;
-        symbol = entry->symbol;
+        currency.name = entry->name;
+        currency.symbol = entry->symbol;
     }
     const std::string rate = NumberText(perDollar);
-    return std::string(code) + ',' + NarrowWindows1252(name) + ',' + NarrowWindows1252(symbol) + ',' + rate + ',' +
-           rate + ',' + rate;
+    return CurrencyLine(currency, rate, rate, rate);
+}
+
+bool Listed(const std::vector<std::string>& codes, const std::wstring& code)
+{
+    return std::find(codes.begin(), codes.end(), NarrowUtf8(code)) != codes.end();
+}
+
+// Blanks and comments may stand between the declaration and the root element.
+std::string_view SkipProlog(std::string_view document)
+{
+    constexpr std::string_view kPrologStarts[] = {"<?", "<!--", "<!"};
+    constexpr std::string_view kPrologEnds[] = {"?>", "-->", ">"};
+    for (;;) {
+        while (!document.empty() && IsBlank(static_cast<wchar_t>(document.front()))) document.remove_prefix(1);
+        bool skipped = false;
+        for (std::size_t kind = 0; kind < std::size(kPrologStarts) && !skipped; ++kind) {
+            if (!document.starts_with(kPrologStarts[kind])) continue;
+            const std::size_t end = document.find(kPrologEnds[kind]);
+            if (end == std::string_view::npos) return {};
+            document.remove_prefix(end + kPrologEnds[kind].size());
+            skipped = true;
+        }
+        if (!skipped) return document;
+    }
 }
 
 }  // namespace
 
-Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText)
+Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText,
+                                MissingCurrencies missing)
 {
     std::vector<ReferenceRate> rates;
     std::int64_t utc = 0;
@@ -138,9 +176,18 @@ Status ReferenceRatesToRateText(std::string_view xml, const std::vector<Currency
     const double dollarsPerEuro = dollar->perEuro;
     std::vector<std::string> lines = {CurrencyLine(kDollar, 1.0, known),
                                       CurrencyLine(kEuro, 1.0 / dollarsPerEuro, known)};
+    std::vector<std::string> codes = {std::string(kDollar), std::string(kEuro)};
     for (const ReferenceRate& rate : rates) {
-        if (rate.code != kDollar && rate.code != kEuro) {
+        if (!Listed(codes, WidenUtf8(rate.code))) {
             lines.push_back(CurrencyLine(rate.code, rate.perEuro / dollarsPerEuro, known));
+            codes.push_back(rate.code);
+        }
+    }
+    for (const CurrencyEntry& currency : known) {
+        if (missing == MissingCurrencies::Kept && !Listed(codes, currency.code)) {
+            lines.push_back(CurrencyLine(currency, ExactNumberText(currency.rate), ExactNumberText(currency.bid),
+                                         ExactNumberText(currency.ask)));
+            codes.push_back(NarrowUtf8(currency.code));
         }
     }
     rateText = "[Info]\r\nnumcurrencies=" + std::to_string(lines.size()) + "\r\nutc=" + std::to_string(utc) +
@@ -149,6 +196,20 @@ Status ReferenceRatesToRateText(std::string_view xml, const std::vector<Currency
         rateText += std::to_string(number + 1) + '=' + lines[number] + "\r\n";
     }
     return StatusOk;
+}
+
+bool IsReferenceRateDocument(std::string_view document)
+{
+    constexpr std::string_view kRootName = "Envelope";
+    const std::string_view root = SkipProlog(document);
+    const std::size_t nameEnd = root.find_first_of(" \t\r\n/>");
+    if (!root.starts_with('<') || nameEnd == std::string_view::npos) return false;
+    const std::string_view name = root.substr(1, nameEnd - 1);
+    const std::size_t colon = name.find(':');
+    if ((colon == std::string_view::npos ? name : name.substr(colon + 1)) != kRootName) return false;
+    std::string_view rest = root;
+    while (!rest.empty() && IsBlank(static_cast<wchar_t>(rest.back()))) rest.remove_suffix(1);
+    return rest.ends_with("</" + std::string(name) + ">");
 }
 
 }  // namespace tallyx

@@ -15,6 +15,15 @@ namespace tallyx {
 // Names and symbols come from known currencies where they list the code, else
 // the code stands for both. The rates carry no spread, so bid and ask are the
 // rate. StatusInvalidArgument when the XML holds no usable dollar rate.
-Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText);
+// With MissingCurrencies::Kept, the known currencies the XML lacks follow
+// with their own rates, so that an update drops none of them.
+enum class MissingCurrencies { Dropped, Kept };
+Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText,
+                                MissingCurrencies missing = MissingCurrencies::Dropped);
+
+// True for a whole reference-rate document: its root element is an Envelope
+// (of any namespace prefix) and the document ends with that element's end tag,
+// so an HTML page, another XML document or a cut-off download is not one.
+bool IsReferenceRateDocument(std::string_view document);
 
 }  // namespace tallyx

@@ -244,7 +244,8 @@ int RunUpdate(const Arguments& arguments, std::ostream& out, std::ostream& error
     }
     const std::wstring url = urlGiven ? WidenUtf8(arguments[2]) : RateUrl();
     if (url.empty()) {
-        error << "tallyx-cli rates: no rate server is configured (RateURL, TALLYX_RATE_URL or --url)\n";
+        error << "tallyx-cli rates: the rate address is empty\n";
+        return kExitUsage;
     }
     SeedRateFile();
     ProgressPrinter progress(out);
