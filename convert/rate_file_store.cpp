@@ -119,6 +119,12 @@ Status SeedRateFile()
     return WriteWhole(RateFilePath(), *shipped);
 }
 
+bool ShippedRatesInstalled()
+{
+    const auto shipped = Platform().resources->Find(kShippedRatesType, kShippedRatesName);
+    return shipped && ReadWhole(RateFilePath()) == *shipped;
+}
+
 Status InstallDownload()
 {
     PackReferenceRates();

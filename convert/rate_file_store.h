@@ -24,6 +24,10 @@ std::filesystem::path DownloadPath();
 // has no rate file yet (creating the folder); an existing file is kept.
 Status SeedRateFile();
 
+// True while the rate file holds byte for byte the rates that ship with the
+// program: they have never been updated.
+bool ShippedRatesInstalled();
+
 // Moves a finished download over the rate file, but only when it is a rate
 // archive that reads back and lists at least one currency, or a whole
 // reference-rate XML document with a dollar rate (packed into an archive that

@@ -8,6 +8,7 @@
 #include "platform/ini_text.h"
 #include "convert/rate_source.h"
 #include "convert/rate_text.h"
+#include "convert/rate_time_text.h"
 #include "convert/rate_update.h"
 #include "platform/wide_text.h"
 #include "tests/convert/local_http_server.h"
@@ -134,6 +135,53 @@ TEST_F(DefaultRatesTest, ABrokenFeedKeepsTheOldRateFileByteForByte)
 
         EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), old_);
         EXPECT_FALSE(std::filesystem::exists(DownloadPath()));
+    }
+}
+
+struct CommandOutput {
+    int status;
+    std::string out;
+};
+
+CommandOutput Rates(const cli::Arguments& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream error;
+    const int status = cli::kRatesCommand.run(arguments, out, error);
+    return {status, out.str() + error.str()};
+}
+
+TEST(RatesListTest, SaysHowOldTheRatesAreAndWhenTheShippedOnesWereNeverUpdated)
+{
+    constexpr std::string_view kNeverUpdated = "never been updated";
+    TemporaryProgramFolder folder;
+    unsetenv("TALLYX_RATE_URL");
+
+    const CommandOutput shipped = Rates({"list"});
+    EXPECT_EQ(shipped.status, cli::kExitOk);
+    EXPECT_NE(shipped.out.find(kNeverUpdated), std::string::npos) << shipped.out;
+    EXPECT_NE(shipped.out.find(" days old)"), std::string::npos) << shipped.out;
+
+    LocalHttpServer server({.body = std::string(kFeed)});
+    DefaultRateSource local(server.Url(L"/eurofxref-daily.xml"));
+    ASSERT_EQ(Rates({"update"}).status, cli::kExitOk);
+    const CommandOutput updated = Rates({"list"});
+    EXPECT_EQ(updated.out.find(kNeverUpdated), std::string::npos) << updated.out;
+    EXPECT_NE(updated.out.find("\nCHF  Swiss Franc"), std::string::npos) << updated.out;
+}
+
+TEST(RateAgeTextTest, CountsWholeDays)
+{
+    constexpr std::int64_t kDay = 24 * 60 * 60;
+    const struct {
+        std::int64_t age;
+        const wchar_t* text;
+    } cases[] = {
+        {0, L"today"}, {kDay - 1, L"today"}, {kDay, L"1 day old"}, {2 * kDay + 5, L"2 days old"},
+        {400 * kDay, L"400 days old"}, {-kDay, L"today"},  // stamped in the future: a clock set wrong
+    };
+    for (const auto& rates : cases) {
+        EXPECT_EQ(RateAgeText(kFeedTime, kFeedTime + rates.age), rates.text) << rates.age;
     }
 }
 
