@@ -141,9 +141,11 @@ bool Listed(const std::vector<std::string>& codes, const std::wstring& code)
     return std::find(codes.begin(), codes.end(), NarrowUtf8(code)) != codes.end();
 }
 
-// Blanks and comments may stand between the declaration and the root element.
+// A byte order mark, the declaration, comments and blanks may stand before the root element.
 std::string_view SkipProlog(std::string_view document)
 {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (document.starts_with(kByteOrderMark)) document.remove_prefix(kByteOrderMark.size());
     constexpr std::string_view kPrologStarts[] = {"<?", "<!--", "<!"};
     constexpr std::string_view kPrologEnds[] = {"?>", "-->", ">"};
     for (;;) {
