@@ -1,8 +1,11 @@
+#include <chrono>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "app/cli/cli_command.h"
+#include "convert/currency_list.h"
 #include "convert/rate_archive.h"
 #include "convert/rate_file_store.h"
 #include "platform/ini_text.h"
@@ -10,6 +13,7 @@
 #include "convert/rate_text.h"
 #include "convert/rate_time_text.h"
 #include "convert/rate_update.h"
+#include "convert/rate_updater.h"
 #include "platform/wide_text.h"
 #include "tests/convert/local_http_server.h"
 #include "tests/convert/recording_sink.h"
@@ -136,6 +140,30 @@ TEST_F(DefaultRatesTest, ABrokenFeedKeepsTheOldRateFileByteForByte)
         EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), old_);
         EXPECT_FALSE(std::filesystem::exists(DownloadPath()));
     }
+}
+
+// The panel's update: its list then dates the rates by the feed.
+TEST_F(DefaultRatesTest, ThePanelsUpdateInstallsTheFeedAndDatesTheRatesByIt)
+{
+    LocalHttpServer server({.body = std::string(kFeed)});
+    DefaultRateSource local(server.Url(L"/eurofxref-daily.xml"));
+    RecordingSink sink;
+    RateUpdater updater;
+
+    ASSERT_TRUE(updater.Start(sink, RateUrl()));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (updater.Running() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (const RecordingSink::Message& message : sink.Messages()) {
+        updater.Transfer(message.first);
+    }
+
+    EXPECT_EQ(updater.Status(), RateUpdateStatus::Connecting);
+    CurrencyList list;
+    list.LoadRateFile();
+    EXPECT_EQ(list.UpdatedUtc(), kFeedTime);
+    EXPECT_EQ(list.Count(), 6u);
 }
 
 struct CommandOutput {
