@@ -136,9 +136,9 @@ std::string CurrencyLine(std::string_view code, double perDollar, const std::vec
     return CurrencyLine(currency, rate, rate, rate);
 }
 
-bool Listed(const std::vector<std::string>& codes, const std::wstring& code)
+bool Listed(const std::vector<std::string>& codes, std::string_view code)
 {
-    return std::find(codes.begin(), codes.end(), NarrowUtf8(code)) != codes.end();
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 // A byte order mark, the declaration, comments and blanks may stand before the root element.
@@ -146,19 +146,19 @@ std::string_view SkipProlog(std::string_view document)
 {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (document.starts_with(kByteOrderMark)) document.remove_prefix(kByteOrderMark.size());
-    constexpr std::string_view kPrologStarts[] = {"<?", "<!--", "<!"};
-    constexpr std::string_view kPrologEnds[] = {"?>", "-->", ">"};
+    struct PrologPart {
+        std::string_view start;
+        std::string_view end;
+    };
+    constexpr PrologPart kPrologParts[] = {{"<?", "?>"}, {"<!--", "-->"}, {"<!", ">"}};
     for (;;) {
         while (!document.empty() && IsBlank(static_cast<wchar_t>(document.front()))) document.remove_prefix(1);
-        bool skipped = false;
-        for (std::size_t kind = 0; kind < std::size(kPrologStarts) && !skipped; ++kind) {
-            if (!document.starts_with(kPrologStarts[kind])) continue;
-            const std::size_t end = document.find(kPrologEnds[kind]);
-            if (end == std::string_view::npos) return {};
-            document.remove_prefix(end + kPrologEnds[kind].size());
-            skipped = true;
-        }
-        if (!skipped) return document;
+        const auto part = std::find_if(std::begin(kPrologParts), std::end(kPrologParts),
+                                       [&](const PrologPart& candidate) { return document.starts_with(candidate.start); });
+        if (part == std::end(kPrologParts)) return document;
+        const std::size_t end = document.find(part->end);
+        if (end == std::string_view::npos) return {};
+        document.remove_prefix(end + part->end.size());
     }
 }
 
@@ -180,16 +180,17 @@ Status ReferenceRatesToRateText(std::string_view xml, const std::vector<Currency
                                       CurrencyLine(kEuro, 1.0 / dollarsPerEuro, known)};
     std::vector<std::string> codes = {std::string(kDollar), std::string(kEuro)};
     for (const ReferenceRate& rate : rates) {
-        if (!Listed(codes, WidenUtf8(rate.code))) {
+        if (!Listed(codes, rate.code)) {
             lines.push_back(CurrencyLine(rate.code, rate.perEuro / dollarsPerEuro, known));
             codes.push_back(rate.code);
         }
     }
     for (const CurrencyEntry& currency : known) {
-        if (missing == MissingCurrencies::Kept && !Listed(codes, currency.code)) {
+        const std::string code = NarrowUtf8(currency.code);
+        if (missing == MissingCurrencies::Kept && !Listed(codes, code)) {
             lines.push_back(CurrencyLine(currency, ExactNumberText(currency.rate), ExactNumberText(currency.bid),
                                          ExactNumberText(currency.ask)));
-            codes.push_back(NarrowUtf8(currency.code));
+            codes.push_back(code);
         }
     }
     rateText = "[Info]\r\nnumcurrencies=" + std::to_string(lines.size()) + "\r\nutc=" + std::to_string(utc) +
