@@ -198,6 +198,19 @@ TEST(RatesListTest, SaysHowOldTheRatesAreAndWhenTheShippedOnesWereNeverUpdated)
     EXPECT_NE(updated.out.find("\nCHF  Swiss Franc"), std::string::npos) << updated.out;
 }
 
+TEST(RatesUpdateTest, AnEmptyAddressIsRefusedBeforeAnyTransfer)
+{
+    TemporaryProgramFolder folder;
+    ASSERT_EQ(SeedRateFile(), StatusOk);
+    const std::string old = TemporaryProgramFolder::Read(RateFilePath());
+
+    const CommandOutput output = Rates({"update", "--url", ""});
+
+    EXPECT_EQ(output.status, cli::kExitUsage);
+    EXPECT_EQ(output.out.find("Connecting"), std::string::npos) << output.out;
+    EXPECT_EQ(TemporaryProgramFolder::Read(RateFilePath()), old);
+}
+
 TEST(RateAgeTextTest, CountsWholeDays)
 {
     constexpr std::int64_t kDay = 24 * 60 * 60;
