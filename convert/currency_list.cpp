@@ -74,6 +74,7 @@ void CurrencyList::ReadRates()
     const RateTimeText updated = FormatRateTime(table.utc, localeName_);
     updatedDate_ = updated.date;
     updatedTime_ = updated.time;
+    updatedUtc_ = table.utc;
 }
 
 bool CurrencyList::GetEntryTexts(int index, std::wstring* code, std::wstring* name, std::wstring* symbol) const

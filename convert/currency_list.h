@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ public:
     // When the rates are from, in the user's formats.
     const std::wstring& UpdatedDateText() const { return updatedDate_; }
     const std::wstring& UpdatedTimeText() const { return updatedTime_; }
+    // Seconds since 1970 UTC; 0 when the file does not say.
+    std::int64_t UpdatedUtc() const { return updatedUtc_; }
     // Formats of a named locale instead of the user's.
     void SetLocaleName(std::string name) { localeName_ = std::move(name); }
 
@@ -78,6 +81,7 @@ private:
     std::array<int, kRecentSlots> recent_{};
     std::wstring updatedDate_;
     std::wstring updatedTime_;
+    std::int64_t updatedUtc_ = 0;
     std::string localeName_;
 };
 

@@ -2,10 +2,12 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 #include <system_error>
 
 #include "convert/rate_archive.h"
 #include "convert/rate_text.h"
+#include "convert/reference_rate_xml.h"
 #include "platform/ini_text.h"
 #include "platform/services.h"
 
@@ -46,6 +48,46 @@ bool HoldsRates(const std::filesystem::path& archive)
            !ReadRateText(rates).entries.empty();
 }
 
+std::string ReadWhole(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes;
+    char block[4096];
+    while (file.read(block, sizeof block) || file.gcount() > 0) {
+        bytes.append(block, static_cast<std::size_t>(file.gcount()));
+        if (bytes.size() > kRateTextLimit) return {};
+    }
+    return bytes;
+}
+
+// The currencies installed now, with their rates; none when the file is unreadable.
+std::vector<CurrencyEntry> InstalledCurrencies()
+{
+    std::string text;
+    IniText rates;
+    if (ReadRateArchive(RateFilePath(), text) != StatusOk || rates.LoadFromText(text) != StatusOk) {
+        return {};
+    }
+    return ReadRateText(rates).entries;
+}
+
+// A download of reference-rate XML becomes a rate archive in its place,
+// keeping the installed currencies the feed does not carry. Anything else is
+// left for the archive check to judge.
+void PackReferenceRates()
+{
+    const std::string document = ReadWhole(DownloadPath());
+    if (!IsReferenceRateDocument(document)) {
+        return;
+    }
+    std::string text;
+    std::error_code error;
+    if (ReferenceRatesToRateText(document, InstalledCurrencies(), text, MissingCurrencies::Kept) != StatusOk ||
+        WriteRateArchive(DownloadPath(), text) != StatusOk) {
+        std::filesystem::remove(DownloadPath(), error);
+    }
+}
+
 }  // namespace
 
 std::filesystem::path RateFilePath()
@@ -77,8 +119,15 @@ Status SeedRateFile()
     return WriteWhole(RateFilePath(), *shipped);
 }
 
+bool ShippedRatesInstalled()
+{
+    const auto shipped = Platform().resources->Find(kShippedRatesType, kShippedRatesName);
+    return shipped && ReadWhole(RateFilePath()) == *shipped;
+}
+
 Status InstallDownload()
 {
+    PackReferenceRates();
     std::error_code error;
     if (!HoldsRates(DownloadPath())) {
         std::filesystem::remove(DownloadPath(), error);

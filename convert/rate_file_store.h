@@ -24,9 +24,15 @@ std::filesystem::path DownloadPath();
 // has no rate file yet (creating the folder); an existing file is kept.
 Status SeedRateFile();
 
+// True while the rate file holds byte for byte the rates that ship with the
+// program: they have never been updated.
+bool ShippedRatesInstalled();
+
 // Moves a finished download over the rate file, but only when it is a rate
-// archive that reads back and lists at least one currency; otherwise the rate file stays byte for byte as it
-// was. The download is gone afterwards either way.
+// archive that reads back and lists at least one currency, or a whole
+// reference-rate XML document with a dollar rate (packed into an archive that
+// keeps the installed currencies it lacks); otherwise the rate file stays byte
+// for byte as it was. The download is gone afterwards either way.
 Status InstallDownload();
 
 }  // namespace tallyx

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 #include "platform/services.h"
 #include "platform/wide_text.h"
@@ -13,6 +14,12 @@ constexpr std::wstring_view kRateUrlValue = L"RateURL";
 constexpr std::wstring_view kRateHostValue = L"RateHost";
 constexpr const char* kRateUrlVariable = "TALLYX_RATE_URL";
 constexpr std::wstring_view kRatePath = L"/mobileapps/tallyx/currency.ini";
+
+std::wstring& DefaultUrl()
+{
+    static std::wstring url(kReferenceRatesUrl);
+    return url;
+}
 
 std::wstring Configured(std::wstring_view name)
 {
@@ -32,7 +39,14 @@ std::wstring RateUrl()
         return std::wstring(TrimBlanks(WidenUtf8(url)));
     }
     const std::wstring host = Configured(kRateHostValue);
-    return host.empty() ? std::wstring() : L"http://" + host + std::wstring(kRatePath);
+    return host.empty() ? DefaultUrl() : L"http://" + host + std::wstring(kRatePath);
+}
+
+DefaultRateSource::DefaultRateSource(std::wstring url) : previous_(std::exchange(DefaultUrl(), std::move(url))) {}
+
+DefaultRateSource::~DefaultRateSource()
+{
+    DefaultUrl() = std::move(previous_);
 }
 
 }  // namespace tallyx

@@ -31,7 +31,16 @@ std::wstring Format(const std::tm& moment, const std::locale& locale, const wcha
     return text.str();
 }
 
+constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
+
 }  // namespace
+
+std::wstring RateAgeText(std::int64_t utc, std::int64_t now)
+{
+    const std::int64_t days = now > utc ? (now - utc) / kSecondsPerDay : 0;
+    if (days == 0) return L"today";
+    return std::to_wstring(days) + (days == 1 ? L" day old" : L" days old");
+}
 
 RateTimeText FormatRateTime(std::int64_t utc, const std::string& localeName)
 {

@@ -18,4 +18,9 @@ struct RateTimeText {
 // name the system does not know falls back to the classic "C" formats.
 RateTimeText FormatRateTime(std::int64_t utc, const std::string& localeName = "");
 
+// How old rates of utc are at now (both seconds since 1970 UTC), in whole
+// days: "today", "1 day old", "12 days old". Rates stamped later than now
+// (a clock set wrong) count as today's.
+std::wstring RateAgeText(std::int64_t utc, std::int64_t now);
+
 }  // namespace tallyx

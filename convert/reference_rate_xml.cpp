@@ -119,25 +119,65 @@ std::string NumberText(double value)
     return std::string(buffer, written.ptr);
 }
 
+// A kept rate goes back as it was read, to the last digit.
+std::string ExactNumberText(double value)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
+
+std::string CurrencyLine(const CurrencyEntry& currency, const std::string& rate, const std::string& bid,
+                         const std::string& ask)
+{
+    return NarrowWindows1252(currency.code) + ',' + NarrowWindows1252(currency.name) + ',' +
+           NarrowWindows1252(currency.symbol) + ',' + rate + ',' + bid + ',' + ask;
+}
+
 std::string CurrencyLine(std::string_view code, double perDollar, const std::vector<CurrencyEntry>& known)
 {
     const std::wstring wideCode = WidenUtf8(code);
-    std::wstring name = wideCode;
-    std::wstring symbol = wideCode;
+    CurrencyEntry currency{wideCode, wideCode, wideCode};
     const auto entry =
-        std::find_if(known.begin(), known.end(), [&](const CurrencyEntry& currency) { return currency.code == wideCode; });
+        std::find_if(known.begin(), known.end(), [&](const CurrencyEntry& other) { return other.code == wideCode; });
     if (entry != known.end()) {
-        name = entry->name;
-        symbol = entry->symbol;
+        currency.name = entry->name;
+        currency.symbol = entry->symbol;
     }
     const std::string rate = NumberText(perDollar);
-    return std::string(code) + ',' + NarrowWindows1252(name) + ',' + NarrowWindows1252(symbol) + ',' + rate + ',' +
-           rate + ',' + rate;
+    return CurrencyLine(currency, rate, rate, rate);
+}
+
+bool Listed(const std::vector<std::string>& codes, std::string_view code)
+{
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+// A byte order mark, the declaration, comments and blanks may stand before the root element.
+std::string_view SkipProlog(std::string_view document)
+{
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (document.starts_with(kByteOrderMark)) document.remove_prefix(kByteOrderMark.size());
+    struct PrologPart {
+        std::string_view start;
+        std::string_view end;
+    };
+    constexpr PrologPart kPrologParts[] = {{"<?", "?>"}, {"<!--", "-->"}, {"<!", ">"}};
+    for (;;) {
+        while (!document.empty() && IsBlank(static_cast<wchar_t>(document.front()))) document.remove_prefix(1);
+        const auto part = std::find_if(std::begin(kPrologParts), std::end(kPrologParts),
+                                       [&](const PrologPart& candidate) { return document.starts_with(candidate.start); });
+        if (part == std::end(kPrologParts)) return document;
+        const std::size_t end = document.find(part->end);
+        if (end == std::string_view::npos) return {};
+        document.remove_prefix(end + part->end.size());
+    }
 }
 
 }  // namespace
 
-Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText)
+Status ReferenceRatesToRateText(std::string_view xml, const std::vector<CurrencyEntry>& known, std::string& rateText,
+                                MissingCurrencies missing)
 {
     std::vector<ReferenceRate> rates;
     std::int64_t utc = 0;
@@ -155,10 +195,20 @@ Status ReferenceRatesToRateText(std::string_view xml, const std::vector<Currency
         return StatusInvalidArgument;
     }
     std::vector<std::string> lines = {CurrencyLine(kDollar, 1.0, known), CurrencyLine(kEuro, eurosPerDollar, known)};
+    std::vector<std::string> codes = {std::string(kDollar), std::string(kEuro)};
     for (const ReferenceRate& rate : rates) {
         const double perDollar = rate.perEuro / dollarsPerEuro;
-        if (rate.code != kDollar && rate.code != kEuro && IsUsableRate(perDollar)) {
+        if (!Listed(codes, rate.code) && IsUsableRate(perDollar)) {
             lines.push_back(CurrencyLine(rate.code, perDollar, known));
+            codes.push_back(rate.code);
+        }
+    }
+    for (const CurrencyEntry& currency : known) {
+        const std::string code = NarrowUtf8(currency.code);
+        if (missing == MissingCurrencies::Kept && !Listed(codes, code)) {
+            lines.push_back(CurrencyLine(currency, ExactNumberText(currency.rate), ExactNumberText(currency.bid),
+                                         ExactNumberText(currency.ask)));
+            codes.push_back(code);
         }
     }
     rateText = "[Info]\r\nnumcurrencies=" + std::to_string(lines.size()) + "\r\nutc=" + std::to_string(utc) +
@@ -167,6 +217,20 @@ Status ReferenceRatesToRateText(std::string_view xml, const std::vector<Currency
         rateText += std::to_string(number + 1) + '=' + lines[number] + "\r\n";
     }
     return StatusOk;
+}
+
+bool IsReferenceRateDocument(std::string_view document)
+{
+    constexpr std::string_view kRootName = "Envelope";
+    const std::string_view root = SkipProlog(document);
+    const std::size_t nameEnd = root.find_first_of(" \t\r\n/>");
+    if (!root.starts_with('<') || nameEnd == std::string_view::npos) return false;
+    const std::string_view name = root.substr(1, nameEnd - 1);
+    const std::size_t colon = name.find(':');
+    if ((colon == std::string_view::npos ? name : name.substr(colon + 1)) != kRootName) return false;
+    std::string_view rest = root;
+    while (!rest.empty() && IsBlank(static_cast<wchar_t>(rest.back()))) rest.remove_suffix(1);
+    return rest.ends_with("</" + std::string(name) + ">");
 }
 
 }  // namespace tallyx

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -13,6 +14,7 @@
 #include "convert/rate_archive.h"
 #include "convert/rate_file_store.h"
 #include "convert/rate_source.h"
+#include "convert/rate_time_text.h"
 #include "convert/rate_update.h"
 #include "convert/reference_rate_xml.h"
 #include "platform/ini_text.h"
@@ -111,7 +113,13 @@ std::vector<CurrencyEntry> Entries(const CurrencyList& list)
 
 void PrintUpdated(const CurrencyList& list, std::ostream& out)
 {
-    out << "Rates of " << list.UpdatedDateText() << list.UpdatedTimeText() << '\n';
+    out << "Rates of " << list.UpdatedDateText() << list.UpdatedTimeText();
+    if (list.UpdatedUtc() != 0) {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        out << " (" << RateAgeText(list.UpdatedUtc(), std::chrono::duration_cast<std::chrono::seconds>(now).count())
+            << ')';
+    }
+    out << '\n';
 }
 
 int RunList(const Arguments& arguments, std::ostream& out, std::ostream& error)
@@ -135,6 +143,10 @@ int RunList(const Arguments& arguments, std::ostream& out, std::ostream& error)
             << std::string(width - entry.name.size() + kColumnGap, ' ') << entry.symbol << '\n';
     }
     PrintUpdated(list, out);
+    if (ShippedRatesInstalled()) {
+        out << "These are the rates that came with Tallyx and have never been updated; "
+               "tallyx-cli rates update fetches current ones\n";
+    }
     return kExitOk;
 }
 
@@ -244,7 +256,8 @@ int RunUpdate(const Arguments& arguments, std::ostream& out, std::ostream& error
     }
     const std::wstring url = urlGiven ? WidenUtf8(arguments[2]) : RateUrl();
     if (url.empty()) {
-        error << "tallyx-cli rates: no rate server is configured (RateURL, TALLYX_RATE_URL or --url)\n";
+        error << "tallyx-cli rates: the rate address is empty\n";
+        return kExitUsage;
     }
     SeedRateFile();
     ProgressPrinter progress(out);

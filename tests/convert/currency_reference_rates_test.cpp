@@ -98,5 +98,41 @@ TEST(ReferenceRatesTest, WithoutADollarRateNothingIsMade)
     }
 }
 
+TEST(ReferenceRatesTest, KeptCurrenciesFollowTheFeedWithTheirOwnRates)
+{
+    std::string text;
+    ASSERT_EQ(ReferenceRatesToRateText("<Cube currency='USD' rate='1.25'/><Cube currency='USD' rate='9'/>", kKnown,
+                                       text, MissingCurrencies::Kept),
+              StatusOk);
+    IniText rates;
+    rates.LoadFromText(text);
+    const RateTable table = ReadRateText(rates);
+    ASSERT_EQ(table.entries.size(), 3u);  // the dollar once, the euro from the feed, the yen kept
+    EXPECT_DOUBLE_EQ(table.entries[1].rate, 0.8);
+    EXPECT_EQ(table.entries[2].code, L"JPY");
+    EXPECT_EQ(table.entries[2].rate, 144);
+}
+
+TEST(ReferenceRatesTest, OnlyAWholeEnvelopeIsAReferenceRateDocument)
+{
+    const struct {
+        std::string_view document;
+        bool whole;
+    } cases[] = {
+        {"<gesmes:Envelope><Cube/></gesmes:Envelope>", true},
+        {"\xEF\xBB\xBF<?xml version='1.0'?>\n<!-- daily -->\n<Envelope x='1'>\n</Envelope>\n", true},
+        {"<gesmes:Envelope><Cube currency='USD' rate='1.1'/>", false},
+        {"<gesmes:Envelope><Cube/></gesmes:Envelop", false},
+        {"<gesmes:Envelope></other:Envelope>", false},
+        {"<html><gesmes:Envelope></gesmes:Envelope></html>", false},
+        {"<!DOCTYPE html><html></html>", false},
+        {"<?xml version='1.0'", false},
+        {"", false},
+    };
+    for (const auto& candidate : cases) {
+        EXPECT_EQ(IsReferenceRateDocument(candidate.document), candidate.whole) << candidate.document;
+    }
+}
+
 }  // namespace
 }  // namespace tallyx

@@ -91,12 +91,12 @@ TEST(RateFileStoreTest, RateUrlFollowsTheConfiguration)
         const wchar_t* host;
         const wchar_t* expected;
     } cases[] = {
-        {nullptr, nullptr, nullptr, L""},
+        {nullptr, nullptr, nullptr, kReferenceRatesUrl.data()},
         {nullptr, nullptr, L"rates.example.org", L"http://rates.example.org/mobileapps/tallyx/currency.ini"},
         {nullptr, "https://mirror.example.org/c.ini", L"rates.example.org", L"https://mirror.example.org/c.ini"},
         {L"http://127.0.0.1:8080/c.ini", "https://mirror.example.org/c.ini", L"rates.example.org",
          L"http://127.0.0.1:8080/c.ini"},
-        {L"  ", "", L" ", L""},  // blank values count as absent
+        {L"  ", "", L" ", kReferenceRatesUrl.data()},  // blank values count as absent
     };
     for (const auto& configured : cases) {
         TemporaryProgramFolder folder;
@@ -110,6 +110,20 @@ TEST(RateFileStoreTest, RateUrlFollowsTheConfiguration)
         EXPECT_EQ(RateUrl(), configured.expected);
     }
     unsetenv("TALLYX_RATE_URL");
+}
+
+TEST(RateFileStoreTest, TheDefaultSourceCanBeRedirectedForAWhile)
+{
+    TemporaryProgramFolder folder;
+    unsetenv("TALLYX_RATE_URL");
+    {
+        DefaultRateSource local(L"http://127.0.0.1:1/rates.xml");
+        EXPECT_EQ(RateUrl(), L"http://127.0.0.1:1/rates.xml");
+        folder.Registry().WriteString(kTallyxKey, L"RateHost", L"rates.example.org");
+        EXPECT_EQ(RateUrl(), L"http://rates.example.org/mobileapps/tallyx/currency.ini");
+        folder.Registry().WriteString(kTallyxKey, L"RateHost", L"");
+    }
+    EXPECT_EQ(RateUrl(), kReferenceRatesUrl);
 }
 
 }  // namespace
