@@ -13,6 +13,9 @@ MainFrame::MainFrame(CalcEngine& engine, NumberFormatter& formatter, Registry& r
 
 MainFrame::~MainFrame()
 {
+    // Tearing the calculator down can run the event loop (the key sound waits
+    // for its loader); a paint then must not reach the calculator half gone.
+    AllowPainting(false);
     // The calculator saves the settings while the window still exists.
     calculator_.reset();
 }
