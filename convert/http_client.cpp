@@ -55,7 +55,8 @@ public:
     HttpTransfer(const CurlLibrary& curl, CURLM* session, const std::filesystem::path& target,
                  const std::atomic<bool>& cancelled, std::function<void(TransferCode, std::uint32_t)> post,
                  std::function<void()> opened)
-        : curl_(curl), session_(session), target_(target), cancelled_(cancelled), post_(std::move(post)), opened_(std::move(opened))
+        : curl_(curl), session_(session), target_(target), cancelled_(cancelled), post_(std::move(post)),
+          opened_(std::move(opened))
     {
     }
 
