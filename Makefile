@@ -40,10 +40,10 @@ check-sanitize-gui: deps
 	@cmake --build $(BUILD_ROOT)/sanitize-gui -j $(JOBS)
 	@cd $(BUILD_ROOT)/sanitize-gui && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Only the benchmarks and what they link are built; the tests are left out.
 bench: deps
-	@$(CONFIGURE) -B $(BUILD_ROOT)/bench -DCMAKE_BUILD_TYPE=Release -DTALLYX_BUILD_BENCH=ON >/dev/null
-	@cmake --build $(BUILD_ROOT)/bench -j $(JOBS)
-	@cmake --build $(BUILD_ROOT)/bench --target run_benchmarks
+	@$(CONFIGURE) -B $(BUILD_ROOT)/bench -DCMAKE_BUILD_TYPE=Release -DTALLYX_BUILD_BENCH=ON -DTALLYX_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_ROOT)/bench -j $(JOBS) --target run_benchmarks
 
 # Every fuzz target in turn for FUZZ_SECONDS, built with clang and libFuzzer,
 # the core instrumented and sanitized with it. A crash, a sanitizer report or

@@ -19,12 +19,6 @@ constexpr auto kRetryPause = std::chrono::milliseconds(5);
 constexpr std::chrono::milliseconds::rep kLongestPollMilliseconds = 250;
 constexpr std::chrono::milliseconds::rep kPollsPerTimeout = 10;
 
-void StartCurl()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 // "http://" in front of a URL without a scheme; no final "/".
 std::string NormalizeUrl(std::wstring_view url)
 {
@@ -39,12 +33,12 @@ std::string NormalizeUrl(std::wstring_view url)
 }
 
 // Headers and body bytes that have arrived so far.
-curl_off_t ReceivedBytes(CURL* request)
+curl_off_t ReceivedBytes(const CurlLibrary& curl, CURL* request)
 {
     curl_off_t body = 0;
     long headers = 0;
-    curl_easy_getinfo(request, CURLINFO_SIZE_DOWNLOAD_T, &body);
-    curl_easy_getinfo(request, CURLINFO_HEADER_SIZE, &headers);
+    curl.easyGetinfo(request, CURLINFO_SIZE_DOWNLOAD_T, &body);
+    curl.easyGetinfo(request, CURLINFO_HEADER_SIZE, &headers);
     return body + headers;
 }
 
@@ -58,9 +52,11 @@ struct FileCloser {
 // bytes arrive, or at the end of an empty body; an error status never opens.
 class HttpTransfer {
 public:
-    HttpTransfer(CURLM* session, const std::filesystem::path& target, const std::atomic<bool>& cancelled,
-                 std::function<void(TransferCode, std::uint32_t)> post, std::function<void()> opened)
-        : session_(session), target_(target), cancelled_(cancelled), post_(std::move(post)), opened_(std::move(opened))
+    HttpTransfer(const CurlLibrary& curl, CURLM* session, const std::filesystem::path& target,
+                 const std::atomic<bool>& cancelled, std::function<void(TransferCode, std::uint32_t)> post,
+                 std::function<void()> opened)
+        : curl_(curl), session_(session), target_(target), cancelled_(cancelled), post_(std::move(post)),
+          opened_(std::move(opened))
     {
     }
 
@@ -73,6 +69,7 @@ private:
     CURLcode Perform(CURL* request, std::chrono::milliseconds receiveTimeout);
     FetchResult Finish(CURLcode result);
 
+    const CurlLibrary& curl_;
     CURLM* session_;
     const std::filesystem::path& target_;
     const std::atomic<bool>& cancelled_;
@@ -94,7 +91,7 @@ std::size_t HttpTransfer::OnData(char* data, std::size_t size, std::size_t count
 bool HttpTransfer::Open()
 {
     long status = 0;
-    curl_easy_getinfo(request_, CURLINFO_RESPONSE_CODE, &status);
+    curl_.easyGetinfo(request_, CURLINFO_RESPONSE_CODE, &status);
     if (status >= kFirstErrorStatus) {
         refused_ = true;
         return false;
@@ -129,7 +126,7 @@ std::size_t HttpTransfer::Receive(const char* data, std::size_t size)
 // time-out fails it, as a cancellation stops it.
 CURLcode HttpTransfer::Perform(CURL* request, std::chrono::milliseconds receiveTimeout)
 {
-    if (curl_multi_add_handle(session_, request) != CURLM_OK) {
+    if (curl_.multiAddHandle(session_, request) != CURLM_OK) {
         return CURLE_FAILED_INIT;
     }
     const int pollMilliseconds = static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(
@@ -138,46 +135,46 @@ CURLcode HttpTransfer::Perform(CURL* request, std::chrono::milliseconds receiveT
     curl_off_t lastBytes = 0;
     CURLcode result = CURLE_ABORTED_BY_CALLBACK;
     int running = 1;
-    while (running && !cancelled_ && curl_multi_perform(session_, &running) == CURLM_OK && running) {
+    while (running && !cancelled_ && curl_.multiPerform(session_, &running) == CURLM_OK && running) {
         const auto now = std::chrono::steady_clock::now();
-        if (const curl_off_t bytes = ReceivedBytes(request); bytes != lastBytes) {
+        if (const curl_off_t bytes = ReceivedBytes(curl_, request); bytes != lastBytes) {
             lastBytes = bytes;
             lastActivity = now;
         } else if (now - lastActivity > receiveTimeout) {
             result = CURLE_OPERATION_TIMEDOUT;
             break;
         }
-        curl_multi_poll(session_, nullptr, 0, pollMilliseconds, nullptr);
+        curl_.multiPoll(session_, nullptr, 0, pollMilliseconds, nullptr);
     }
     int queued = 0;
-    while (CURLMsg* message = curl_multi_info_read(session_, &queued)) {
+    while (CURLMsg* message = curl_.multiInfoRead(session_, &queued)) {
         if (message->msg == CURLMSG_DONE && message->easy_handle == request) {
             result = message->data.result;
         }
     }
-    curl_multi_remove_handle(session_, request);
+    curl_.multiRemoveHandle(session_, request);
     return result;
 }
 
 FetchResult HttpTransfer::Fetch(const std::string& url, const HttpTimeouts& timeouts)
 {
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> request(curl_easy_init(), curl_easy_cleanup);
+    std::unique_ptr<CURL, decltype(curl_.easyCleanup)> request(curl_.easyInit(), curl_.easyCleanup);
     if (!request) {
         return FetchResult::OpenFailed;
     }
     request_ = request.get();
-    curl_easy_setopt(request_, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(request_, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(request_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(request_, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(request_, CURLOPT_MAXREDIRS, kRedirectLimit);
-    curl_easy_setopt(request_, CURLOPT_USERAGENT, kUserAgent.data());
-    curl_easy_setopt(request_, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(request_, CURLOPT_BUFFERSIZE, static_cast<long>(kTransferBlockSize));
-    curl_easy_setopt(request_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connect.count()));
-    curl_easy_setopt(request_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kLargestDownload));
-    curl_easy_setopt(request_, CURLOPT_WRITEFUNCTION, &HttpTransfer::OnData);
-    curl_easy_setopt(request_, CURLOPT_WRITEDATA, this);
+    curl_.easySetopt(request_, CURLOPT_URL, url.c_str());
+    curl_.easySetopt(request_, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_.easySetopt(request_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_.easySetopt(request_, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_.easySetopt(request_, CURLOPT_MAXREDIRS, kRedirectLimit);
+    curl_.easySetopt(request_, CURLOPT_USERAGENT, kUserAgent.data());
+    curl_.easySetopt(request_, CURLOPT_NOSIGNAL, 1L);
+    curl_.easySetopt(request_, CURLOPT_BUFFERSIZE, static_cast<long>(kTransferBlockSize));
+    curl_.easySetopt(request_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connect.count()));
+    curl_.easySetopt(request_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kLargestDownload));
+    curl_.easySetopt(request_, CURLOPT_WRITEFUNCTION, &HttpTransfer::OnData);
+    curl_.easySetopt(request_, CURLOPT_WRITEDATA, this);
     return Finish(Perform(request_, timeouts.receive));
 }
 
@@ -201,10 +198,7 @@ FetchResult HttpTransfer::Finish(CURLcode result)
 
 }  // namespace
 
-HttpClient::HttpClient()
-{
-    StartCurl();
-}
+HttpClient::HttpClient(std::string_view curlLibraryName) : curlLibraryName_(curlLibraryName) {}
 
 HttpClient::~HttpClient()
 {
@@ -221,7 +215,7 @@ HttpClient::~HttpClient()
 void HttpClient::CloseSession()
 {
     if (session_) {
-        curl_multi_cleanup(session_);
+        curl_->multiCleanup(session_);
         session_ = nullptr;
     }
 }
@@ -233,17 +227,21 @@ Status HttpClient::Configure(MessageSink* sink, std::uint32_t message, bool asyn
         return StatusFail;
     }
     CloseSession();
-    session_ = curl_multi_init();
     sink_ = sink;
     message_ = message;
     asynchronous_ = asynchronous;
-    return session_ ? StatusOk : StatusOutOfMemory;
+    // Without libcurl the client is still configured, so that a download
+    // reports its failure to open like any other.
+    curl_ = LoadCurlLibrary(curlLibraryName_);
+    session_ = curl_ ? curl_->multiInit() : nullptr;
+    configured_ = session_ || !curl_;
+    return configured_ ? StatusOk : StatusOutOfMemory;
 }
 
 bool HttpClient::Download(std::wstring_view url, const std::filesystem::path& target)
 {
     std::unique_lock lock(control_);
-    if (!session_ || busy_.exchange(true)) {
+    if (!configured_ || busy_.exchange(true)) {
         return false;
     }
     if (starter_.joinable()) {
@@ -271,7 +269,7 @@ void HttpClient::Cancel()
 {
     cancelled_ = true;
     if (session_) {
-        curl_multi_wakeup(session_);
+        curl_->multiWakeup(session_);
     }
 }
 
@@ -299,11 +297,12 @@ void HttpClient::RunWorker(const std::string& url, const std::filesystem::path& 
     const auto post = [this](TransferCode code, std::uint32_t value) { Post(code, value); };
     const auto opened = [this] { events_.Signal(TransferEvent::Started); };
     FetchResult result = FetchResult::OpenFailed;
-    for (int attempt = 0; attempt < kOpenAttempts && result == FetchResult::OpenFailed && !cancelled_; ++attempt) {
+    const int attempts = session_ ? kOpenAttempts : 0;
+    for (int attempt = 0; attempt < attempts && result == FetchResult::OpenFailed && !cancelled_; ++attempt) {
         if (attempt > 0) {
             std::this_thread::sleep_for(kRetryPause);
         }
-        result = HttpTransfer(session_, target, cancelled_, post, opened).Fetch(url, timeouts_);
+        result = HttpTransfer(*curl_, session_, target, cancelled_, post, opened).Fetch(url, timeouts_);
     }
     switch (cancelled_ ? FetchResult::Cancelled : result) {
     case FetchResult::Complete:

@@ -9,8 +9,7 @@
 #include <string_view>
 #include <thread>
 
-#include <curl/curl.h>
-
+#include "convert/curl_library.h"
 #include "convert/message_sink.h"
 #include "convert/transfer_events.h"
 #include "platform/status.h"
@@ -47,10 +46,11 @@ struct HttpTimeouts {
 // HTTP and HTTPS GET of one URL into one file, one transfer at a time. A
 // starter thread holds the transfer lock, starts a worker and watches its time;
 // the worker fetches. Both report through the sink. Destroying the client
-// stops a running transfer and waits for both threads.
+// stops a running transfer and waits for both threads. libcurl is loaded at
+// the first Configure; without it every download fails to open.
 class HttpClient {
 public:
-    HttpClient();
+    explicit HttpClient(std::string_view curlLibraryName = kCurlLibraryName);
     ~HttpClient();
     HttpClient(const HttpClient&) = delete;
     HttpClient& operator=(const HttpClient&) = delete;
@@ -77,6 +77,9 @@ private:
     std::uint32_t message_ = 0;
     bool asynchronous_ = true;
     HttpTimeouts timeouts_;
+    std::string curlLibraryName_;
+    const CurlLibrary* curl_ = nullptr;
+    bool configured_ = false;
     CURLM* session_ = nullptr;
     TransferEvents events_;
     std::mutex transferLock_;

@@ -141,5 +141,24 @@ TEST(HttpClientTest, DestroyingTheClientEndsARunningTransferQuietly)
     EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 7u, 8u}));
 }
 
+TEST(HttpClientTest, WithoutLibcurlADownloadFailsToOpen)
+{
+    TemporaryProgramFolder folder;
+    LocalHttpServer server({.body = "rates"});
+    for (const bool asynchronous : {false, true}) {
+        SCOPED_TRACE(asynchronous ? "asynchronous" : "synchronous");
+        RecordingSink sink;
+        HttpClient client("libtallyx-missing-curl.so.4");
+        ASSERT_EQ(client.Configure(&sink, kRateUpdateMessage, asynchronous), StatusOk);
+        const auto target = folder.Folder() / "currency2.ini";
+
+        ASSERT_TRUE(client.Download(server.Url(), target));
+
+        ASSERT_TRUE(sink.WaitForCode(TransferRequestFailed, kShortWait));
+        EXPECT_THAT(sink.Codes(), ElementsAreArray({0u, 6u}));
+        EXPECT_FALSE(std::filesystem::exists(target));
+    }
+}
+
 }  // namespace
 }  // namespace tallyx
