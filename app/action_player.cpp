@@ -216,7 +216,7 @@ std::string ActionPlayer::ExpandChoice(const DriverAction& action)
             if (entry.kind != MenuEntryKind::Item || entry.text != action.text) continue;
             if (!entry.Choosable()) return "the item '" + NarrowUtf8(action.text) + "' cannot be chosen";
             // A row scrolled out of sight is scrolled in first, as a drag would.
-            menu->List().ScrollIntoView(MenuRowsArea(*menu), index);
+            menu->List().ScrollIntoView(menu->RowsArea(), index);
             menu->Window()->InvalidateAll();
             const std::vector<StateLine> lines = listing_.Describe(*menu);
             const StateLine* row = FindLine(lines, "menu", action.text);

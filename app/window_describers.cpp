@@ -18,9 +18,6 @@
 namespace tallyx {
 namespace {
 
-// The frame a drawn menu keeps around its rows.
-constexpr int kMenuBorder = 1;
-
 StateLine Button(const std::wstring& caption, const Rect& rect)
 {
     return {"button", {}, caption, rect};
@@ -111,7 +108,7 @@ void DescribeMenu(PopupMenuWindow& menu, std::vector<StateLine>& lines)
     const bool titled = !entries.empty() && entries.front().kind == MenuEntryKind::Header;
     lines.push_back({"window", {"menu"}, titled ? entries.front().text : L""});
     if (!menu.Window()) return;
-    for (const VisibleMenuItem& item : list.VisibleItems(MenuRowsArea(menu))) {
+    for (const VisibleMenuItem& item : list.VisibleItems(menu.RowsArea())) {
         StateLine line{"menu", {}, item.text, item.rect};
         if (item.checked) line.marks.push_back("checked");
         if (item.disabled) line.marks.push_back("disabled");
@@ -158,11 +155,6 @@ const char* IndicatorName(std::size_t index)
     static constexpr std::array<const char*, IndicatorCount> kNames = {"2nd",   "hyp",      "base",
                                                                        "angle", "notation", "memory"};
     return index < kNames.size() ? kNames[index] : "";
-}
-
-Rect MenuRowsArea(const PopupMenuWindow& menu)
-{
-    return menu.Window() ? menu.Window()->ClientRect().Inflated(-kMenuBorder, -kMenuBorder) : Rect{};
 }
 
 StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter& formatter)

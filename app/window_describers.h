@@ -22,7 +22,4 @@ std::wstring KeyCaption(const ButtonDef& button);
 // The name of a display indicator, left to right: "2nd" to "memory".
 const char* IndicatorName(std::size_t index);
 
-// Where an open drawn menu's rows lie within its frame, in its own coordinates.
-Rect MenuRowsArea(const PopupMenuWindow& menu);
-
 }  // namespace tallyx

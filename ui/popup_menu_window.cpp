@@ -50,7 +50,7 @@ bool PopupMenuWindow::Show(WindowHost& owner, unsigned style, const Rect& area)
     for (std::size_t index = 0; index < list_.Entries().size(); ++index) {
         if (list_.Entries()[index].Checked()) list_.Select(index);
     }
-    if (list_.Selected()) list_.ScrollIntoView(ClientArea(), *list_.Selected());
+    if (list_.Selected()) list_.ScrollIntoView(RowsArea(), *list_.Selected());
     Window()->Show();
     Window()->SetCapture();
     owner.InvalidateAll();
@@ -67,7 +67,7 @@ Rect PopupMenuWindow::PlaceIn(const Rect& area, unsigned style) const
     return Rect::FromSize(left, top, width, height);
 }
 
-Rect PopupMenuWindow::ClientArea() const
+Rect PopupMenuWindow::RowsArea() const
 {
     return Window() ? Window()->ClientRect().Inflated(-kBorder, -kBorder) : Rect{};
 }
@@ -88,7 +88,7 @@ std::vector<VisibleMenuItem> PopupMenuWindow::VisibleItems() const
 {
     std::vector<VisibleMenuItem> items;
     if (!IsOpen()) return items;
-    items = list_.VisibleItems(ClientArea());
+    items = list_.VisibleItems(RowsArea());
     for (VisibleMenuItem& item : items) item.rect = item.rect.Offset(placement_.left, placement_.top);
     if (const PopupMenuWindow* submenu = OpenSubmenu()) {
         const std::vector<VisibleMenuItem> beside = submenu->VisibleItems();
@@ -170,7 +170,7 @@ void PopupMenuWindow::ShowSubmenu(std::size_t index)
     const MenuList& items = *list_.Entries()[index].submenu;
     if (!owner_ || items.Entries().empty()) return;
     list_.Select(index);
-    list_.ScrollIntoView(ClientArea(), index);
+    list_.ScrollIntoView(RowsArea(), index);
     Window()->InvalidateAll();
     chosenInSubmenu_ = false;
     if (submenu_) submenu_->Close();
@@ -178,7 +178,7 @@ void PopupMenuWindow::ShowSubmenu(std::size_t index)
     submenu_->parentMenu_ = this;
     submenu_->List() = items;
     submenu_->List().SetLookFrom(list_);
-    const Rect row = list_.RowRect(ClientArea(), index).Offset(placement_.left, placement_.top);
+    const Rect row = list_.RowRect(RowsArea(), index).Offset(placement_.left, placement_.top);
     // Only one window can hold the pen; it comes back when the sub-menu closes.
     Window()->ReleaseCapture();
     if (!submenu_->Show(*owner_, 0, SubmenuArea(row, submenu_->List()))) Window()->SetCapture();
@@ -188,25 +188,25 @@ long PopupMenuWindow::Draw(Canvas& canvas, const Rect&)
 {
     const Rect client = Window()->ClientRect();
     canvas.FrameRect(client, list_.Colors().separator, kBorder);
-    list_.Draw(canvas, ClientArea());
+    list_.Draw(canvas, RowsArea());
     return 1;
 }
 
 long PopupMenuWindow::OnPenDown(Point point)
 {
-    if (list_.PenDown(ClientArea(), point)) Window()->InvalidateAll();
+    if (list_.PenDown(RowsArea(), point)) Window()->InvalidateAll();
     return 1;
 }
 
 long PopupMenuWindow::OnPenMove(Point point)
 {
-    if (list_.PenMove(ClientArea(), point)) Window()->InvalidateAll();
+    if (list_.PenMove(RowsArea(), point)) Window()->InvalidateAll();
     return 1;
 }
 
 long PopupMenuWindow::OnPenUp(Point point)
 {
-    const MenuTap tap = list_.PenUp(ClientArea(), point);
+    const MenuTap tap = list_.PenUp(RowsArea(), point);
     switch (tap.kind) {
     case MenuTap::OnEntry:
         // Headers, separators and disabled items stay as they are.
@@ -225,7 +225,7 @@ long PopupMenuWindow::OnKeyDown(std::uintptr_t first, std::intptr_t)
     case VK_UP:
     case VK_DOWN:
         list_.SelectNext(first == VK_DOWN);
-        if (list_.Selected()) list_.ScrollIntoView(ClientArea(), *list_.Selected());
+        if (list_.Selected()) list_.ScrollIntoView(RowsArea(), *list_.Selected());
         Window()->InvalidateAll();
         return 1;
     case VK_RETURN:
@@ -244,7 +244,7 @@ long PopupMenuWindow::OnKeyDown(std::uintptr_t first, std::intptr_t)
 long PopupMenuWindow::DefaultHandler(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
 {
     if (message != WM_MOUSEWHEEL) return WindowBase::DefaultHandler(message, first, second);
-    if (list_.Wheel(ClientArea(), WheelDeltaOf(first))) Window()->InvalidateAll();
+    if (list_.Wheel(RowsArea(), WheelDeltaOf(first))) Window()->InvalidateAll();
     return 1;
 }
 

@@ -56,6 +56,8 @@ public:
     std::vector<VisibleMenuItem> VisibleItems() const;
     // The open sub-menu, or null.
     PopupMenuWindow* OpenSubmenu() const;
+    // Where the rows lie inside the menu's frame, in its own coordinates; empty while closed.
+    Rect RowsArea() const;
 
 protected:
     long Draw(Canvas& canvas, const Rect& clip) override;
@@ -78,7 +80,6 @@ private:
     // A tap off this menu: on the menu below it closes only this one, elsewhere all.
     void Dismiss(Point point);
     void Finish();
-    Rect ClientArea() const;
 
     MenuList list_;
     TimeSource now_;
