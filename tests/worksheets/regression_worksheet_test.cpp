@@ -1,7 +1,6 @@
 #include "worksheets/regression_worksheet.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,16 +9,16 @@
 #include "platform/notifier.h"
 #include "platform/paths.h"
 #include "platform/services.h"
+#include "recording_host.h"
 #include "worksheets/cell_number_text.h"
+#include "worksheets/regression_data_file.h"
 
 namespace tallyx {
 namespace {
 
-// A window for the sheet: records what the sheet shows and answers the file
-// dialogs with a chosen path.
-class RecordingHost : public WorksheetHost, public RegressionSheetHost {
+// Also answers the file dialogs with a chosen path and records the plot.
+class RegressionHost : public RecordingHost, public RegressionSheetHost {
 public:
-    void ShowInDisplay(std::wstring_view text) override { display = text; }
     std::optional<std::filesystem::path> ChooseDataFile(DataFileDialog dialog, const std::filesystem::path& folder) override
     {
         dialogs.push_back(dialog);
@@ -32,7 +31,6 @@ public:
         plottedPoints.assign(points.begin(), points.end());
     }
 
-    std::wstring display;
     std::optional<std::filesystem::path> chosen;
     std::vector<DataFileDialog> dialogs;
     std::vector<std::filesystem::path> folders;
@@ -78,13 +76,7 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
-    void WriteUtf16(const std::filesystem::path& path, std::string_view text)
-    {
-        std::ofstream file(path, std::ios::binary);
-        for (const char character : text) file << character << '\0';
-    }
-
-    RecordingHost host_;
+    RegressionHost host_;
     std::unique_ptr<RegressionWorksheet> sheet_;
     std::filesystem::path folder_;
 };
@@ -174,7 +166,7 @@ TEST_F(RegressionWorksheetTest, SavedPairsComeBackExactly)
 TEST_F(RegressionWorksheetTest, ReadingFollowsTheCommas)
 {
     RegressionWorksheet& sheet = SheetWith(RegressionKind::Linear, {7, 8, 9});
-    WriteUtf16(folder_ / "data.csv", "1,2,3,4,5,");
+    ASSERT_EQ(SaveRegressionData(folder_ / "data.csv", {L"1", L"2", L"3", L"4", L"5"}), StatusOk);
     EXPECT_EQ(sheet.ReadDataFile(folder_ / "data.csv"), StatusOk);
     EXPECT_EQ(Texts(sheet), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5", L"0"}));
 }

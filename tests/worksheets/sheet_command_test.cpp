@@ -1,6 +1,5 @@
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "platform/file_registry.h"
 #include "platform/paths.h"
 #include "recording_host.h"
+#include "worksheets/regression_data_file.h"
 #include "worksheets/worksheet_catalog.h"
 
 namespace tallyx {
@@ -104,10 +104,7 @@ TEST(SheetCommandTest, RegressionPairsFillTheCellsAndTheResultsFollow)
 TEST(SheetCommandTest, ARegressionDataFileIsReadAsTheSheetWouldOpenIt)
 {
     const auto path = std::filesystem::temp_directory_path() / ("tallyx-sheet-data-" + std::to_string(getpid()));
-    {
-        std::ofstream file(path, std::ios::binary);
-        for (const char character : std::string("0,1,1,10,")) file << character << '\0';
-    }
+    ASSERT_EQ(SaveRegressionData(path, {L"0", L"1", L"1", L"10"}), StatusOk);
     const auto result = RunSheet({"expreg", "--data", path.string()});
     std::filesystem::remove(path);
     ASSERT_EQ(result.status, cli::kExitOk) << result.error;
