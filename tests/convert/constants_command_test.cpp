@@ -1,30 +1,19 @@
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "app/cli/cli_command.h"
 #include "platform/memory_registry.h"
 #include "platform/services.h"
+#include "tests/convert/command_output.h"
 
 namespace tallyx::cli {
 namespace {
 
-struct CommandOutput {
-    int status;
-    std::string out;
-    std::string error;
-};
+using testing::CommandOutput;
 
 class ConstCommandTest : public ::testing::Test {
 protected:
-    CommandOutput Run(const Arguments& arguments)
-    {
-        std::ostringstream out;
-        std::ostringstream error;
-        const int status = kConstCommand.run(arguments, out, error);
-        return {status, out.str(), error.str()};
-    }
+    CommandOutput Run(const Arguments& arguments) { return testing::RunCommand(kConstCommand, arguments); }
 
     MemoryRegistry registry_;
     ScopedPlatform platform_{[this] {

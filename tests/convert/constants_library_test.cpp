@@ -1,6 +1,5 @@
-// The built-in library: its shape, its values and the favourites that name it.
+// The built-in library: its text, its values and the favourites that name it.
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <optional>
 #include <regex>
@@ -25,11 +24,6 @@ struct Constant {
     std::wstring value;
 };
 
-struct Tree {
-    std::array<int, ConstantsDb::kLevelCount> groupsByLevel{};
-    std::vector<Constant> constants;
-};
-
 class ConstantsLibraryTest : public ::testing::Test {
 protected:
     ConstantsLibraryTest()
@@ -41,19 +35,18 @@ protected:
         EXPECT_EQ(db_->MapResourceText(), StatusOk);
     }
 
-    // Every group and constant, walked through the public selection.
-    Tree Walk()
+    // Every constant, walked through the public selection.
+    std::vector<Constant> Walk()
     {
-        Tree tree;
+        std::vector<Constant> constants;
         std::vector<std::wstring> path;
         std::function<void(int)> visit = [&](int level) {
             for (int index = 0; index < db_->GetCount(level); ++index) {
                 const std::wstring name = db_->GetName(level, index);
                 if (db_->IsConstant(level, index)) {
-                    tree.constants.push_back({path, name, db_->GetValue(level, index).value_or(L"")});
+                    constants.push_back({path, name, db_->GetValue(level, index).value_or(L"")});
                     continue;
                 }
-                ++tree.groupsByLevel[static_cast<std::size_t>(level)];
                 ASSERT_EQ(db_->Select(level, index), StatusOk);
                 path.push_back(name);
                 visit(level + 1);
@@ -61,7 +54,7 @@ protected:
             }
         };
         visit(0);
-        return tree;
+        return constants;
     }
 
     MemoryRegistry registry_;
@@ -69,30 +62,12 @@ protected:
     std::optional<ConstantsDb> db_;
 };
 
-TEST_F(ConstantsLibraryTest, TreeHasItsShapeAndEarthItsBasicAttributes)
-{
-    const Tree tree = Walk();
-    EXPECT_EQ(tree.groupsByLevel[0], 4);
-    EXPECT_EQ(tree.groupsByLevel[1], 31);
-    EXPECT_EQ(tree.groupsByLevel[2], 189);
-    EXPECT_EQ(tree.groupsByLevel[3], 0);
-    EXPECT_EQ(tree.constants.size(), 1592u);
-
-    const std::vector<std::wstring> earth = {L"Solar System", L"Earth", L"Basic Attributes"};
-    const auto onEarth = [&](const Constant& constant) { return constant.path == earth; };
-    const auto first = std::find_if(tree.constants.begin(), tree.constants.end(), onEarth);
-    ASSERT_NE(first, tree.constants.end());
-    EXPECT_EQ(first->name, L"Mass (kg)");
-    EXPECT_EQ(first->value, L"5.9736e+024");
-    EXPECT_EQ(std::count_if(first, tree.constants.end(), onEarth), 18);
-}
-
 // The calculator's number text: "-12.5", or one digit before the point and an
 // exponent of a sign and three digits, "6.6743e-011".
 TEST_F(ConstantsLibraryTest, ValuesAreNumbersInTheCalculatorsForm)
 {
     const std::wregex number(L"-?([0-9]+(\\.[0-9]+)?|[0-9](\\.[0-9]+)?e[+-][0-9]{3})");
-    for (const Constant& constant : Walk().constants) {
+    for (const Constant& constant : Walk()) {
         EXPECT_TRUE(std::regex_match(constant.value, number))
             << NarrowUtf8(constant.name) << " = " << NarrowUtf8(constant.value);
         EXPECT_FALSE(constant.name.empty());
@@ -102,7 +77,7 @@ TEST_F(ConstantsLibraryTest, ValuesAreNumbersInTheCalculatorsForm)
 TEST_F(ConstantsLibraryTest, EveryElementOnceInItsLetterGroup)
 {
     std::set<int> numbers;
-    for (const Constant& constant : Walk().constants) {
+    for (const Constant& constant : Walk()) {
         if (constant.path.front() != L"Elements" || constant.name != L"Atomic number") {
             continue;
         }
@@ -120,19 +95,19 @@ TEST_F(ConstantsLibraryTest, EveryElementOnceInItsLetterGroup)
 
 TEST_F(ConstantsLibraryTest, BuiltInFavouritesNameLibraryConstants)
 {
-    const Tree tree = Walk();
+    const std::vector<Constant> constants = Walk();
     ASSERT_EQ(db_->GetFavouriteCount(), 12);
     for (int index = 0; index < db_->GetFavouriteCount(); ++index) {
         const std::wstring path = db_->GetFavouritePath(index);
         const std::wstring name = db_->GetFavouriteName(index);
-        const auto found = std::find_if(tree.constants.begin(), tree.constants.end(), [&](const Constant& constant) {
+        const auto found = std::find_if(constants.begin(), constants.end(), [&](const Constant& constant) {
             std::wstring joined;
             for (const auto& group : constant.path) {
                 joined += (joined.empty() ? L"" : L"->") + group;
             }
             return joined == path && constant.name == name;
         });
-        ASSERT_NE(found, tree.constants.end()) << NarrowUtf8(path) << "->" << NarrowUtf8(name);
+        ASSERT_NE(found, constants.end()) << NarrowUtf8(path) << "->" << NarrowUtf8(name);
         EXPECT_EQ(found->value, db_->GetFavouriteValue(index)) << NarrowUtf8(name);
     }
 }

@@ -58,13 +58,6 @@ protected:
         return slots;
     }
 
-    std::wstring Code(int index) const
-    {
-        std::wstring code;
-        list_.GetEntryTexts(index, &code, nullptr, nullptr);
-        return code;
-    }
-
     TemporaryProgramFolder folder_;
     CurrencyList list_;
 
@@ -219,16 +212,6 @@ TEST_F(CurrencyListTest, SelectionRoundTripsThroughTheRegistryByCode)
     int first = -1;
     restored.GetRecent(0, first);
     EXPECT_EQ(first, 7);
-}
-
-TEST_F(CurrencyListTest, RestoringWithNothingStoredUsesTheDefaultCodes)
-{
-    Load(kRates);
-    list_.RestoreSelection();
-    EXPECT_EQ(list_.FromIndex(), 0);
-    EXPECT_EQ(list_.ToIndex(), 1);
-    // EUR USD JPY GBP CHF CAD
-    EXPECT_EQ(Recent(), (std::vector<int>{1, 0, 2, 5, 6, 7}));
 }
 
 TEST_F(CurrencyListTest, StoredCodesNoLongerListedLeaveTheirSlots)

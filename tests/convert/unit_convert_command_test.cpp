@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
-#include "app/cli/cli_command.h"
+#include "tests/convert/command_output.h"
 
 namespace tallyx::cli {
 namespace {
 
-struct CommandOutput {
-    int status;
-    std::string out;
-    std::string error;
-};
+using testing::CommandOutput;
 
 CommandOutput RunConvert(const Arguments& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream error;
-    const int status = kConvertCommand.run(arguments, out, error);
-    return {status, out.str(), error.str()};
+    return testing::RunCommand(kConvertCommand, arguments);
 }
 
 struct ConversionCase {
@@ -50,7 +42,7 @@ const ConversionCase kConversions[] = {
 TEST(UnitConvertCommandTest, PrintsTheResultTextOrRefusesWithHelp)
 {
     for (const ConversionCase& conversion : kConversions) {
-        SCOPED_TRACE(testing::PrintToString(conversion.arguments));
+        SCOPED_TRACE(::testing::PrintToString(conversion.arguments));
         const CommandOutput output = RunConvert(conversion.arguments);
         EXPECT_EQ(output.status, conversion.status);
         const bool refused = conversion.status != kExitOk;
