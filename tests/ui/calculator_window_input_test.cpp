@@ -22,12 +22,6 @@ protected:
     FrameHarness harness;
 };
 
-TEST_F(CalculatorWindowInputTest, TapsDriveTheEngine)
-{
-    harness.TapKeys({L"2", L"+", L"3", L"×", L"4", L"="});
-    EXPECT_EQ(harness.Shown(), L"14.");
-}
-
 TEST_F(CalculatorWindowInputTest, PenSlidingOffAKeyFiresNothing)
 {
     const Rect seven = *harness.KeyRect(L"7");

@@ -105,13 +105,6 @@ TEST_F(DesktopProgramTest, SecondStartEndsAndStopRequestSavesTheSettings)
     EXPECT_FALSE(Answers());
 }
 
-TEST_F(DesktopProgramTest, HelpPrintsTheUsageAndSucceeds)
-{
-    const auto program = Start({"--help"}, true);
-    ExpectEnded(*program, 0);
-    EXPECT_TRUE(program->readAllStandardOutput().startsWith("usage: tallyx"));
-}
-
 TEST_F(DesktopProgramTest, NextStartRestoresWhatTheStopSaved)
 {
     RunAndStop();

@@ -13,21 +13,6 @@ std::optional<std::uint32_t> Stored(Registry& registry, std::wstring_view name)
     return value;
 }
 
-TEST(FrameSettings, FirstStartDefaults)
-{
-    FrameHarness harness;
-    harness.Open(480, 640);
-    const PanelSettings& settings = harness.Calculator().Settings();
-    EXPECT_EQ(harness.Calculator().CurrentType(), CalculatorStandard);
-    EXPECT_EQ(settings.entryMode, CalcModeAlgebraic);
-    EXPECT_EQ(harness.Engine().GetMode(), CalcModeAlgebraic);
-    EXPECT_EQ(settings.playSounds, 1);
-    EXPECT_EQ(harness.Calculator().Layouts().SkinIndex(), 0);
-    EXPECT_EQ(harness.Engine().GetWordSize(), 32);
-    EXPECT_EQ(harness.Engine().Rpn().Depth() + 1, 4);  // levels counting X
-    EXPECT_EQ(harness.Host().Widget()->windowTitle().toStdWString(), L"Tallyx - Standard");
-}
-
 TEST(FrameSettings, SettingsSurviveARestart)
 {
     FrameHarness harness;

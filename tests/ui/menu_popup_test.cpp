@@ -54,6 +54,14 @@ protected:
         list.AddItem(L"About...", 32763, 7);
         list.SetTitle(L"File");
     }
+    // Items "<prefix>0" onwards, valued 9000 onwards: more than the area shows.
+    void FillNumbered(int count, const std::wstring& prefix)
+    {
+        MenuList& list = menu.List();
+        list.Clear();
+        list.SetRowHeights(kRow, kRow);
+        for (int item = 0; item < count; ++item) list.AddItem(prefix + std::to_wstring(item), 9000 + item);
+    }
     bool Open(unsigned style = 0) { return menu.Show(*owner.Window(), style, kArea); }
     // The centre of a row, in the menu window's own coordinates inside its border.
     Point RowCentre(std::size_t row) const { return RowCentreOf(menu, row); }
@@ -185,12 +193,10 @@ TEST_F(MenuTest, StyleDecidesWhereTheMenuSits)
     EXPECT_EQ(menu.Placement().bottom, kArea.bottom);
 }
 
-TEST_F(MenuTest, LongListScrollsByDragAndKeys)
+TEST_F(MenuTest, LongListScrollsByDragAndATapChoosesInTheScrolledList)
 {
-    MenuList& list = menu.List();
-    list.Clear();
-    list.SetRowHeights(kRow, kRow);
-    for (int item = 0; item < 40; ++item) list.AddItem(L"Level " + std::to_wstring(item), 9000 + item);
+    FillNumbered(40, L"Level ");
+    const MenuList& list = menu.List();
     ASSERT_TRUE(Open());
     EXPECT_EQ(list.ScrollOffset(), 0);
     // A drag upwards scrolls without choosing.
@@ -204,20 +210,12 @@ TEST_F(MenuTest, LongListScrollsByDragAndKeys)
     // A tap now chooses the row under the pen in the scrolled list.
     Tap({50, 1 + kRow / 2});
     EXPECT_EQ(owner.commands, std::vector<std::uintptr_t>{9000 + (200 + kRow / 2) / kRow});
-    // Moving down to the last item brings it into view.
-    now += 1s;
-    ASSERT_TRUE(Open());
-    for (int step = 0; step < 45; ++step) menu.WindowProcedure(WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(list.Selected(), std::optional<std::size_t>(39));
-    EXPECT_EQ(list.ScrollOffset(), 40 * kRow - (kArea.Height() - 2));
 }
 
 TEST_F(MenuTest, WheelScrollsALongListARowANotchWithinItsEnds)
 {
-    MenuList& list = menu.List();
-    list.Clear();
-    list.SetRowHeights(kRow, kRow);
-    for (int item = 0; item < 40; ++item) list.AddItem(L"Level " + std::to_wstring(item), 9000 + item);
+    FillNumbered(40, L"Level ");
+    const MenuList& list = menu.List();
     ASSERT_TRUE(Open());
     const int lastScroll = 40 * kRow - (kArea.Height() - 2);
     const std::pair<int, int> turns[] = {{-2, 2 * kRow}, {1, kRow}, {5, 0}, {-100, lastScroll}, {-1, lastScroll}};
@@ -318,10 +316,8 @@ TEST_F(MenuTest, SubmenuOpensBesideItsRowAndItsChoiceReachesTheOwner)
 TEST_F(MenuTest, TwoHundredEntriesReachTheLastByKeysAndByPen)
 {
     constexpr int kCount = 200;
+    FillNumbered(kCount, L"Entry ");
     MenuList& list = menu.List();
-    list.Clear();
-    list.SetRowHeights(kRow, kRow);
-    for (int item = 0; item < kCount; ++item) list.AddItem(L"Entry " + std::to_wstring(item), 9000 + item);
     const int lastScroll = kCount * kRow - (kArea.Height() - 2);
     ASSERT_TRUE(Open());
     for (int step = 0; step < kCount; ++step) menu.WindowProcedure(WM_KEYDOWN, VK_DOWN, 0);
