@@ -30,7 +30,7 @@ RegressionModel Fitted(RegressionKind kind, const std::vector<Pair>& pairs)
 // The NIST StRD "Norris" set: lines "y,x" after a header of comments.
 std::vector<Pair> NorrisData()
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "norris.csv";
+    const auto path = std::filesystem::path(TALLYX_TEST_DATA_DIR) / "norris.csv";
     std::ifstream file(path);
     std::vector<Pair> pairs;
     std::string line;
