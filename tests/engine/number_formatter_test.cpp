@@ -205,10 +205,6 @@ TEST_F(NumberFormatterTest, NotationSettings)
 {
     formatter_.SetNotation(7);
     EXPECT_EQ(formatter_.GetNotation(), NotationNormal);
-    for (int step = 0; step < 5; ++step) {
-        formatter_.AdvanceNotation();
-    }
-    EXPECT_EQ(formatter_.GetNotation(), NotationNormal);
     formatter_.SetNotation(NotationBinaryDec);
     formatter_.AdvanceNotation();
     EXPECT_EQ(formatter_.GetNotation(), NotationNormal);

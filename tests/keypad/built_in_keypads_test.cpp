@@ -13,6 +13,7 @@
 #include "platform/memory_registry.h"
 #include "platform/services.h"
 #include "platform/wide_text.h"
+#include "tests/keypad/button_captions.h"
 
 namespace tallyx {
 namespace {
@@ -31,15 +32,6 @@ protected:
     MemoryRegistry registry_;
     ScopedPlatform scoped_;
 };
-
-std::vector<std::wstring> Captions(const std::vector<ButtonDef>& buttons)
-{
-    std::vector<std::wstring> captions;
-    for (const ButtonDef& button : buttons) {
-        captions.push_back(std::wstring(button.caption) + (*button.raisedCaption ? L"^" : L"") + button.raisedCaption);
-    }
-    return captions;
-}
 
 TEST_F(BuiltInKeypadsTest, EveryLayoutBuildsWithEverySkinFillsItsGridAndNamesOnlyItsKeys)
 {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ini_text.h"
+#include "tests/keypad/button_captions.h"
 
 namespace tallyx {
 namespace {
@@ -23,15 +24,6 @@ constexpr const char* kSkin =
     "[Sin]\r\nBtnType=2\r\nBtnId=1\r\nBtnStyle=1\r\n"
     "[SinHyp]\r\nBtnType=2\r\nBtnId=7\r\nBtnStyle=1\r\n";
 
-std::vector<std::wstring> Captions(const std::vector<ButtonDef>& buttons)
-{
-    std::vector<std::wstring> captions;
-    for (const ButtonDef& button : buttons) {
-        captions.push_back(std::wstring(button.caption) + (*button.raisedCaption ? L"^" : L"") + button.raisedCaption);
-    }
-    return captions;
-}
-
 TEST(LayoutBuilderTest, PlacesTheSkinKeys)
 {
     const std::string grid = "[Init]\r\nMainBtnRows=1\r\nMainBtnColumns=3\r\nAltBtnRows=1\r\nAltBtnColumns=3\r\n";
@@ -46,6 +38,8 @@ TEST(LayoutBuilderTest, PlacesTheSkinKeys)
     } cases[] = {
         {"a missing main position moves later keys up", grid + "[MainButtons]\r\nBtn1=7\r\nBtn3=Equals\r\n", {},
          {L"7", L"="}, {}, {}, {}},
+        {"a grid without sizes is three by three", "[Init]\r\nAltBtnRows=0\r\n[MainButtons]\r\nBtn9=7\r\nBtn10=7\r\n",
+         {}, {L"7"}, {}, {}, {}},
         {"main positions beyond the grid are not read", grid + "[MainButtons]\r\nBtn1=7\r\nBtn4=Equals\r\n", {},
          {L"7"}, {}, {}, {}},
         {"a negative grid size means no positions",
@@ -83,23 +77,6 @@ TEST(LayoutBuilderTest, PlacesTheSkinKeys)
         EXPECT_EQ(Captions(layout.secondButtons), c.second) << c.what;
         EXPECT_EQ(Captions(layout.hyperbolicButtons), c.hyperbolic) << c.what;
     }
-}
-
-TEST(LayoutBuilderTest, GridSizesDefaultToThreeAndKeysCarryTheSkinsTypeIdAndStyle)
-{
-    IniText skin;
-    IniText layoutText;
-    ASSERT_EQ(skin.LoadFromText(kSkin), StatusOk);
-    ASSERT_EQ(layoutText.LoadFromText("[Init]\r\nAltBtnRows=0\r\n[MainButtons]\r\nBtn9=MemoryStore\r\nBtn10=7\r\n"),
-              StatusOk);
-    const LayoutDef layout = BuildLayout(layoutText, skin, {});
-    EXPECT_EQ(layout.mainRows, 3);
-    EXPECT_EQ(layout.mainColumns, 3);
-    EXPECT_EQ(layout.alternateColumns, 3);
-    ASSERT_EQ(layout.mainButtons.size(), 1u);
-    EXPECT_EQ(layout.mainButtons[0].type, ButtonTypeMemory);
-    EXPECT_EQ(layout.mainButtons[0].id, 0);
-    EXPECT_EQ(layout.mainButtons[0].style, 2);
 }
 
 }  // namespace

@@ -58,17 +58,6 @@ TEST(RegistryTextTest, TextsThatAreNoExportAreRefused)
     }
 }
 
-TEST(RegistryTextTest, AFormattedStoreReadsBackWithNothingDropped)
-{
-    RegistryData data;
-    data.Set(kKey, L"Skin", MakeDwordValue(3));
-    data.Set(kKey, L"Memory0", MakeStringValue(L"tab\there \"quoted\""));
-    const auto reading = ParseRegistryText(FormatRegistryText(data));
-    ASSERT_TRUE(reading.has_value());
-    EXPECT_TRUE(reading->droppedValues.empty());
-    EXPECT_EQ(FormatRegistryText(reading->data), FormatRegistryText(data));
-}
-
 // String values that a quoted text would not give back byte for byte are
 // written so that a reload finds the very same bytes and drops nothing.
 TEST(RegistryTextTest, EveryStringValueReadsBackByteForByte)
