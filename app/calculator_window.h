@@ -66,14 +66,14 @@ public:
     const KeypadView& View() const { return view_; }
     PopupMenuWindow& Menu() { return menu_; }
     const CurrencyPanel& Currencies() const { return modePanels_.Currencies(); }
+    // The mode panel of the current type, or none for the keypad types.
+    Panel* CurrentModePanel() const { return modePanels_.For(settings_.calculatorType); }
 
 private:
     void ShowRpnStack() override;
     bool MenuOpen() const override { return menu_.IsOpen(); }
 
     void ApplyEntryMode();
-    // The mode panel of the current type, or none for the keypad types.
-    Panel* CurrentModePanel() const { return modePanels_.For(settings_.calculatorType); }
     void AttachModePanel();
     void SlideToType(int type, bool forward);
     void FireKey(std::int32_t type, std::int32_t id);

@@ -1,5 +1,7 @@
 #include "app/panel.h"
 
+#include "app/state_listing.h"
+
 namespace tallyx {
 
 long Panel::Draw(Canvas&, const Rect&) { return kNotHandled; }
@@ -17,6 +19,7 @@ long Panel::Command(std::uint32_t, std::intptr_t) { return kNotHandled; }
 long Panel::Timer(std::uintptr_t) { return kNotHandled; }
 long Panel::Activate(bool) { return kNotHandled; }
 void Panel::TypeChanging(int) {}
+void Panel::DescribeState(std::vector<StateLine>&) const {}
 
 long Panel::SetWindow(WindowHost* window)
 {

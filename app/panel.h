@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/geometry.h"
 #include "ui/canvas.h"
 
 namespace tallyx {
 
+struct StateLine;
 class CalcEngine;
 class ConstantsDb;
 class KeyMapper;
@@ -54,6 +56,8 @@ public:
     virtual long Attach(const PanelContext& context);
     // Before the calculator leaves this panel's type for newType.
     virtual void TypeChanging(int newType);
+    // What the panel shows, in the lines the headless listing writes; none by default.
+    virtual void DescribeState(std::vector<StateLine>& lines) const;
 
 protected:
     WindowHost* Window() const { return window_; }

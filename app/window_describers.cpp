@@ -99,6 +99,7 @@ void DescribeCalculator(MainFrame& frame, const std::wstring& title, const CalcE
         lines.push_back(Button(L"File", geometry.softKeyLeft));
         lines.push_back(Button(L"Menu", geometry.softKeyRight));
     }
+    if (const Panel* panel = calculator.CurrentModePanel()) panel->DescribeState(lines);
 }
 
 void DescribeMenu(PopupMenuWindow& menu, std::vector<StateLine>& lines)
