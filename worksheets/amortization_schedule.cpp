@@ -26,6 +26,8 @@ ScheduleTable AmortizationSchedule(const Amortization& amortization)
     CentRounding interests;
     Cents totalPayment = 0;
     Cents totalInterest = 0;
+    // The listed balance falls by each listed principal, as a spreadsheet would check it.
+    Cents listedBalance = ShownCents(amortization.loan);
     double balance = amortization.loan;
     for (std::int32_t period = 1; period <= amortization.periods && balance > 0.0; ++period) {
         const double interest = amortization.interestOn(balance);
@@ -42,7 +44,8 @@ ScheduleTable AmortizationSchedule(const Amortization& amortization)
         balance = next;
         const Cents paid = payments.Next(payment);
         const Cents charged = interests.Next(interest);
-        table.lines.push_back({FormatInteger(period), {paid, charged, paid - charged, ShownCents(balance)}});
+        listedBalance = balance == 0.0 ? 0 : listedBalance - (paid - charged);
+        table.lines.push_back({FormatInteger(period), {paid, charged, paid - charged, listedBalance}});
         totalPayment += paid;
         totalInterest += charged;
     }
