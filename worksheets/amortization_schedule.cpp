@@ -7,6 +7,9 @@
 namespace tallyx {
 namespace {
 
+constexpr std::size_t kPrincipalColumn = 2;
+constexpr std::size_t kBalanceColumn = 3;
+
 ScheduleTable EmptyAmortization()
 {
     return {{L"Period", L"Payment", L"Interest", L"Principal", L"Balance"}, {}, {L"Total", {}}};
@@ -26,8 +29,6 @@ ScheduleTable AmortizationSchedule(const Amortization& amortization)
     CentRounding interests;
     Cents totalPayment = 0;
     Cents totalInterest = 0;
-    // The listed balance falls by each listed principal, as a spreadsheet would check it.
-    Cents listedBalance = ShownCents(amortization.loan);
     double balance = amortization.loan;
     for (std::int32_t period = 1; period <= amortization.periods && balance > 0.0; ++period) {
         const double interest = amortization.interestOn(balance);
@@ -44,10 +45,16 @@ ScheduleTable AmortizationSchedule(const Amortization& amortization)
         balance = next;
         const Cents paid = payments.Next(payment);
         const Cents charged = interests.Next(interest);
-        listedBalance = balance == 0.0 ? 0 : listedBalance - (paid - charged);
-        table.lines.push_back({FormatInteger(period), {paid, charged, paid - charged, listedBalance}});
+        table.lines.push_back({FormatInteger(period), {paid, charged, paid - charged, std::nullopt}});
         totalPayment += paid;
         totalInterest += charged;
+    }
+    // Each balance is what the principal of the later payments repays, so that it
+    // falls by each listed principal, to 0, as a spreadsheet would check it.
+    Cents owed = 0;
+    for (auto line = table.lines.rbegin(); line != table.lines.rend(); ++line) {
+        line->amounts[kBalanceColumn] = owed;
+        owed += *line->amounts[kPrincipalColumn];
     }
     table.totals.amounts = {totalPayment, totalInterest, totalPayment - totalInterest, std::nullopt};
     return table;
