@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::wstring_view kTitle = L"Cash Flow";
 constexpr std::wstring_view kNoPayback = L"none";
+constexpr std::wstring_view kStoredPrefix = L"WSCF_";
+constexpr std::wstring_view kFlowCountName = L"Flows";
 constexpr CellRow kInitialRow{L"CF0", CellFormat::FormatTwoDecimals, false};
 constexpr CellRow kRateRow{L"I", CellFormat::FormatPercent, false};
 constexpr std::array kResultRows = {
@@ -38,7 +40,7 @@ std::wstring PaybackText(const std::optional<double>& periods)
 
 std::wstring StoredName(std::wstring_view row)
 {
-    return L"WSCF_" + std::wstring(row);
+    return std::wstring(kStoredPrefix) + std::wstring(row);
 }
 
 }  // namespace
@@ -58,7 +60,7 @@ CashFlowWorksheet::~CashFlowWorksheet()
 void CashFlowWorksheet::Store(StoredValues::Direction direction)
 {
     StoredValues values(kWorksheetsKey, direction);
-    values.Integer(StoredName(L"Flows"), static_cast<std::int32_t>(model_.Flows().size()),
+    values.Integer(StoredName(kFlowCountName), static_cast<std::int32_t>(model_.Flows().size()),
                    [this](std::int32_t flows) { model_.SetFlowCount(flows); });
     values.Double(StoredName(kInitialRow.label), model_.initial);
     for (std::size_t flow = 0; flow < model_.Flows().size(); ++flow) {
