@@ -152,7 +152,8 @@ TEST(CashFlowModelTest, TheLargestFlowSetsSolveWithoutRunningOn)
 {
     Flows given{-1e7, {}};
     for (std::size_t flow = 0; flow < CashFlowModel::kMostFlows; ++flow) {
-        given.flows.push_back({flow % 3 == 2 ? -700.0 : 450.0 + static_cast<double>(flow), CashFlowModel::kMostRepeats});
+        const double amount = flow % 3 == 2 ? -700.0 : 450.0 + static_cast<double>(flow);
+        given.flows.push_back({amount, CashFlowModel::kMostRepeats});
     }
     const auto start = std::chrono::steady_clock::now();
     const CashFlowResults results = Loaded(given, 0.5).Compute();
