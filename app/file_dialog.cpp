@@ -112,10 +112,7 @@ void FileDialog::CreateControls()
     typeList_->SetItems(displays);
     const bool inRange = request_.filterIndex > 0 && static_cast<std::size_t>(request_.filterIndex) <= displays.size();
     typeList_->Select(inRange ? static_cast<std::size_t>(request_.filterIndex - 1) : 0);
-    for (ChildControl* control : {static_cast<ChildControl*>(nameBox_.get()), static_cast<ChildControl*>(typeList_.get()),
-                                  static_cast<ChildControl*>(list_.get())}) {
-        control->SetVisible(true);
-    }
+    for (ChildControl* control : window.Controls()) control->SetVisible(true);
 }
 
 long FileDialog::OnSize(std::uintptr_t, std::intptr_t)
@@ -128,6 +125,7 @@ long FileDialog::OnSize(std::uintptr_t, std::intptr_t)
 // Name and Type rows, the folder's caption, then the list down to the soft keys.
 void FileDialog::Layout()
 {
+    if (!nameBox_) return;
     const Rect client = Window()->ClientRect();
     const ScreenMetrics metrics = ScreenMetrics::ForClient(client.Width(), client.Height());
     icon_ = metrics.icon;
