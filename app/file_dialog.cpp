@@ -18,6 +18,8 @@ constexpr Color kText = MakeColor(0, 0, 0);
 // The system colour of dialog faces.
 constexpr Color kCaptionFace = MakeColor(212, 208, 200);
 constexpr int kWideScreen = 320;
+constexpr int kNormalWeight = 400;
+constexpr int kBoldWeight = 700;
 
 constexpr const wchar_t* kOverwriteQuestion = L"File already exists.  Would you like to overwrite?";
 constexpr const wchar_t* kMissingFile = L"File does not exist";
@@ -141,23 +143,27 @@ void FileDialog::Layout()
     typeList_->Place(Rect::FromSize(fieldLeft, row + 2 * margin, width - fieldLeft - margin, row));
     const int listTop = caption_.bottom + margin;
     list_->Place({margin, listTop, width - margin, std::max(listTop, softKeys_.Bounds().top - margin)});
-    const FontSpec font{kFontFamily, 3 * icon_ / 8, 400};
-    for (ChildControl* control : Window()->Controls()) control->SetFont(font);
+    for (ChildControl* control : Window()->Controls()) control->SetFont(DialogFont(kNormalWeight));
     Window()->InvalidateAll();
+}
+
+FontSpec FileDialog::DialogFont(int weight) const
+{
+    return {kFontFamily, 3 * icon_ / 8, weight};
 }
 
 long FileDialog::Draw(Canvas& canvas, const Rect&)
 {
     const Rect client = Window()->ClientRect();
     canvas.FillRect({client.left, client.top, client.right, softKeys_.Bounds().top}, kBackground);
-    const FontSpec font{kFontFamily, 3 * icon_ / 8, 400};
+    const FontSpec font = DialogFont(kNormalWeight);
     canvas.DrawText(L"Name:", nameLabel_, font, kText, TextAlignLeft | TextAlignVCenter);
     canvas.DrawText(L"Type:", typeLabel_, font, kText, TextAlignLeft | TextAlignVCenter);
     const int inset = client.Width() > kWideScreen ? 2 : 1;
     const Rect face = caption_.Inflated(0, -inset);
     canvas.FillRect(face, kCaptionFace);
     const int margin = icon_ / 8;
-    canvas.DrawText(FolderCaption(), face.Inflated(-margin, 0), {kFontFamily, 3 * icon_ / 8, 700}, kText,
+    canvas.DrawText(FolderCaption(), face.Inflated(-margin, 0), DialogFont(kBoldWeight), kText,
                     TextAlignLeft | TextAlignVCenter | TextEndEllipsis);
     softKeys_.Draw(canvas);
     return 1;

@@ -88,6 +88,7 @@ protected:
 private:
     void CreateControls();
     void Layout();
+    FontSpec DialogFont(int weight) const;
     void ApplyFilter();
     void ShowEntries();
     void ActivateEntry(std::size_t index);
