@@ -190,8 +190,10 @@ long DatePanel::Draw(Canvas& canvas, const Rect& clip)
         const PanelButton button{kComputeCaption, layout_.computeButtons[group], false, pressedCompute_ == group};
         DrawPanelButton(canvas, button, colors, icon);
     }
+    // Some skins' top text colour is meant for keys, not for their background.
+    const Color partColor = ReadableOn(colors.background, colors.topText);
     for (std::size_t part = 0; part < IntervalPartCount; ++part) {
-        canvas.DrawText(kPartCaptions[part], layout_.partCaptions[part], layout_.partFont, colors.topText,
+        canvas.DrawText(kPartCaptions[part], layout_.partCaptions[part], layout_.partFont, partColor,
                         TextAlignCenter | TextAlignVCenter | TextEndEllipsis);
     }
     keypad_.Draw(canvas, clip);
