@@ -22,6 +22,7 @@ constexpr wchar_t kPathSeparator[] = L"->";
 constexpr unsigned kLevelListStyle = MenuStyleFitHeight;
 constexpr int kListFontNinths = 4;
 constexpr int kBold = 700;
+constexpr int kNormal = 400;
 
 std::string Number(std::size_t value)
 {
@@ -211,7 +212,7 @@ void ConstantsPanel::OpenLevelList(int level)
     const int rowHeight = MenuList::DefaultRowHeight(icon);
     list.SetColors(MenuColors::ForSkin(Context().layouts->Colors()));
     list.SetRowHeights(rowHeight, rowHeight);
-    list.SetFont(FontSpec{kFontFamily, kListFontNinths * icon / 9, 400});
+    list.SetFont(FontSpec{kFontFamily, kListFontNinths * icon / 9, kNormal});
     menu->Show(*Window(), kLevelListStyle, {client.left, client.top, client.right, client.bottom - SoftKeyBarHeight(icon)});
     Window()->InvalidateAll();
 }
