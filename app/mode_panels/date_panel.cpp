@@ -27,6 +27,7 @@ constexpr std::array<const wchar_t*, IntervalPartCount> kPartCaptions = {L"Days"
 constexpr std::array<const wchar_t*, IntervalPartCount> kPartNames = {L"days", L"hours", L"minutes", L"seconds"};
 // The compute buttons carry a mark, not a word.
 constexpr wchar_t kComputeCaption[] = L"=";
+constexpr wchar_t kOutOfRange[] = L"Out of range";
 constexpr Color kCaptionColor = MakeColor(255, 255, 255);
 constexpr Color kFrameShadow = MakeColor(64, 64, 64);
 constexpr Color kFrameLight = MakeColor(224, 224, 224);
@@ -185,7 +186,7 @@ long DatePanel::Draw(Canvas& canvas, const Rect& clip)
     DrawSunkenFrame(canvas, layout_.form);
     const int icon = ScreenMetrics::ForClient(client.Width(), client.Height()).icon;
     for (std::size_t group = 0; group < DateGroupCount; ++group) {
-        canvas.DrawText(kGroupCaptions[group], layout_.captions[group], layout_.captionFont, kCaptionColor,
+        canvas.DrawText(CaptionOf(static_cast<DateGroup>(group)), layout_.captions[group], layout_.captionFont, kCaptionColor,
                         TextAlignLeft | TextAlignVCenter | TextEndEllipsis);
         const PanelButton button{kComputeCaption, layout_.computeButtons[group], false, pressedCompute_ == group};
         DrawPanelButton(canvas, button, colors, icon);
@@ -311,6 +312,7 @@ bool DatePanel::Compute(DateGroup group)
         break;
     case DateGroupCount: break;
     }
+    refused_ = shown ? std::nullopt : std::optional<DateGroup>(group);
     if (Window()) Window()->InvalidateAll();
     return shown;
 }
@@ -344,8 +346,15 @@ void DatePanel::ShowAll()
 void DatePanel::Reset()
 {
     model_.Reset(clock_.SystemTime());
+    refused_.reset();
     ShowAll();
     if (Window()) Window()->InvalidateAll();
+}
+
+std::wstring DatePanel::CaptionOf(DateGroup group) const
+{
+    const std::wstring caption = kGroupCaptions[group];
+    return refused_ == group ? caption + L": " + kOutOfRange : caption;
 }
 
 std::wstring DatePanel::LocalText(DateGroup group) const
@@ -364,6 +373,7 @@ void DatePanel::DescribeState(std::vector<StateLine>& lines) const
         if (control->Kind() == ControlKind::Edit) parts.push_back(std::to_string(BoxNumber(control->ValueText())));
     }
     if (!parts.empty()) lines.push_back({"interval", parts});
+    if (refused_) lines.push_back({"status", {}, CaptionOf(*refused_)});
     for (const DateGroup group : {DateGroupStart, DateGroupInterval, DateGroupEnd}) {
         lines.push_back({"compute", {kGroupNames[group]}, std::nullopt, layout_.computeButtons[group]});
     }

@@ -42,7 +42,8 @@ public:
     void DescribeState(std::vector<StateLine>& lines) const override;
 
     // Each computation first takes what the controls show. False, leaving
-    // the controls alone, when the result cannot be shown.
+    // the controls alone and saying so beside the group, when the result
+    // cannot be shown.
     bool Compute(DateGroup group);
     // Start and end now, no interval.
     void Reset();
@@ -70,6 +71,7 @@ private:
     ChildControl* FocusedControl() const;
     std::optional<DateGroup> ComputeButtonAt(Point point) const;
     std::wstring LocalText(DateGroup group) const;
+    std::wstring CaptionOf(DateGroup group) const;
 
     const Clock& clock_;
     DateTimeInterval model_;
@@ -79,6 +81,8 @@ private:
     FaceCache faces_;
     KeypadGrid keypad_;
     std::optional<DateGroup> pressedCompute_;
+    // The group whose result was out of range, until the next computation or Reset.
+    std::optional<DateGroup> refused_;
 };
 
 }  // namespace tallyx

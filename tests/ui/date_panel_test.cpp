@@ -166,10 +166,16 @@ TEST_F(DatePanelTest, AResultBeyondThePickersLeavesThemAlone)
     const std::wstring before = Named(L"enddate").ValueText();
     EXPECT_FALSE(date->Compute(DateGroupEnd));
     EXPECT_EQ(Named(L"enddate").ValueText(), before);
+    EXPECT_NE(Listing({}).find("status \"End Date/Time: Out of range\"\n"), std::string::npos);
     // A day count too large for any calendar is refused, not wrapped.
     Box(L"days").SetText(L"9999999999");
     EXPECT_FALSE(date->Compute(DateGroupEnd));
     EXPECT_EQ(Named(L"enddate").ValueText(), before);
+    // The next computation that works clears the message.
+    SetInterval(0, 1, 0, 0);
+    SetMoment(L"start", Moment(2009, 12, 5, 10));
+    EXPECT_TRUE(date->Compute(DateGroupEnd));
+    EXPECT_EQ(Listing({}).find("status "), std::string::npos);
 }
 
 TEST_F(DatePanelTest, KeypadTypesIntoTheFocusedBoxAndResetStartsAfresh)
