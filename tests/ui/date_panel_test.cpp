@@ -11,6 +11,7 @@
 
 #include "app/calculator_types.h"
 #include "app/mode_panels/local_time.h"
+#include "app/options_record.h"
 #include "engine/button_types.h"
 #include "engine/key_ids.h"
 #include "frame_test_support.h"
@@ -221,6 +222,15 @@ TEST_F(DatePanelTest, ControlsHideWithThePanelAndKeepWhatTheyHeld)
     ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorStandard));
     for (const ChildControl* control : date->Controls()) EXPECT_FALSE(control->IsVisible());
     ASSERT_TRUE(harness.Calculator().SwitchType(CalculatorDateTime));
+    for (const ChildControl* control : date->Controls()) EXPECT_TRUE(control->IsVisible());
+    EXPECT_EQ(Box(L"seconds").Text(), L"6");
+    // A new skin re-attaches the panel: its keys are built again, its controls stay.
+    const std::size_t keys = date->Keypad().Keys().size();
+    OptionsRecord record = harness.Calculator().CurrentOptions();
+    record[OptionSkin] = (record[OptionSkin] + 1) % 5;
+    harness.Calculator().ApplyOptions(record);
+    EXPECT_EQ(date->Keypad().Keys().size(), keys);
+    EXPECT_EQ(keys, 12u);
     for (const ChildControl* control : date->Controls()) EXPECT_TRUE(control->IsVisible());
     EXPECT_EQ(Box(L"seconds").Text(), L"6");
 }
