@@ -205,8 +205,8 @@ long CalculatorWindow::UserMessage(std::uint32_t message, std::uintptr_t first, 
 {
     switch (message) {
     case KeypadView::kKeyMessage:
-        if (settings_.calculatorType == CalculatorCurrencies &&
-            modePanels_.Currencies().UserMessage(message, first, second) != kNotHandled) {
+        // The current mode panel sees its keys first and may keep them.
+        if (Panel* panel = CurrentModePanel(); panel && panel->UserMessage(message, first, second) != kNotHandled) {
             return 1;
         }
         FireKey(static_cast<std::int32_t>(first), static_cast<std::int32_t>(second));
