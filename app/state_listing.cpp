@@ -36,6 +36,10 @@ std::string FormatStateLine(const StateLine& line)
         for (const std::string& mark : line.marks) text += ' ' + mark;
     }
     if (line.value) text += ' ' + Quoted(*line.value);
+    // Without a place, the marks close the line.
+    if (!line.rect) {
+        for (const std::string& mark : line.marks) text += ' ' + mark;
+    }
     return text;
 }
 
