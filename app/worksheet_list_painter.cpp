@@ -9,6 +9,7 @@ namespace tallyx {
 namespace {
 
 constexpr const wchar_t* kMemoryMark = L"M";
+constexpr int kSmallestFont = 6;
 
 // A triangle in a square of that side, its point up or down.
 std::array<Point, 3> Triangle(int left, int top, int side, bool up)
@@ -79,7 +80,8 @@ void PaintCells(Canvas& canvas, const Worksheet& sheet, const WorksheetLayout& l
         const Color color = shown.ReadOnly() ? colors.topText : colors.text;
         const RowTextPlaces places = PlaceRowTexts(layout, rows[static_cast<std::size_t>(row)]);
         canvas.DrawText(shown.Label(), places.label, layout.labelFont, color, labelAlign);
-        canvas.DrawText(shown.ShownText(), places.value, layout.valueFont, color, valueAlign);
+        const FontSpec valueFont = ValueFont(canvas, layout, shown, rows[static_cast<std::size_t>(row)]);
+        canvas.DrawText(shown.ShownText(), places.value, valueFont, color, valueAlign);
     }
 }
 
@@ -96,6 +98,31 @@ void PaintHighlight(Canvas& canvas, const Worksheet& sheet, const WorksheetLayou
 
 }  // namespace
 
+FontSpec FittedFont(Canvas& canvas, std::wstring_view text, const FontSpec& font, int width)
+{
+    FontSpec fitted = font;
+    for (int textWidth = canvas.MeasureText(text, fitted).width; textWidth > width && fitted.pixelHeight > kSmallestFont;
+         textWidth = canvas.MeasureText(text, fitted).width) {
+        fitted.pixelHeight = std::max(kSmallestFont, std::min(fitted.pixelHeight - 1, fitted.pixelHeight * width / textWidth));
+    }
+    return fitted;
+}
+
+FontSpec ValueFont(Canvas& canvas, const WorksheetLayout& layout, const WorksheetCell& cell, const Rect& row)
+{
+    const std::wstring text = cell.ShownText();
+    const int label = canvas.MeasureText(cell.Label(), layout.labelFont).width;
+    // A landscape value has a line of its own, but where it reaches under
+    // the label the descenders of the one meet the other: it then keeps to
+    // the room beside the label, as in portrait.
+    if (layout.Landscape()) {
+        const FontSpec alone = FittedFont(canvas, text, layout.valueFont, row.Width());
+        if (label + canvas.MeasureText(text, alone).width <= row.Width()) return alone;
+    }
+    const int beside = label + canvas.MeasureText(L" ", layout.labelFont).width;
+    return FittedFont(canvas, text, layout.valueFont, row.Width() - beside);
+}
+
 RowTextPlaces PlaceRowTexts(const WorksheetLayout& layout, const Rect& row)
 {
     if (!layout.Landscape()) return {row, row};
@@ -109,8 +136,8 @@ std::array<Point, 3> ScrollArrow(const WorksheetLayout& layout, const std::vecto
     const int left = layout.rowLeft;
     int top = 0;
     if (layout.Landscape()) {
-        // Beside the title for the rows above, under the last row for those below.
-        top = up ? layout.TitleLine().top + (layout.TitleLine().Height() - side) / 2 : rows.back().bottom + 1;
+        // Between the title and the first row, and under the last row.
+        top = up ? rows.front().top - side - 1 : rows.back().bottom + 1;
     } else {
         // In the margin the scrolling rows leave, level with the first and the last row.
         const Rect& row = up ? rows.front() : rows.back();
@@ -131,7 +158,8 @@ void PaintWorksheetList(Canvas& canvas, const Worksheet& sheet, const WorksheetL
     }
     PaintArrows(canvas, sheet, layout, colors, rows);
     PaintCells(canvas, sheet, layout, colors, rows);
-    canvas.DrawText(sheet.Title(), title, layout.valueFont, colors.topText, TextAlignCenter | TextAlignVCenter);
+    canvas.DrawText(sheet.Title(), title, FittedFont(canvas, sheet.Title(), layout.valueFont, title.Width()),
+                    colors.topText, TextAlignCenter | TextAlignVCenter);
     if (state.highlightShown) PaintHighlight(canvas, sheet, layout, colors, rows);
 }
 

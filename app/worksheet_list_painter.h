@@ -31,6 +31,12 @@ struct RowTextPlaces {
 };
 RowTextPlaces PlaceRowTexts(const WorksheetLayout& layout, const Rect& row);
 
+// The font made smaller as far as needed for the text to fit the width; a
+// text that fits keeps the font.
+FontSpec FittedFont(Canvas& canvas, std::wstring_view text, const FontSpec& font, int width);
+// The value's font in its row, made smaller where it would run into the label.
+FontSpec ValueFont(Canvas& canvas, const WorksheetLayout& layout, const WorksheetCell& cell, const Rect& row);
+
 // The scroll arrow above or below the rows, pointing that way.
 std::array<Point, 3> ScrollArrow(const WorksheetLayout& layout, const std::vector<Rect>& rows, bool up);
 

@@ -232,7 +232,10 @@ long WorksheetWindow::OnClose(std::uintptr_t, std::intptr_t)
 
 void WorksheetWindow::Close()
 {
-    if (Window()) Window()->EndModal(kClosed);
+    if (!Window()) return;
+    // A value typed and left by Back is kept, as it is when left by Down.
+    sheet_.CommitCell();
+    Window()->EndModal(kClosed);
 }
 
 void WorksheetWindow::ShowInDisplay(std::wstring_view text)
