@@ -65,6 +65,8 @@ Status WorksheetOpener::OpenWorksheet(int buttonId, const WorksheetSetup& setup)
     openWindow_ = &window;
     window.Run(*setup.window);
     openWindow_ = nullptr;
+    // The last value shown comes back as a result: typing starts a new number, not more digits of it.
+    engine.LoadTexts(engine.GetRawDisplayText(), L"");
     return StatusOk;
 }
 
