@@ -190,7 +190,7 @@ void CalculatorWindow::FireKey(std::int32_t type, std::int32_t id)
         OpenWorksheet(id);
         return;
     }
-    if (type == ButtonTypeWorksheet || (type == ButtonTypeGraph && id == 0)) return;
+    if (type == ButtonTypeGraph && id == 0) return;
     if (type == ButtonTypeShift && id == ShiftKeyConstants) ShowConstantFavourites();
     engine_.PressButton(type, id);
     FollowReset(type, id);

@@ -10,6 +10,7 @@
 #include "app/keypad_geometry.h"
 #include "app/main_frame.h"
 #include "app/options_dialog.h"
+#include "app/regression_sheet_window.h"
 #include "app/results_window.h"
 #include "app/worksheet_window.h"
 #include "engine/calc_engine.h"
@@ -202,6 +203,7 @@ StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter
     listing.Add<OptionsDialog>(DescribeOptions);
     listing.Add<AboutWindow>(DescribeAbout);
     listing.Add<WorksheetWindow>(DescribeWorksheet);
+    listing.Add<RegressionSheetWindow>(DescribeWorksheet);
     listing.Add<ResultsWindow>(DescribeResults);
     return listing;
 }

@@ -1,5 +1,6 @@
 #include "app/worksheet_opener.h"
 
+#include "app/regression_sheet_window.h"
 #include "app/worksheet_window.h"
 #include "engine/button_types.h"
 #include "engine/calc_engine.h"
@@ -61,9 +62,12 @@ Status WorksheetOpener::OpenWorksheet(int buttonId, const WorksheetSetup& setup)
     sheet_.reset();
     options_ = setup.options;
     sheet_ = entry->create(options_);
-    WorksheetWindow window(*sheet_, engine, *setup.layouts, setup.soundMode);
-    openWindow_ = &window;
-    window.Run(*setup.window);
+    std::unique_ptr<WorksheetWindow> window =
+        entry->takesDataPairs
+            ? std::make_unique<RegressionSheetWindow>(*sheet_, engine, *setup.layouts, setup.soundMode)
+            : std::make_unique<WorksheetWindow>(*sheet_, engine, *setup.layouts, setup.soundMode);
+    openWindow_ = window.get();
+    window->Run(*setup.window);
     openWindow_ = nullptr;
     // The last value shown comes back as a result: typing starts a new number, not more digits of it.
     engine.LoadTexts(engine.GetRawDisplayText(), L"");

@@ -8,6 +8,7 @@
 #include "engine/button_types.h"
 #include "frame_test_support.h"
 #include "ui/open_windows.h"
+#include "worksheets/regression_worksheet.h"
 #include "worksheets/worksheet_catalog.h"
 
 namespace tallyx {
@@ -59,6 +60,8 @@ TEST(WorksheetOpener, EveryWorksheetKeyOpensItsSheetWithItsKeypad)
             EXPECT_EQ(harness.Calculator().Layouts().CurrentIndex(),
                       entry.takesDataPairs ? LayoutStatisticsWorksheet : LayoutWorksheet);
             EXPECT_FALSE(window->Keys().empty());
+            // Load and Save of the regressions reach the file dialog.
+            EXPECT_EQ(dynamic_cast<RegressionSheetHost*>(window) != nullptr, entry.takesDataPairs);
         });
     }
     OpenFromKeypad(harness, 8, [](WorksheetWindow* window) {
