@@ -146,7 +146,12 @@ long WorksheetWindow::OnKeyDown(std::uintptr_t first, std::intptr_t second)
 {
     // Escape closes the sheet rather than clearing the entry.
     if (first == VK_ESCAPE) return 1;
-    if (const std::optional<MappedKey> key = keyMapper_.MapShortcut(static_cast<std::uint32_t>(first), second)) {
+    const std::optional<MappedKey> key = keyMapper_.MapShortcut(static_cast<std::uint32_t>(first), second);
+    if (!key) return 1;
+    // Copying changes nothing, so a result row can be copied as well.
+    if (key->type == ButtonTypeClipboard && key->id == ClipboardKeyCopy) {
+        engine_.PressButton(key->type, key->id);
+    } else {
         PressButton(key->type, key->id);
     }
     return 1;

@@ -18,6 +18,7 @@
 #include "engine/number_formatter.h"
 #include "keypad/button_vocabulary.h"
 #include "keypad/keypad_layouts.h"
+#include "platform/clipboard.h"
 #include "platform/memory_registry.h"
 #include "platform/notifier.h"
 #include "platform/services.h"
@@ -105,6 +106,7 @@ public:
 
     MemoryRegistry registry;
     RecordingNotifier notifier;
+    MemoryClipboard clipboard;
     // Off for a test whose act must close the window itself.
     bool closeAfterAct = true;
 
@@ -116,6 +118,7 @@ private:
         PlatformServices services = Platform();
         services.registry = &registry;
         services.notifier = &notifier;
+        services.clipboard = &clipboard;
         return services;
     }
 

@@ -113,6 +113,22 @@ TEST(WorksheetOpener, ValuesStayAtTheNextOpeningAndAfterTheProgramEnds)
     EXPECT_EQ(firstCell(), L"42");
 }
 
+TEST(WorksheetOpener, AnOpenSheetFollowsTheFrameAndTheCalculatorIsBuiltForItsNewSizeAfter)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"CalcType", kFinancial);
+    harness.Open(480, 640);
+    OpenFromKeypad(harness, kTvm, [&](WorksheetWindow* window) {
+        ASSERT_NE(window, nullptr);
+        harness.Host().Resize(640, 480);
+        FrameHarness::Settle();
+        EXPECT_EQ(window->Window()->ClientRect(), harness.Host().ClientRect());
+        EXPECT_TRUE(window->Layout().Landscape());
+    });
+    EXPECT_TRUE(harness.Keypad().Metrics().Landscape());
+    EXPECT_TRUE(harness.KeyRect(L"TVM").has_value());
+}
+
 TEST(WorksheetOpener, TheStatsKeyOpensNothingAndLeavesTheEntry)
 {
     FrameHarness harness;

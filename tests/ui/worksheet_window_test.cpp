@@ -121,6 +121,24 @@ TEST(WorksheetWindow, EntryKeysReachOnlyAWritableCell)
     });
 }
 
+TEST(WorksheetWindow, AResultRowCanBeCopiedButNotCleared)
+{
+    WorksheetHarness harness;
+    harness.Run<WorksheetWindow>(kMortgage, kPortrait, [&](WorksheetWindow& window) {
+        WorksheetHarness::Key(window, L"WSCalc");
+        // Calc went to the last result, scrolling the list.
+        const int row = kTotalPayments - window.Sheet().Navigation().FirstVisibleRow();
+        WorksheetHarness::Tap(window, WorksheetHarness::Centre(window.VisibleRows()[static_cast<std::size_t>(row)]));
+        ASSERT_EQ(window.Sheet().HighlightedCell(), kTotalPayments);
+        const std::wstring payments = window.Sheet().Cells()[kTotalPayments].Text();
+        ASSERT_NE(payments, L"0");
+        window.WindowProcedure(WM_KEYDOWN, VK_DELETE, 0);
+        window.WindowProcedure(WM_KEYDOWN, 'C', KeyDataControl);
+        EXPECT_EQ(window.Sheet().Cells()[kTotalPayments].Text(), payments);
+        EXPECT_EQ(harness.clipboard.GetText().value_or(L"").substr(0, payments.size()), payments);
+    });
+}
+
 TEST(WorksheetWindow, CellsAreListedInTheirFormatKinds)
 {
     WorksheetHarness harness;
