@@ -69,7 +69,8 @@ Status WorksheetOpener::OpenWorksheet(int buttonId, const WorksheetSetup& setup)
     openWindow_ = window.get();
     window->Run(*setup.window);
     openWindow_ = nullptr;
-    // The last value shown comes back as a result: typing starts a new number, not more digits of it.
+    // An Algebraic calculator keeps the sheet's last value as a result: typing
+    // starts a new number rather than adding digits to it.
     engine.LoadTexts(engine.GetRawDisplayText(), L"");
     return StatusOk;
 }
