@@ -51,6 +51,8 @@ Status WorksheetOpener::OpenWorksheet(int buttonId, const WorksheetSetup& setup)
 {
     const WorksheetEntry* entry = FindWorksheetForButton(buttonId);
     if (!entry || !setup.engine || !setup.formatter || !setup.layouts || !setup.window) return StatusInvalidArgument;
+    // One sheet at a time: the open one's window holds it.
+    if (openWindow_) return StatusFail;
     CalcEngine& engine = *setup.engine;
     engine.PressButton(ButtonTypeClear, ClearKeyAll);
     const CalculatorState kept(engine, *setup.formatter, *setup.layouts);

@@ -40,12 +40,10 @@ public:
     // Normal notation with the worksheet keypad; the calculator's mode,
     // notation and layout come back afterwards. StatusInvalidArgument, and
     // nothing opened, when a part of the setup is missing or no sheet has
-    // that key.
+    // that key; StatusFail while a sheet is open.
     Status OpenWorksheet(int buttonId, const WorksheetSetup& setup);
     // An open sheet's window follows the frame to a new size.
     void FollowFrame(int width, int height);
-
-    const Worksheet* LastSheet() const { return sheet_.get(); }
 
 private:
     // Read again by some sheets while they work, so it lives as long as the sheet.

@@ -17,6 +17,7 @@ namespace {
 constexpr int kFinancial = 9;
 constexpr int kTvm = 0;
 constexpr int kStats = 2;
+constexpr int kLoan = 14;
 
 // Presses a worksheet key on the calculator; act sees the sheet's window, if
 // one opened, and Back closes it afterwards.
@@ -127,6 +128,19 @@ TEST(WorksheetOpener, AnOpenSheetFollowsTheFrameAndTheCalculatorIsBuiltForItsNew
     });
     EXPECT_TRUE(harness.Keypad().Metrics().Landscape());
     EXPECT_TRUE(harness.KeyRect(L"TVM").has_value());
+}
+
+TEST(WorksheetOpener, AWorksheetKeyReachingTheCalculatorUnderAnOpenSheetOpensNoOther)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"CalcType", kFinancial);
+    harness.Open(480, 640);
+    OpenFromKeypad(harness, kTvm, [&](WorksheetWindow* window) {
+        ASSERT_NE(window, nullptr);
+        harness.Frame().WindowProcedure(KeypadView::kKeyMessage, ButtonTypeWorksheet, kLoan);
+        EXPECT_EQ(TopWindow(), window);
+        EXPECT_EQ(window->Sheet().Title(), L"Time Value Money");
+    });
 }
 
 TEST(WorksheetOpener, TheStatsKeyOpensNothingAndLeavesTheEntry)
