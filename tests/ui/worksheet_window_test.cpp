@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/worksheet_list_painter.h"
+#include "platform/qt/qt_window_host.h"
 #include "worksheet_harness.h"
 
 namespace tallyx {
@@ -174,6 +177,34 @@ TEST(WorksheetWindow, TypedNumbersAndReturnSolveTheHighlightedCell)
         // Payments at the start of each period, as the options have it by default.
         EXPECT_TRUE(Lists(harness.Listing(window), R"(cell 3 "Payment" "-534.59" highlight)"));
         EXPECT_EQ(harness.Engine().GetRawDisplayText().substr(0, 8), L"-534.594");
+    });
+}
+
+// Keys pressed on the window as a desktop user presses them.
+void PressKey(WorksheetWindow& window, int key, const QString& text = {})
+{
+    QWidget* widget = static_cast<QtWindowHost*>(window.Window())->Widget();
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &up);
+}
+
+TEST(WorksheetWindow, TheKeyboardTypesMovesAndSolves)
+{
+    WorksheetHarness harness;
+    harness.Run<WorksheetWindow>(kMortgage, kPortrait, [&](WorksheetWindow& window) {
+        PressKey(window, Qt::Key_4, "4");
+        PressKey(window, Qt::Key_2, "2");
+        PressKey(window, Qt::Key_Backspace, "\b");
+        PressKey(window, Qt::Key_5, "5");
+        PressKey(window, Qt::Key_Tab, "\t");
+        EXPECT_EQ(window.Sheet().Cells()[0].Text(), L"45");
+        EXPECT_EQ(window.Sheet().HighlightedCell(), 1);
+        PressKey(window, Qt::Key_Return, "\r");
+        // Calc on an input row goes to the last result and works every result out.
+        EXPECT_EQ(window.Sheet().HighlightedCell(), static_cast<int>(window.Sheet().Cells().size()) - 1);
+        EXPECT_NE(window.Sheet().Cells()[kTotalPayments].Text(), L"0");
     });
 }
 
