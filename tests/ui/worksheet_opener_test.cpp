@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -141,6 +142,22 @@ TEST(WorksheetOpener, AWorksheetKeyReachingTheCalculatorUnderAnOpenSheetOpensNoO
         EXPECT_EQ(TopWindow(), window);
         EXPECT_EQ(window->Sheet().Title(), L"Time Value Money");
     });
+}
+
+TEST(WorksheetOpener, TheKeyboardGoesBackToTheCalculatorWithTheSheetClosed)
+{
+    FrameHarness harness;
+    harness.registry.WriteDword(kTallyxKey, L"CalcType", kFinancial);
+    harness.Open(480, 640);
+    QWidget* calculator = harness.Host().Widget();
+    calculator->activateWindow();
+    calculator->setFocus();
+    FrameHarness::Settle();
+    OpenFromKeypad(harness, kTvm, [&](WorksheetWindow* window) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_NE(QApplication::focusWidget(), calculator);
+    });
+    EXPECT_EQ(QApplication::focusWidget(), calculator);
 }
 
 TEST(WorksheetOpener, TheStatsKeyOpensNothingAndLeavesTheEntry)
