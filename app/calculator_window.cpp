@@ -158,6 +158,7 @@ void CalculatorWindow::SlideToType(int type, bool forward)
 long CalculatorWindow::Size(int width, int height)
 {
     view_.Resize(width, height);
+    worksheets_.FollowFrame(width, height);
     modePanels_.ForEach([&](Panel& panel) { panel.Size(width, height); });
     return 1;
 }
@@ -185,12 +186,28 @@ long CalculatorWindow::PenUp(Point point)
 
 void CalculatorWindow::FireKey(std::int32_t type, std::int32_t id)
 {
-    if (type == ButtonTypeWorksheet || (type == ButtonTypeGraph && id == 0)) return;
+    if (type == ButtonTypeWorksheet) {
+        OpenWorksheet(id);
+        return;
+    }
+    if (type == ButtonTypeGraph && id == 0) return;
     if (type == ButtonTypeShift && id == ShiftKeyConstants) ShowConstantFavourites();
     engine_.PressButton(type, id);
     FollowReset(type, id);
     view_.FollowShiftState();
     view_.InvalidateDisplay();
+}
+
+void CalculatorWindow::OpenWorksheet(std::int32_t id)
+{
+    if (!Window()) return;
+    const ProcessSettings& shared = SharedProcessSettings();
+    const WorksheetSetup setup{&engine_, &formatter_, &layouts_, Window(), settings_.playSounds,
+                               {shared.tvmEndPayments, shared.mortgageSchedule}};
+    if (worksheets_.OpenWorksheet(id, setup) != StatusOk) return;
+    // A frame resized under the sheet built its keys with the sheet's layout.
+    view_.Rebuild();
+    Window()->InvalidateAll();
 }
 
 void CalculatorWindow::FollowReset(std::int32_t type, std::int32_t id)

@@ -8,6 +8,7 @@
 #include "app/mode_panels/mode_panel_set.h"
 #include "app/options_record.h"
 #include "app/panel.h"
+#include "app/worksheet_opener.h"
 #include "convert/constants_db.h"
 #include "keypad/key_mapper.h"
 #include "keypad/keypad_layouts.h"
@@ -77,6 +78,8 @@ private:
     void AttachModePanel();
     void SlideToType(int type, bool forward);
     void FireKey(std::int32_t type, std::int32_t id);
+    // Runs the worksheet of a worksheet key over the calculator.
+    void OpenWorksheet(std::int32_t id);
     // Reset puts the engine in Algebraic entry by itself; the keys, the options and the stored mode follow.
     void FollowReset(std::int32_t type, std::int32_t id);
     // Left, Right, Up, Down and Return go to a current mode panel first.
@@ -100,6 +103,8 @@ private:
     ConstantsDb constants_;
     KeypadView view_;
     ModePanelSet modePanels_;
+    // Destroyed after the settings are saved: the last sheet saves its values then.
+    WorksheetOpener worksheets_;
     // The routed key whose key-down the current mode panel took.
     std::optional<std::uint32_t> panelKey_;
 };

@@ -15,8 +15,9 @@ namespace tallyx {
 class WindowBase;
 
 // One fact of a window, written as
-//   KIND WORD... ["TEXT"] [X Y W H] [MARK...] ["VALUE"]
-// e.g. `menu "Copy" 10 40 80 29 checked`. The rectangle is where the thing
+//   KIND WORD... ["TEXT"] [X Y W H [MARK...]] ["VALUE"]
+// e.g. `menu "Copy" 10 40 80 29 checked`; a line without a rectangle writes
+// its marks last: `cell 2 "N" "360" highlight`. The rectangle is where the thing
 // can be tapped, in the coordinates of the top-level window.
 struct StateLine {
     StateLine(std::string kind, std::vector<std::string> words, std::optional<std::wstring> text = std::nullopt,

@@ -11,6 +11,9 @@
 #include "app/keypad_geometry.h"
 #include "app/main_frame.h"
 #include "app/options_dialog.h"
+#include "app/regression_sheet_window.h"
+#include "app/results_window.h"
+#include "app/worksheet_window.h"
 #include "engine/calc_engine.h"
 #include "engine/number_formatter.h"
 #include "ui/popup_menu_window.h"
@@ -161,6 +164,36 @@ void DescribeFileDialog(FileDialog& dialog, const std::wstring& title, std::vect
     }
 }
 
+// Every cell, not only those in sight, with its text as painted.
+void DescribeWorksheet(WorksheetWindow& window, const std::wstring& title, std::vector<StateLine>& lines)
+{
+    const Worksheet& sheet = window.Sheet();
+    lines.push_back({"window", {"worksheet"}, title});
+    const auto& cells = sheet.Cells();
+    for (std::size_t index = 0; index < cells.size(); ++index) {
+        StateLine line{"cell", {std::to_string(index)}, cells[index].Label()};
+        line.value = cells[index].ShownText();
+        if (cells[index].ReadOnly()) line.marks.push_back("readonly");
+        if (static_cast<int>(index) == sheet.HighlightedCell()) line.marks.push_back("highlight");
+        lines.push_back(std::move(line));
+    }
+    const WorksheetNavigation& navigation = sheet.Navigation();
+    lines.push_back({"visible", {std::to_string(navigation.FirstVisibleRow()), std::to_string(navigation.VisibleRows())}});
+    DescribeKeys(window.Keys(), lines);
+    DescribeDialogSoftKeys(window.Layout().bar, L"Back", L"", lines);
+}
+
+void DescribeResults(ResultsWindow& window, const std::wstring&, std::vector<StateLine>& lines)
+{
+    lines.push_back({"window", {"results"}, window.Title()});
+    for (const ResultRow& row : window.Rows()) {
+        StateLine line{"row", {}, row.label};
+        line.value = row.value;
+        lines.push_back(std::move(line));
+    }
+    if (window.Window()) DescribeDialogSoftKeys(DialogGeometry(*window.Window()), L"Back", L"", lines);
+}
+
 }  // namespace
 
 std::wstring KeyCaption(const ButtonDef& button)
@@ -187,6 +220,9 @@ StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter
     listing.Add<OptionsDialog>(DescribeOptions);
     listing.Add<AboutWindow>(DescribeAbout);
     listing.Add<FileDialog>(DescribeFileDialog);
+    listing.Add<WorksheetWindow>(DescribeWorksheet);
+    listing.Add<RegressionSheetWindow>(DescribeWorksheet);
+    listing.Add<ResultsWindow>(DescribeResults);
     return listing;
 }
 

@@ -373,7 +373,12 @@ void QtWindowHost::Destroy()
     owner_.WindowProcedure(WM_DESTROY, 0, 0);
     destroyed_ = true;
     if (modalLoop_) modalLoop_->exit();
-    if (widget_) widget_->hide();
+    if (!widget_) return;
+    // Tab moves no focus here, so a closing window hands the keyboard back to
+    // the window it covered itself.
+    QWidget* parent = widget_->parentWidget();
+    if (widget_->hasFocus() && parent) parent->setFocus();
+    widget_->hide();
 }
 
 std::unique_ptr<Image> QtWindowHost::CreateImage(int width, int height) const

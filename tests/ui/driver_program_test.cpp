@@ -113,6 +113,21 @@ TEST(DriverProgram, ScriptsReachTheWindowOnTopAndTheListingShowsIt)
         {"typed characters", "type 12*3=",
          {"display \"36.\" "},
          {}},
+        {"a worksheet over the Financial keypad",
+         "button Menu choose Financial key TVM type 360 key WSDown type 5 key WSDown type 100000 key WSDown key WSCalc",
+         {"window calculator 9", "window worksheet \"Time Value Money\"\n", "cell 0 \"Num. Terms\" \"360\"\n",
+          "cell 3 \"Payment\" \"-534.59\" highlight\n", "visible 0 7\n", "button \"Back\" "},
+         {}},
+        {"Back to the calculator, whose typing starts afresh", "button Menu choose Financial key TVM type 360 button Back type 7",
+         {"display \"7.\" "},
+         {"window worksheet"}},
+        {"reopened, the sheet has its values", "button Menu choose Financial key TVM type 360 button Back key TVM",
+         {"window worksheet", "cell 0 \"Num. Terms\" \"360\" highlight\n"},
+         {}},
+        {"a regression's results over its sheet",
+         "button Menu choose Statistics key LinReg type 1 key WSDown type 2 key WSDown type 2 key WSDown type 4 key WSCalc",
+         {"window worksheet \"Linear Regression\"\n", "window results \"Linear Regression\"\n", "row \"Slope (b)\" \"2\"\n"},
+         {}},
     };
     for (const ScriptCase& script : cases) {
         const ProgramRun run = RunProgram(Script(script.actions));

@@ -96,13 +96,16 @@ TEST(Help, GuideSaysWhatTheProgramDoesAndMarksWhatIsComing)
     ASSERT_FALSE(guide.empty());
 
     // Windows not in the program yet.
-    for (const char* id : {"Worksheets", "Graphing", "Units", "Currencies"}) {
+    for (const char* id : {"Graphing", "Units", "Currencies"}) {
         EXPECT_NE(GuideSection(guide, id).find("class=\"coming\""), std::string::npos) << id;
     }
-    for (const char* id : {"Dates", "Constants"}) {
+    for (const char* id : {"Worksheets", "Dates", "Constants"}) {
         EXPECT_EQ(GuideSection(guide, id).find("class=\"coming\""), std::string::npos) << id;
     }
     EXPECT_NE(GuideSection(guide, "Dates").find("local time"), std::string::npos);
+    // The worksheets' picture comes with the guide.
+    EXPECT_NE(GuideSection(guide, "Worksheets").find("<img src=\"worksheet-tvm.png\""), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_regular_file(built.parent_path() / "worksheet-tvm.png"));
     // A tap on the angle indicator converts the value, as DRG> does; the unit stays.
     const std::string display = GuideSection(guide, "Display");
     EXPECT_EQ(display.find("changes the angle unit"), std::string::npos);
