@@ -74,8 +74,7 @@ long ConverterPanel::Draw(Canvas& canvas, const Rect& clip)
     buttons_.Draw(canvas, clip);
     if (static_cast<std::size_t>(focus_) < buttons_.Keys().size()) {
         const Rect focused = buttons_.Keys()[static_cast<std::size_t>(focus_)].Bounds();
-        canvas.FrameRect(focused.Inflated(kFocusFrameWidth, kFocusFrameWidth).Intersected(Window()->ClientRect()),
-                         TextColor(), kFocusFrameWidth);
+        canvas.FrameRect(focused, TextColor(), kFocusFrameWidth);
     }
     DrawRows(canvas, layout_.rows);
     keys_.Draw(canvas, clip);
