@@ -121,11 +121,11 @@ CurrencyPanel::Shown CurrencyPanel::ShownNow() const
     Shown shown;
     std::wstring fromSymbol;
     std::wstring toSymbol;
-    rates_.GetEntryTexts(rates_.FromIndex(), &shown.fromCode, nullptr, &fromSymbol);
-    rates_.GetEntryTexts(rates_.ToIndex(), &shown.toCode, nullptr, &toSymbol);
-    if (rates_.Count() == 0) return shown;
+    // A selection that a new rate file no longer has converts nothing until it is chosen again.
+    if (!rates_.GetEntryTexts(rates_.FromIndex(), &shown.fromCode, nullptr, &fromSymbol)) return shown;
     const std::wstring amount = DisplayNumberText();
     shown.from = WithSymbol(fromSymbol, FormatNumber(amount));
+    if (!rates_.GetEntryTexts(rates_.ToIndex(), &shown.toCode, nullptr, &toSymbol)) return shown;
     if (!IsNumberText(amount)) {
         // An error on the display converts to nothing: it shows on both rows.
         shown.to = FormatNumber(amount);
@@ -164,7 +164,9 @@ void CurrencyPanel::DrawRows(Canvas& canvas, const std::vector<Rect>& rows)
 
 bool CurrencyPanel::TapRow(std::size_t row)
 {
-    if ((row != RowFrom && row != RowTo) || !Engine() || rates_.Count() == 0) return false;
+    const bool selected = rates_.GetEntryTexts(rates_.FromIndex(), nullptr, nullptr, nullptr) &&
+                          rates_.GetEntryTexts(rates_.ToIndex(), nullptr, nullptr, nullptr);
+    if ((row != RowFrom && row != RowTo) || !Engine() || !selected) return false;
     const std::wstring amount = DisplayNumberText();
     if (!IsNumberText(amount)) return false;
     rates_.SetAmount(amount.c_str());
