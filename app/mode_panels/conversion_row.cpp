@@ -8,11 +8,13 @@ namespace {
 constexpr int kSmallestFont = 6;
 constexpr int kBold = 700;
 
-// Text heights as parts of the row's height.
-int NumberHeight(const Rect& row) { return 11 * row.Height() / 20; }
-int LabelHeight(const Rect& row) { return 2 * row.Height() / 5; }
+// Text sizes follow the row's height, but a tall row in a narrow column
+// keeps the label from crowding out the number.
+int Scale(const Rect& row) { return std::min(row.Height(), row.Width() / 5); }
+int NumberHeight(const Rect& row) { return 11 * Scale(row) / 20; }
+int LabelHeight(const Rect& row) { return 2 * Scale(row) / 5; }
 // The padding inside the row's border.
-int Padding(const Rect& row) { return std::max(2, row.Height() / 8); }
+int Padding(const Rect& row) { return std::max(2, Scale(row) / 8); }
 
 FontSpec LabelFont(const Rect& row)
 {
