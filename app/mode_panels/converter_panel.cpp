@@ -8,6 +8,7 @@
 #include "app/window_describers.h"
 #include "engine/calc_engine.h"
 #include "keypad/keypad_layouts.h"
+#include "platform/number_text.h"
 #include "platform/wide_text.h"
 #include "platform/window_messages.h"
 #include "ui/popup_menu_window.h"
@@ -164,6 +165,13 @@ DisplayText ConverterPanel::FormatNumber(std::wstring_view numberText) const
 std::wstring ConverterPanel::DisplayNumberText() const
 {
     return Engine() ? Engine()->GetRawDisplayText() : std::wstring();
+}
+
+bool ConverterPanel::IsNumberText(std::wstring_view text)
+{
+    std::size_t consumed = 0;
+    ParseDouble(text, &consumed);
+    return consumed > 0;
 }
 
 void ConverterPanel::ShowList(int button, const std::function<void(MenuList& list)>& fill)

@@ -56,6 +56,8 @@ protected:
     DisplayText FormatNumber(std::wstring_view numberText) const;
     // The engine's display text as number text; empty without an engine.
     std::wstring DisplayNumberText() const;
+    // False for an error word, which converts to nothing.
+    static bool IsNumberText(std::wstring_view text);
     // Fills the keypad's drawn menu and opens it below a button, with its
     // checked item in view.
     void ShowList(int button, const std::function<void(MenuList& list)>& fill);

@@ -8,7 +8,6 @@
 #include "convert/rate_source.h"
 #include "engine/calc_engine.h"
 #include "keypad/keypad_layouts.h"
-#include "platform/number_text.h"
 #include "platform/wide_text.h"
 #include "ui/window_host.h"
 
@@ -27,13 +26,6 @@ std::optional<int> IndexIn(std::uint32_t command, std::uint32_t base)
 {
     if (command < base || command >= base + kListSpan) return std::nullopt;
     return static_cast<int>(command - base);
-}
-
-bool IsNumberText(std::wstring_view text)
-{
-    std::size_t consumed = 0;
-    ParseDouble(text, &consumed);
-    return consumed > 0;
 }
 
 // "$12." but "EUR 12." and "Fr. 12.": a symbol ending in a letter or a point keeps apart.

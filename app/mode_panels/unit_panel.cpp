@@ -21,20 +21,12 @@ enum Button : int { ButtonFrom, ButtonTo, ButtonConversion };
 constexpr int kCaptionWeight = 2;
 constexpr int kRowWeight = 3;
 constexpr int kBold = 700;
-// The commands of one list: its base and at most this many entries.
-constexpr std::uint32_t kListSpan = 100;
 
+// The entry of a list whose commands run from base, one per entry.
 std::optional<std::uint32_t> IndexIn(std::uint32_t command, std::uint32_t base, std::uint32_t count)
 {
-    if (command < base || command >= base + kListSpan || command - base >= count) return std::nullopt;
+    if (command < base || command - base >= count) return std::nullopt;
     return command - base;
-}
-
-bool IsNumberText(std::wstring_view text)
-{
-    std::size_t consumed = 0;
-    ParseDouble(text, &consumed);
-    return consumed > 0;
 }
 
 }  // namespace
