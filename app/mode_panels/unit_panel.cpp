@@ -96,7 +96,7 @@ bool UnitPanel::TapRow(std::size_t row)
         table_.SelectCategory((table_.GetCategory() + 1) % table_.GetCategoryCount());
         return true;
     }
-    if (!Engine()) return false;
+    if (!Engine() || !IsNumberText(DisplayNumberText())) return false;
     const std::wstring converted = ConvertedNumberText();
     // The converted number becomes a finished result, now in the from-unit.
     Engine()->CurrentEngine().EnterValue(converted);

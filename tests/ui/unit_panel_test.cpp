@@ -227,13 +227,16 @@ TEST_F(UnitPanelTest, ThePanelsKeysAndTypedCharactersReachTheCalculator)
     EXPECT_NE(probe.Line("from").find(R"("m/s²" "18.")"), std::string::npos) << probe.Line("from");
 }
 
-TEST_F(UnitPanelTest, AnErrorOnTheDisplayShowsInBothRows)
+TEST_F(UnitPanelTest, AnErrorOnTheDisplayShowsInBothRowsAndIsNotEntered)
 {
     harness.Type(L"1/0=");
     const std::string from = probe.Line("from");
     const std::string shownError = from.substr(from.rfind(' ') + 1);
     EXPECT_EQ(probe.Line("to").substr(probe.Line("to").rfind(' ') + 1), shownError);
     EXPECT_NE(shownError.find("Infinity"), std::string::npos) << from;
+    // Nothing to enter: the units stay.
+    ASSERT_TRUE(probe.Tap("to"));
+    EXPECT_EQ(Units().Table().GetFromUnit(), 0u);
 }
 
 TEST_F(UnitPanelTest, AChangeOfSkinBuildsThePanelsKeysInTheNewSkin)
