@@ -25,14 +25,14 @@ constexpr int kFocusFrameWidth = 2;
 }  // namespace
 
 ConverterPanel::ConverterPanel(int calculatorType, ButtonCaptions captions, std::vector<int> rowWeights)
-    : PlaceholderPanel(calculatorType), layoutIndex_(calculatorType), captions_(captions),
+    : layoutIndex_(calculatorType), captions_(captions),
       rowWeights_(std::move(rowWeights))
 {
 }
 
 long ConverterPanel::Attach(const PanelContext& context)
 {
-    PlaceholderPanel::Attach(context);
+    Panel::Attach(context);
     Build();
     return 1;
 }
@@ -208,6 +208,12 @@ void ConverterPanel::DescribeControls(std::vector<StateLine>& lines) const
         lines.push_back({"key", {std::to_string(button.type), std::to_string(button.id)}, KeyCaption(button), key.Bounds()});
     }
     lines.push_back({"focus", {NarrowUtf8(captions_[static_cast<std::size_t>(focus_)])}});
+}
+
+Color ConverterPanel::TextColor() const
+{
+    const SkinColors& colors = Context().layouts->Colors();
+    return ReadableOn(colors.background, colors.text);
 }
 
 void ConverterPanel::Repaint()

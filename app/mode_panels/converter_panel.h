@@ -8,7 +8,7 @@
 
 #include "app/key_sound.h"
 #include "app/mode_panels/converter_layout.h"
-#include "app/mode_panels/placeholder_panel.h"
+#include "app/panel.h"
 #include "engine/number_formatter.h"
 #include "ui/face_cache.h"
 #include "ui/keypad_grid.h"
@@ -23,7 +23,7 @@ class CalcEngine;
 // that feeds the calculator. The arrow keys move the focus over the three
 // buttons and Return presses the focused one. What the buttons and the rows
 // do is the converter's own.
-class ConverterPanel : public PlaceholderPanel {
+class ConverterPanel : public Panel {
 public:
     using ButtonCaptions = std::array<const wchar_t*, ConverterLayout::kButtonCount>;
 
@@ -64,6 +64,8 @@ protected:
     // The buttons, the keys and the focus, as the headless listing writes them.
     void DescribeControls(std::vector<StateLine>& lines) const;
     void Repaint();
+    // The skin's text colour, or black or white where that does not read on its background.
+    Color TextColor() const;
 
 private:
     void Build();
