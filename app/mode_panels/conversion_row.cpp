@@ -49,7 +49,7 @@ RowNumberPlace PlaceRowNumber(Canvas& canvas, const Rect& row, std::wstring_view
     const FontSpec labelFont = FittedFont(canvas, label, inner.Width() / 3, LabelFont(row));
     const int labelWidth = label.empty() ? 0 : canvas.MeasureText(label, labelFont).width + Padding(row);
     const Rect room{inner.left + labelWidth, inner.top, inner.right, inner.bottom};
-    const FontSpec wanted{kFontFamily, std::max(kSmallestFont, NumberHeight(row)), 400};
+    const FontSpec wanted{kFontFamily, std::max(kSmallestFont, NumberHeight(row))};
     return {room, FittedFont(canvas, number, room.Width(), wanted)};
 }
 

@@ -185,7 +185,7 @@ void ConverterPanel::ShowList(int button, const std::function<void(MenuList& lis
     const int rowHeight = MenuList::DefaultRowHeight(icon);
     list.SetColors(MenuColors::ForSkin(Context().layouts->Colors()));
     list.SetRowHeights(rowHeight, rowHeight);
-    list.SetFont(FontSpec{kFontFamily, 4 * icon / 9, 400});
+    list.SetFont(FontSpec{kFontFamily, 4 * icon / 9});
     const Rect client = Window()->ClientRect();
     const Rect below = buttons_.Keys()[static_cast<std::size_t>(button)].Bounds();
     const Rect area{client.left, below.bottom, client.right, client.bottom - SoftKeyBarHeight(icon)};

@@ -149,7 +149,7 @@ void CurrencyPanel::DrawRows(Canvas& canvas, const std::vector<Rect>& rows)
         {RowBidAsk, &shown.bidAsk}, {RowStatus, &status}, {RowStatusDetail, &detail}};
     for (const auto& [row, text] : lines) {
         const Rect& rect = rows[row];
-        const FontSpec font = FittedFont(canvas, *text, rect.Width(), FontSpec{kFontFamily, 3 * rect.Height() / 5, 400});
+        const FontSpec font = FittedFont(canvas, *text, rect.Width(), FontSpec{kFontFamily, 3 * rect.Height() / 5});
         canvas.DrawText(*text, rect, font, TextColor(), TextAlignCenter | TextAlignVCenter);
     }
 }
