@@ -107,6 +107,8 @@ void CalculatorWindow::AttachModePanel()
     context.softKeyBar = &view_.SoftKeys();
     context.constants = &constants_;
     context.window = Window();
+    context.formatter = &formatter_;
+    context.settings = &settings_;
     panel->Attach(context);
     panel->Size(view_.Metrics().width, view_.Metrics().height);
 }
@@ -247,6 +249,10 @@ long CalculatorWindow::Char(wchar_t character)
         engine_.HandleButton(key->type, key->id);
         FollowReset(key->type, key->id);
         view_.FollowShiftState();
+    }
+    // The converters show the number typed in two units at once.
+    if (settings_.calculatorType == CalculatorUnits || settings_.calculatorType == CalculatorCurrencies) {
+        if (Panel* panel = CurrentModePanel()) panel->Char(character);
     }
     if (Window()) Window()->InvalidateAll();
     return 1;

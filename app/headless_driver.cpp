@@ -8,6 +8,7 @@
 #include "app/main_frame.h"
 #include "app/window_describers.h"
 #include "app/window_on_screen.h"
+#include "convert/rate_file_store.h"
 #include "engine/calc_engine.h"
 #include "engine/expression_evaluator.h"
 #include "engine/number_formatter.h"
@@ -79,6 +80,8 @@ int RunHeadless(const StartOptions& options, std::ostream& out, std::ostream& er
     PlatformServices services = Platform();
     services.registry = &registry;
     const ScopedPlatform platform(services);
+    // As at a desktop start: the currency converter finds the shipped rates.
+    SeedRateFile();
 
     const auto evaluator = std::make_unique<ExpressionEvaluator>();
     NumberFormatter formatter;

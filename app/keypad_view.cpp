@@ -171,6 +171,7 @@ long KeypadView::PenMove(Point point)
     if (holdPoint_ && (std::abs(point.x - holdPoint_->x) > kHoldSlop || std::abs(point.y - holdPoint_->y) > kHoldSlop)) {
         StopHold();
     }
+    if (modePanel_) modePanel_->PenMove(point);
     mainGrid_.PenMove(point);
     ShownAlternateGrid().PenMove(point);
     return 1;

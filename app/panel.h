@@ -8,11 +8,13 @@
 
 namespace tallyx {
 
+struct PanelSettings;
 struct StateLine;
 class CalcEngine;
 class ConstantsDb;
 class KeyMapper;
 class KeypadLayouts;
+class NumberFormatter;
 class PopupMenuWindow;
 class SoftKeyBar;
 class WindowHost;
@@ -27,6 +29,9 @@ struct PanelContext {
     SoftKeyBar* softKeyBar = nullptr;
     ConstantsDb* constants = nullptr;
     WindowHost* window = nullptr;
+    // How the display writes numbers, for panels that show numbers as it does.
+    const NumberFormatter* formatter = nullptr;
+    const PanelSettings* settings = nullptr;
 };
 
 // A calculator panel inside the main frame: the keypad, and the mode panels

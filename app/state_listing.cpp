@@ -8,10 +8,8 @@
 #include "ui/window_base.h"
 
 namespace tallyx {
-namespace {
 
-// Quotes keep spaces; a quote or backslash inside is escaped.
-std::string Quoted(const std::wstring& text)
+std::string QuotedStateText(const std::wstring& text)
 {
     std::string quoted = "\"";
     for (const char character : NarrowUtf8(text)) {
@@ -21,13 +19,11 @@ std::string Quoted(const std::wstring& text)
     return quoted + '"';
 }
 
-}  // namespace
-
 std::string FormatStateLine(const StateLine& line)
 {
     std::string text = line.kind;
     for (const std::string& word : line.words) text += ' ' + word;
-    if (line.text) text += ' ' + Quoted(*line.text);
+    if (line.text) text += ' ' + QuotedStateText(*line.text);
     if (line.rect) {
         const Rect& rect = *line.rect;
         for (const int number : {rect.left, rect.top, rect.Width(), rect.Height()}) {
@@ -35,7 +31,7 @@ std::string FormatStateLine(const StateLine& line)
         }
         for (const std::string& mark : line.marks) text += ' ' + mark;
     }
-    if (line.value) text += ' ' + Quoted(*line.value);
+    if (line.value) text += ' ' + QuotedStateText(*line.value);
     // Without a place, the marks close the line.
     if (!line.rect) {
         for (const std::string& mark : line.marks) text += ' ' + mark;

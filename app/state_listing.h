@@ -35,6 +35,8 @@ struct StateLine {
 };
 
 std::string FormatStateLine(const StateLine& line);
+// A text as a line writes it: quotes keep spaces; a quote or backslash inside is escaped.
+std::string QuotedStateText(const std::wstring& text);
 // A line's rectangle moved by an offset; lines without one stay.
 StateLine Offset(StateLine line, Point by);
 

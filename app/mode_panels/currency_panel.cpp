@@ -1,15 +1,78 @@
 #include "app/mode_panels/currency_panel.h"
 
+#include <cwctype>
+
+#include "app/mode_panels/conversion_row.h"
+#include "app/mode_panels/currency_selection_list.h"
+#include "app/state_listing.h"
 #include "convert/rate_source.h"
+#include "engine/calc_engine.h"
+#include "keypad/keypad_layouts.h"
 #include "platform/wide_text.h"
 #include "ui/window_host.h"
 
 namespace tallyx {
+namespace {
+
+enum Button : int { ButtonFrom, ButtonTo, ButtonUpdate };
+enum Row : std::size_t { RowFrom, RowTo, RowBidAsk, RowStatus, RowStatusDetail };
+
+constexpr int kAmountWeight = 3;
+constexpr int kLineWeight = 2;
+// The commands of one selection list.
+constexpr std::uint32_t kListSpan = 200;
+
+std::optional<int> IndexIn(std::uint32_t command, std::uint32_t base)
+{
+    if (command < base || command >= base + kListSpan) return std::nullopt;
+    return static_cast<int>(command - base);
+}
+
+// "$12." but "EUR 12." and "Fr. 12.": a symbol ending in a letter or a point keeps apart.
+std::wstring WithSymbol(const std::wstring& symbol, const std::wstring& number)
+{
+    if (symbol.empty() || number.empty()) return number;
+    const wchar_t last = symbol.back();
+    return symbol + (std::iswalpha(last) || last == L'.' ? L" " : L"") + number;
+}
+
+DisplayText WithSymbol(const std::wstring& symbol, DisplayText value)
+{
+    std::wstring& front = value.fraction && value.main.empty() ? value.significand : value.main;
+    front = WithSymbol(symbol, front);
+    if (!value.fraction && !value.exponent.empty()) value.significand = WithSymbol(symbol, value.significand);
+    return value;
+}
+
+std::wstring JoinedLines(const std::pair<std::wstring, std::wstring>& lines)
+{
+    if (lines.first.empty() || lines.second.empty()) return lines.first + lines.second;
+    return lines.first + L" " + lines.second;
+}
+
+}  // namespace
+
+CurrencyPanel::CurrencyPanel()
+    : ConverterPanel(CalculatorCurrencies, {L"From", L"To", L"Update"},
+                     {kAmountWeight, kAmountWeight, kLineWeight, kLineWeight, kLineWeight})
+{
+}
+
+CurrencyPanel::~CurrencyPanel()
+{
+    SaveSelection();
+}
+
+void CurrencyPanel::SaveSelection() const
+{
+    if (ratesRead_) rates_.SaveSelection();
+}
 
 void CurrencyPanel::StartUpdate()
 {
     if (!Window() || updater_.Running()) return;
-    rates_.SaveSelection();
+    SaveSelection();
+    restoreAtNextList_ = true;
     sink_.emplace(*Window());
     updater_.Start(*sink_, RateUrl());
     // A transfer that could not start has ended already.
@@ -31,24 +94,103 @@ std::pair<std::wstring, std::wstring> CurrencyPanel::StatusLines() const
 
 long CurrencyPanel::Attach(const PanelContext& context)
 {
-    PlaceholderPanel::Attach(context);
-    rates_.LoadRateFile();
-    rates_.RestoreSelection();
+    ConverterPanel::Attach(context);
+    if (!ratesRead_) {
+        rates_.LoadRateFile();
+        rates_.RestoreSelection();
+        ratesRead_ = true;
+    }
     return 1;
 }
 
-long CurrencyPanel::Draw(Canvas& canvas, const Rect& clip)
+void CurrencyPanel::TypeChanging(int)
 {
-    if (PlaceholderPanel::Draw(canvas, clip) == kNotHandled) return kNotHandled;
-    const Rect area = ContentArea();
-    const int lineHeight = Icon() / 2;
-    const FontSpec font{kFontFamily, Icon() / 3, 400};
-    const auto [first, second] = StatusLines();
-    const Rect firstLine{area.left, area.bottom - 3 * lineHeight, area.right, area.bottom - 2 * lineHeight};
-    const Rect secondLine{area.left, area.bottom - 2 * lineHeight, area.right, area.bottom - lineHeight};
-    canvas.DrawText(first, firstLine, font, TextColor(), TextAlignCenter | TextAlignVCenter | TextEndEllipsis);
-    canvas.DrawText(second, secondLine, font, TextColor(), TextAlignCenter | TextAlignVCenter | TextEndEllipsis);
-    return 1;
+    SaveSelection();
+}
+
+CurrencyPanel::Shown CurrencyPanel::ShownNow() const
+{
+    Shown shown;
+    std::wstring fromSymbol;
+    std::wstring toSymbol;
+    // A selection that a new rate file no longer has converts nothing until it is chosen again.
+    if (!rates_.GetEntryTexts(rates_.FromIndex(), &shown.fromCode, nullptr, &fromSymbol)) return shown;
+    const std::wstring amount = DisplayNumberText();
+    shown.from = WithSymbol(fromSymbol, FormatNumber(amount));
+    if (!rates_.GetEntryTexts(rates_.ToIndex(), &shown.toCode, nullptr, &toSymbol)) return shown;
+    if (!IsNumberText(amount)) {
+        // An error on the display converts to nothing: it shows on both rows.
+        shown.to = FormatNumber(amount);
+        return shown;
+    }
+    CurrencyList converted = rates_;
+    converted.SetAmount(amount.c_str());
+    std::wstring result;
+    std::wstring ask;
+    std::wstring bid;
+    if (converted.GetResultText(&result, ResultPart::Whole, &ask, &bid)) {
+        shown.to = WithSymbol(toSymbol, FormatNumber(result));
+        shown.bidAsk = L"bid:" + bid + L" ask:" + ask;
+    }
+    return shown;
+}
+
+void CurrencyPanel::DrawRows(Canvas& canvas, const std::vector<Rect>& rows)
+{
+    if (rows.size() <= RowStatusDetail || !Context().layouts) return;
+    const std::wstring amount = DisplayNumberText();
+    rates_.SetAmount(amount.c_str());
+    const Shown shown = ShownNow();
+    const SkinColors& colors = Context().layouts->Colors();
+    DrawConversionRow(canvas, rows[RowFrom], shown.fromCode, shown.from, colors);
+    DrawConversionRow(canvas, rows[RowTo], shown.toCode, shown.to, colors);
+    const auto [status, detail] = StatusLines();
+    const std::pair<Row, const std::wstring*> lines[] = {
+        {RowBidAsk, &shown.bidAsk}, {RowStatus, &status}, {RowStatusDetail, &detail}};
+    for (const auto& [row, text] : lines) {
+        const Rect& rect = rows[row];
+        const FontSpec font = FittedFont(canvas, *text, rect.Width(), FontSpec{kFontFamily, 3 * rect.Height() / 5});
+        canvas.DrawText(*text, rect, font, TextColor(), TextAlignCenter | TextAlignVCenter);
+    }
+}
+
+bool CurrencyPanel::TapRow(std::size_t row)
+{
+    const bool selected = rates_.GetEntryTexts(rates_.FromIndex(), nullptr, nullptr, nullptr) &&
+                          rates_.GetEntryTexts(rates_.ToIndex(), nullptr, nullptr, nullptr);
+    if ((row != RowFrom && row != RowTo) || !Engine() || !selected) return false;
+    const std::wstring amount = DisplayNumberText();
+    if (!IsNumberText(amount)) return false;
+    rates_.SetAmount(amount.c_str());
+    std::wstring result;
+    if (!rates_.GetResultText(&result, ResultPart::Whole) || result.empty()) return false;
+    // The next redraw converts the result back, the currencies exchanged.
+    rates_.SwapCurrencies();
+    Engine()->CurrentEngine().EnterValue(result);
+    return true;
+}
+
+void CurrencyPanel::ShowSelection(int button, std::uint32_t commandBase, int chosen)
+{
+    if (restoreAtNextList_) {
+        rates_.RestoreSelection();
+        restoreAtNextList_ = false;
+        chosen = button == ButtonFrom ? rates_.FromIndex() : rates_.ToIndex();
+    }
+    ShowList(button, [&](MenuList& list) { FillCurrencySelectionList(list, rates_, commandBase, chosen); });
+}
+
+void CurrencyPanel::PressButton(int index)
+{
+    switch (index) {
+    case ButtonFrom: ShowSelection(index, kFromCommand, rates_.FromIndex()); break;
+    case ButtonTo:
+        SaveSelection();
+        ShowSelection(index, kToCommand, rates_.ToIndex());
+        break;
+    case ButtonUpdate: StartUpdate(); break;
+    default: break;
+    }
 }
 
 long CurrencyPanel::UserMessage(std::uint32_t message, std::uintptr_t first, std::intptr_t)
@@ -65,8 +207,18 @@ long CurrencyPanel::UserMessage(std::uint32_t message, std::uintptr_t first, std
 
 long CurrencyPanel::Command(std::uint32_t command, std::intptr_t)
 {
-    if (command != kUpdateCommand) return kNotHandled;
-    StartUpdate();
+    if (command == kUpdateCommand) {
+        StartUpdate();
+        return 1;
+    }
+    if (const std::optional<int> from = IndexIn(command, kFromCommand)) {
+        rates_.SetFromCurrency(*from);
+    } else if (const std::optional<int> to = IndexIn(command, kToCommand)) {
+        rates_.SetToCurrency(*to);
+    } else {
+        return kNotHandled;
+    }
+    Repaint();
     return 1;
 }
 
@@ -79,9 +231,20 @@ long CurrencyPanel::Timer(std::uintptr_t timer)
     return 1;
 }
 
-void CurrencyPanel::Repaint()
+void CurrencyPanel::DescribeState(std::vector<StateLine>& lines) const
 {
-    if (Window()) Window()->InvalidateAll();
+    const std::vector<Rect>& rows = Layout().rows;
+    if (rows.size() <= RowStatusDetail) return;
+    const Shown shown = ShownNow();
+    lines.push_back({"panel", {"currencies"}});
+    lines.push_back({"from", {QuotedStateText(shown.fromCode), QuotedStateText(RowNumberText(shown.from))}, std::nullopt,
+                     rows[RowFrom]});
+    lines.push_back({"to", {QuotedStateText(shown.toCode), QuotedStateText(RowNumberText(shown.to))}, std::nullopt,
+                     rows[RowTo]});
+    lines.push_back({"bidask", {}, shown.bidAsk});
+    lines.push_back({"rates", {}, std::wstring(TrimBlanks(rates_.UpdatedDateText() + rates_.UpdatedTimeText()))});
+    if (updater_.Status() != RateUpdateStatus::Idle) lines.push_back({"status", {}, JoinedLines(StatusLines())});
+    DescribeControls(lines);
 }
 
 }  // namespace tallyx

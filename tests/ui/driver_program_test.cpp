@@ -1,7 +1,6 @@
 // The built desktop program driven by scripted actions, as a test or a
 // person at a terminal drives it: actions in, the windows' state out.
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <regex>
 #include <string>
@@ -9,40 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ui/program_run.h"
+
 namespace tallyx {
 namespace {
 
-constexpr int kRunMilliseconds = 30000;
 constexpr int kExitOk = 0;
 constexpr int kExitBadInput = 2;
-
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string errors;
-
-    bool Lists(const std::string& fact) const { return out.find(fact) != std::string::npos; }
-    std::size_t Where(const std::string& fact) const { return out.find(fact); }
-};
-
-ProgramRun RunProgram(const QStringList& arguments)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(TALLYX_PROGRAM, arguments);
-    ProgramRun run;
-    if (!program.waitForFinished(kRunMilliseconds)) {
-        program.kill();
-        program.waitForFinished();
-        return run;
-    }
-    run.status = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
-    run.out = program.readAllStandardOutput().toStdString();
-    run.errors = program.readAllStandardError().toStdString();
-    return run;
-}
 
 QStringList Script(const QString& actions)
 {
