@@ -53,7 +53,8 @@ CalculatorWindow::CalculatorWindow(CalcEngine& engine, NumberFormatter& formatte
     : engine_(engine),
       formatter_(formatter),
       registry_(registry),
-      view_(engine, formatter, layouts_, settings_, *this)
+      view_(engine, formatter, layouts_, settings_, *this),
+      modePanels_(registry)
 {
     settings_ = ReadPanelSettings(registry_);
     engine_.SetTapeRecording(settings_.useTape);
@@ -185,7 +186,12 @@ long CalculatorWindow::PenUp(Point point)
 
 void CalculatorWindow::FireKey(std::int32_t type, std::int32_t id)
 {
-    if (type == ButtonTypeWorksheet || (type == ButtonTypeGraph && id == 0)) return;
+    if (type == ButtonTypeGraph) {
+        // The graph keys belong to the function list.
+        if (Panel* panel = CurrentModePanel()) panel->UserMessage(KeypadView::kKeyMessage, type, id);
+        return;
+    }
+    if (type == ButtonTypeWorksheet) return;
     if (type == ButtonTypeShift && id == ShiftKeyConstants) ShowConstantFavourites();
     engine_.PressButton(type, id);
     FollowReset(type, id);

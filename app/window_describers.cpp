@@ -7,6 +7,7 @@
 #include "app/calculator_types.h"
 #include "app/calculator_window.h"
 #include "app/display_indicators.h"
+#include "app/graph_window.h"
 #include "app/keypad_geometry.h"
 #include "app/main_frame.h"
 #include "app/options_dialog.h"
@@ -48,7 +49,8 @@ std::wstring ShownValue(const DisplayText& value)
 
 bool ShowsDisplay(int type)
 {
-    return type != CalculatorUnits && type != CalculatorCurrencies && type != CalculatorDateTime;
+    return type != CalculatorGraphing && type != CalculatorUnits && type != CalculatorCurrencies &&
+           type != CalculatorDateTime;
 }
 
 void DescribeDisplay(const CalculatorWindow& calculator, const CalcEngine& engine, const NumberFormatter& formatter,
@@ -169,6 +171,8 @@ StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter
         [](PopupMenuWindow& menu, const std::wstring&, std::vector<StateLine>& lines) { DescribeMenu(menu, lines); });
     listing.Add<OptionsDialog>(DescribeOptions);
     listing.Add<AboutWindow>(DescribeAbout);
+    listing.Add<GraphWindow>(
+        [](GraphWindow& graph, const std::wstring&, std::vector<StateLine>& lines) { graph.DescribeState(lines); });
     return listing;
 }
 
