@@ -173,12 +173,13 @@ long GraphPanel::Draw(Canvas& canvas, const Rect&)
     const Rect indicators{button.right + icon / 4, button.top, TextRect().right, button.bottom};
     canvas.DrawText(IndicatorLine(*engine), indicators, small, colors.topText, TextAlignRight | TextAlignVCenter);
 
-    // The larger font while the whole text fits the width, else the smaller one, wrapped.
+    // The larger font while the whole text fits the width, else the smaller one over two lines.
     const Rect textArea = TextRect();
     const std::wstring text = std::wstring(kTextLabel) + engine->GetIndicatorText();
-    const FontSpec large{kFontFamily, icon * 5 / 8, 400};
+    const FontSpec large{kFontFamily, std::min(icon * 5 / 8, textArea.Height()), 400};
+    const FontSpec wrapped{kFontFamily, std::min(icon * 3 / 8, textArea.Height() / 2), 400};
     const bool fits = canvas.MeasureText(text, large).width <= textArea.Width();
-    canvas.DrawText(text, textArea, fits ? large : small, colors.text,
+    canvas.DrawText(text, textArea, fits ? large : wrapped, colors.text,
                     TextAlignLeft | (fits ? TextAlignVCenter : TextAlignTop | TextWordBreak));
     return 1;
 }
@@ -256,6 +257,7 @@ void GraphPanel::TypeChanging(int)
 void GraphPanel::DescribeState(std::vector<StateLine>& lines) const
 {
     lines.push_back({"panel", {"graph"}});
+    lines.push_back({"button", {}, SlotLabel(current_), ButtonRect()});
     for (int slot = 0; slot < kSlots; ++slot) {
         StateLine line{"slot", {std::to_string(slot + 1)}, SlotText(slot)};
         if (slot == current_) {
