@@ -230,11 +230,13 @@ void GraphWindow::SaveImageAs()
     request.owner = Window();
     request.filters = {{L"Bitmaps (*.bmp)", L"*.bmp"}, {L"PNG images (*.png)", L"*.png"}};
     // Cancelling the dialog is no failure.
-    if (!ShowSaveDialog(request)) return;
-    if (!SaveImage(NarrowUtf8(request.file))) {
-        Platform().notifier->ShowMessage(L"Unable to save image", L"Graph Error", NotifierIcon::Warning,
-                                         NotifierButtons::Ok);
-    }
+    if (ShowSaveDialog(request)) SaveImageTo(request.file);
+}
+
+void GraphWindow::SaveImageTo(const std::wstring& path)
+{
+    if (SaveImage(NarrowUtf8(path))) return;
+    Platform().notifier->ShowMessage(L"Unable to save image", L"Graph Error", NotifierIcon::Warning, NotifierButtons::Ok);
 }
 
 PixelPoint GraphWindow::InPlotArea(Point point) const

@@ -38,7 +38,9 @@ public:
     Rect PlotArea() const;
     // The plot area as shown, written as BMP or PNG by the path's extension.
     bool SaveImage(const std::string& path);
-    // "Save Bitmap": asks for a path, then saves; a failure is reported to the user.
+    // Saves to path, telling the user when the image could not be written.
+    void SaveImageTo(const std::wstring& path);
+    // "Save Bitmap": asks for a path, then saves there.
     void SaveImageAs();
     PopupMenuWindow& Menu() { return menu_; }
     // The trace under the pen, while Point on Graph drags.

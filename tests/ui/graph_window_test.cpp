@@ -1,6 +1,7 @@
 #include "app/graph_window.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,6 +16,8 @@
 #include "engine/expression_evaluator.h"
 #include "event_wait.h"
 #include "graph/evaluator_arithmetic.h"
+#include "platform/notifier.h"
+#include "platform/services.h"
 #include "platform/window_messages.h"
 #include "wheel_turn.h"
 
@@ -333,8 +336,50 @@ TEST(GraphWindow, SavesThePlotAreaAsShownInEitherFormat)
             }
             EXPECT_EQ(differing, 0);
         }
-        EXPECT_FALSE(window.SaveImage(folder.filePath("missing/plot.png").toStdString()));
-        EXPECT_FALSE(window.SaveImage(folder.filePath("plot.gif").toStdString()));
+    });
+}
+
+TEST(GraphWindow, AnImageThatCannotBeWrittenIsReported)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    RecordingNotifier notifier;
+    PlatformServices services = Platform();
+    services.notifier = &notifier;
+    ScopedPlatform platform(services);
+    struct Case {
+        const char* name;
+        bool written;
+    };
+    const Case cases[] = {{"plot.png", true}, {"missing/plot.png", false}, {"plot.gif", false}};
+    PlotterHarness harness(240, 320);
+    harness.Run(SetUpLine, [&](GraphWindow& window) {
+        for (const Case& item : cases) {
+            SCOPED_TRACE(item.name);
+            notifier.messages.clear();
+            window.SaveImageTo(folder.filePath(item.name).toStdWString());
+            EXPECT_EQ(QFileInfo::exists(folder.filePath(item.name)), item.written);
+            ASSERT_EQ(notifier.messages.size(), item.written ? 0u : 1u);
+            if (item.written) continue;
+            EXPECT_EQ(notifier.messages[0].text, L"Unable to save image");
+            EXPECT_EQ(notifier.messages[0].caption, L"Graph Error");
+        }
+    });
+}
+
+TEST(GraphWindow, AResizeResamplesAndResetsTheView)
+{
+    PlotterHarness harness(480, 640);
+    harness.Run(SetUpLine, [](GraphWindow& window) {
+        window.WindowProcedure(WM_COMMAND, GraphCommandZoomIn, 0);
+        // A rotated screen: the new size, then its message.
+        window.Window()->Resize(640, 480);
+        window.WindowProcedure(WM_SIZE, 0, MakePointParameter(640, 480));
+        const PlotView& view = window.Plot().View();
+        EXPECT_EQ(view.Width(), 640);
+        EXPECT_EQ(view.Height(), window.PlotArea().Height());
+        EXPECT_DOUBLE_EQ(view.XSpan(), 10.0);
+        EXPECT_EQ(window.Plot().Samples(0).size(), 640u);
     });
 }
 
