@@ -74,6 +74,7 @@ void GraphWindow::Layout()
     const int height = std::max(1, area.Height());
     if (started_ && width == plot_.View().Width() && height == plot_.View().Height()) return;
     StopGlide();
+    liftedTrace_.reset();
     background_.reset();
     plot_.SetSmallIconSize(smallIcon_);
     if (started_) {
@@ -103,6 +104,7 @@ void GraphWindow::Follow(GraphReply reply)
     switch (reply) {
     case GraphReply::Ignored: return;
     case GraphReply::Redraw: {
+        liftedTrace_.reset();
         // A glide under way plays on: the key-up of a typed "C" must not cut the glide its character began.
         std::vector<double> glide = plot_.TakeGlide();
         if (!glide.empty()) {
@@ -175,6 +177,7 @@ void GraphWindow::PaintFull(Canvas& canvas)
     kept.RangeLabels(view, plot_.Labels());
     canvas.DrawImage(*background_, area, area, false);
     GraphPainter painter(canvas, smallIcon_, icon_);
+    if (const std::optional<TracePoint> trace = ShownTrace()) painter.Trace(view, *trace, SlotColor(plot_.CurrentFunction()));
     painter.ZoomButtons(zoomButtons_);
     painter.Overlay(plot_, view);
 }
@@ -193,8 +196,8 @@ void GraphWindow::PaintDrag(Canvas& canvas)
         canvas.DrawImage(*background_, area, area, false);
         if (plot_.Interaction() == InteractionMode::Zoom) {
             if (plot_.Moved()) painter.ZoomBox(plot_.DragStart(), plot_.DragCurrent());
-        } else if (plot_.CurrentFunction() != GraphPlot::kNoFunction) {
-            painter.Trace(view, plot_.Trace(), SlotColor(plot_.CurrentFunction()));
+        } else if (const std::optional<TracePoint> trace = ShownTrace()) {
+            painter.Trace(view, *trace, SlotColor(plot_.CurrentFunction()));
         }
     }
     painter.Overlay(plot_, view);
@@ -248,6 +251,7 @@ PixelPoint GraphWindow::InPlotArea(Point point) const
 long GraphWindow::OnPenDown(Point point)
 {
     StopGlide();
+    liftedTrace_.reset();
     if (softKeys_.PenDown(point)) return 1;
     const PixelPoint pixel{point.x, point.y};
     pressedButton_ = zoomButtons_.zoomIn.Contains(pixel)    ? &zoomButtons_.zoomIn
@@ -279,7 +283,14 @@ long GraphWindow::OnPenUp(Point point)
         return 1;
     }
     if (!plot_.Dragging()) return 1;
-    plot_.PenUp(InPlotArea(point));
+    const PixelPoint lifted = InPlotArea(point);
+    const bool tracing = ShownTrace().has_value();
+    const PlotView before = plot_.View();
+    std::optional<TracePoint> trace = tracing ? ShownTrace() : std::nullopt;
+    plot_.PenUp(lifted);
+    const PlotView& after = plot_.View();
+    // A lift at an edge scrolls, which leaves the traced point behind.
+    if (after.XOffset() == before.XOffset() && after.YOffset() == before.YOffset()) liftedTrace_ = std::move(trace);
     Redraw();
     return 1;
 }
@@ -330,14 +341,19 @@ long GraphWindow::DefaultHandler(std::uint32_t message, std::uintptr_t first, st
     const int delta = WheelDeltaOf(first);
     if (delta == 0 || plot_.Dragging()) return 1;
     StopGlide();
-    if (plot_.ZoomAbout(InPlotArea({PointXOf(second), PointYOf(second)}), delta > 0)) Redraw();
+    if (plot_.ZoomAbout(InPlotArea({PointXOf(second), PointYOf(second)}), delta > 0)) {
+        liftedTrace_.reset();
+        Redraw();
+    }
     return 1;
 }
 
-bool GraphWindow::Tracing() const
+std::optional<TracePoint> GraphWindow::ShownTrace()
 {
-    return plot_.Dragging() && plot_.Interaction() == InteractionMode::PointOnGraph &&
-           plot_.CurrentFunction() != GraphPlot::kNoFunction;
+    if (plot_.CurrentFunction() == GraphPlot::kNoFunction || plot_.Interaction() != InteractionMode::PointOnGraph) {
+        return std::nullopt;
+    }
+    return plot_.Dragging() ? std::optional<TracePoint>(plot_.Trace()) : liftedTrace_;
 }
 
 }  // namespace tallyx

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,9 @@ public:
     // "Save Bitmap": asks for a path, then saves there.
     void SaveImageAs();
     PopupMenuWindow& Menu() { return menu_; }
-    // The trace under the pen, while Point on Graph drags.
-    bool Tracing() const;
+    // The trace under the pen while Point on Graph drags, and the last one
+    // after the pen is lifted, until the view or the mode changes.
+    std::optional<TracePoint> ShownTrace();
     // What the window shows, in the lines of the headless listing.
     void DescribeState(std::vector<StateLine>& lines);
 
@@ -91,6 +93,8 @@ private:
     const PixelRect* pressedButton_ = nullptr;
     // The y offsets still to show of a Center on Graph glide, first frame last.
     std::vector<double> glide_;
+    // Where the pen was lifted after tracing: the value stays readable.
+    std::optional<TracePoint> liftedTrace_;
 };
 
 }  // namespace tallyx

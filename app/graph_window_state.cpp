@@ -36,10 +36,9 @@ void GraphWindow::DescribeState(std::vector<StateLine>& lines)
     lines.push_back({"points", {std::to_string(plot_.DataPoints().size())}});
     lines.push_back({"mode", {kInteractionWords[static_cast<std::size_t>(plot_.Interaction())]}});
     lines.push_back({"zoommode", {kZoomWords[static_cast<std::size_t>(plot_.Zooming())]}});
-    if (Tracing()) {
-        const TracePoint trace = plot_.Trace();
-        StateLine line{"trace", {}, trace.xText};
-        line.value = trace.resultText;
+    if (const std::optional<TracePoint> trace = ShownTrace()) {
+        StateLine line{"trace", {}, trace->xText};
+        line.value = trace->resultText;
         lines.push_back(std::move(line));
     }
     if (!Window()) return;

@@ -221,7 +221,7 @@ TEST(GraphWindow, EachInteractionModeWorksThePen)
          [](GraphWindow& window) {
              PenDown(window, {240, 100});
              PenMove(window, {288, 100});
-             ASSERT_TRUE(window.Tracing());
+             ASSERT_TRUE(window.ShownTrace().has_value());
              const std::vector<StateLine> lines = Listing(window);
              const auto trace = std::find_if(lines.begin(), lines.end(), [](const StateLine& line) { return line.kind == "trace"; });
              ASSERT_NE(trace, lines.end());
@@ -230,8 +230,13 @@ TEST(GraphWindow, EachInteractionModeWorksThePen)
              const std::unique_ptr<Image> shot = window.Window()->Grab();
              EXPECT_EQ(shot->PixelAt({288, 20}), SlotColor(0));
              PenUp(window, {288, 100});
-             EXPECT_FALSE(window.Tracing());
+             // The value stays in sight once the pen is lifted, and goes with the next change.
+             ASSERT_TRUE(window.ShownTrace().has_value());
+             EXPECT_EQ(window.ShownTrace()->resultText, L"2");
+             EXPECT_EQ(window.Window()->Grab()->PixelAt({288, 20}), SlotColor(0));
              EXPECT_EQ(ViewLine(window).substr(0, 10), "view -5 5 ");
+             window.WindowProcedure(WM_COMMAND, GraphCommandZoomIn, 0);
+             EXPECT_FALSE(window.ShownTrace().has_value());
          }},
         {"the plus button zooms in", GraphCommandTranslate,
          [](GraphWindow& window) {
