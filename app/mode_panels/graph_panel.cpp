@@ -59,9 +59,9 @@ GraphPanel::~GraphPanel()
 {
     // What was typed into the current slot is kept as a slot change would keep it.
     if (active_) CommitSlot();
+    // An emptied slot is written too, or the function deleted would come back at the next start.
     for (int slot = 0; slot < kSlots; ++slot) {
-        const std::wstring& text = SlotText(slot);
-        if (!text.empty()) registry_.WriteString(kTallyxKey, ValueName(slot), text.substr(0, kLongestStoredText));
+        registry_.WriteString(kTallyxKey, ValueName(slot), SlotText(slot).substr(0, kLongestStoredText));
     }
 }
 

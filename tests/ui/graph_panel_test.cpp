@@ -129,7 +129,6 @@ TEST(GraphPanel, TheFunctionsComeBackAfterARestart)
     EXPECT_EQ(stored, L"X+2");
     EXPECT_EQ(harness.registry.ReadString(kTallyxKey, L"Graph5", stored), StatusOk);
     EXPECT_EQ(stored, L"X");
-    EXPECT_NE(harness.registry.ReadString(kTallyxKey, L"Graph1", stored), StatusOk);
 
     harness.Engine().PressButton(ButtonTypeClear, ClearKeyAll);
     harness.OpenGraphing();
@@ -137,6 +136,13 @@ TEST(GraphPanel, TheFunctionsComeBackAfterARestart)
     EXPECT_EQ(harness.Panel().SlotText(5), L"X");
     // f1 is loaded on activation.
     EXPECT_EQ(harness.Typed(), L"X+2");
+
+    // A function cleared stays cleared.
+    harness.TapKeys({L"C"});
+    harness.Close();
+    harness.OpenGraphing();
+    EXPECT_EQ(harness.Panel().SlotText(0), L"");
+    EXPECT_EQ(harness.Panel().SlotText(5), L"X");
 }
 
 TEST(GraphPanel, TheSlotListMarksTheCurrentSlot)
