@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CONFIGURE = cmake -S . -G "Unix Makefiles" $(LAUNCHER) -Wno-dev
 
-.PHONY: deps run check check-build check-sanitize check-sanitize-gui bench fuzz install clean
+.PHONY: deps run check check-build check-sanitize check-sanitize-gui bench fuzz install package clean
 
 deps:
 	@scripts/install-deps
@@ -69,6 +69,13 @@ install: deps
 	@$(CONFIGURE) -B $(BUILD_ROOT)/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 	@cmake --build $(BUILD_ROOT)/release -j $(JOBS)
 	@cmake --install $(BUILD_ROOT)/release
+
+# A Debian package of the release build, its dependencies found by
+# dpkg-shlibdeps: $(BUILD_ROOT)/package/tallyx_VERSION_ARCH.deb.
+package: deps
+	@$(CONFIGURE) -B $(BUILD_ROOT)/package -DCMAKE_BUILD_TYPE=Release -DTALLYX_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_ROOT)/package -j $(JOBS)
+	@cd $(BUILD_ROOT)/package && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_ROOT)

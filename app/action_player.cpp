@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <optional>
+#include <utility>
 
 #include "app/main_frame.h"
 #include "app/state_listing.h"
@@ -12,6 +14,7 @@
 #include "platform/window_messages.h"
 #include "ui/open_windows.h"
 #include "ui/popup_menu_window.h"
+#include "ui/window_host.h"
 
 namespace tallyx {
 namespace {
@@ -85,6 +88,39 @@ const StateLine* FindLine(const std::vector<StateLine>& lines, std::string_view 
         if (line.kind == kind && line.text == text && line.rect) return &line;
     }
     return nullptr;
+}
+
+// The visible list view of the window on top with a row of that text: the
+// list and the row.
+std::optional<std::pair<ListView*, std::size_t>> ListRowOnTop(const std::wstring& text)
+{
+    WindowBase* top = TopWindow();
+    if (!top || !top->Window()) return std::nullopt;
+    for (ChildControl* control : top->Window()->Controls()) {
+        if (control->Kind() != ControlKind::ListView || !control->IsVisible()) continue;
+        auto* list = static_cast<ListView*>(control);
+        const std::vector<ListRow> rows = list->Rows();
+        for (std::size_t index = 0; index < rows.size(); ++index) {
+            if (rows[index].text == text) return std::make_pair(list, index);
+        }
+    }
+    return std::nullopt;
+}
+
+// Chooses the row as a double click does: selected, then activated.
+Step ListRowChoice(const std::wstring& text)
+{
+    return {[text] {
+        const auto row = ListRowOnTop(text);
+        if (!row) return "no list row '" + NarrowUtf8(text) + "' on the window on top";
+        auto [list, index] = *row;
+        list->Select(index);
+        const auto id = static_cast<std::uintptr_t>(list->Identity().id);
+        WindowHost* window = TopWindow()->Window();
+        window->PostMessage(WM_CONTROL_SELECTED, id, 0);
+        window->PostMessage(WM_CONTROL_ACTIVATED, id, 0);
+        return std::string();
+    }};
 }
 
 }  // namespace
@@ -224,6 +260,10 @@ std::string ActionPlayer::ExpandChoice(const DriverAction& action)
             AddTap(steps_, Centre(*row->rect));
             return "";
         }
+    }
+    if (!menuOpen && ListRowOnTop(action.text)) {
+        steps_.push_back(ListRowChoice(action.text));
+        return "";
     }
     if (!menuOpen) return "no menu is open";
     return "no menu item '" + NarrowUtf8(action.text) + "' on the open menu";

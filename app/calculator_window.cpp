@@ -186,12 +186,8 @@ long CalculatorWindow::PenUp(Point point)
 
 void CalculatorWindow::FireKey(std::int32_t type, std::int32_t id)
 {
-    if (type == ButtonTypeGraph) {
-        // The graph keys belong to the function list.
-        if (Panel* panel = CurrentModePanel()) panel->UserMessage(KeypadView::kKeyMessage, type, id);
-        return;
-    }
-    if (type == ButtonTypeWorksheet) return;
+    // The graph keys go to the function list as its own keys; nothing goes to the engine.
+    if (type == ButtonTypeWorksheet || type == ButtonTypeGraph) return;
     if (type == ButtonTypeShift && id == ShiftKeyConstants) ShowConstantFavourites();
     engine_.PressButton(type, id);
     FollowReset(type, id);
@@ -211,8 +207,8 @@ long CalculatorWindow::UserMessage(std::uint32_t message, std::uintptr_t first, 
 {
     switch (message) {
     case KeypadView::kKeyMessage:
-        if (settings_.calculatorType == CalculatorCurrencies &&
-            modePanels_.Currencies().UserMessage(message, first, second) != kNotHandled) {
+        // The current mode panel sees its keys first and may keep them.
+        if (Panel* panel = CurrentModePanel(); panel && panel->UserMessage(message, first, second) != kNotHandled) {
             return 1;
         }
         FireKey(static_cast<std::int32_t>(first), static_cast<std::int32_t>(second));

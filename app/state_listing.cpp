@@ -33,8 +33,8 @@ std::string FormatStateLine(const StateLine& line)
         for (const int number : {rect.left, rect.top, rect.Width(), rect.Height()}) {
             text += ' ' + std::to_string(number);
         }
-        for (const std::string& mark : line.marks) text += ' ' + mark;
     }
+    for (const std::string& mark : line.marks) text += ' ' + mark;
     if (line.value) text += ' ' + Quoted(*line.value);
     return text;
 }

@@ -15,7 +15,7 @@ namespace tallyx {
 class WindowBase;
 
 // One fact of a window, written as
-//   KIND WORD... ["TEXT"] [X Y W H [MARK...]] ["VALUE"]
+//   KIND WORD... ["TEXT"] [X Y W H] [MARK...] ["VALUE"]
 // e.g. `menu "Copy" 10 40 80 29 checked`. The rectangle is where the thing
 // can be tapped, in the coordinates of the top-level window.
 struct StateLine {

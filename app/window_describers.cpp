@@ -7,6 +7,7 @@
 #include "app/calculator_types.h"
 #include "app/calculator_window.h"
 #include "app/display_indicators.h"
+#include "app/file_dialog.h"
 #include "app/graph_window.h"
 #include "app/keypad_geometry.h"
 #include "app/main_frame.h"
@@ -146,6 +147,22 @@ void DescribeAbout(AboutWindow& about, const std::wstring& title, std::vector<St
     if (about.Window()) DescribeDialogSoftKeys(DialogGeometry(*about.Window()), L"Back", L"", lines);
 }
 
+void DescribeFileDialog(FileDialog& dialog, const std::wstring& title, std::vector<StateLine>& lines)
+{
+    lines.push_back({"window", {"file"}, title});
+    lines.push_back({"folder", {}, dialog.FolderCaption()});
+    lines.push_back({"name", {}, dialog.NameText()});
+    lines.push_back({"type", {}, dialog.TypeText()});
+    for (const FileEntry& entry : dialog.Entries()) {
+        StateLine line{"entry", {}, entry.name};
+        line.marks.push_back(entry.folder ? "folder" : "file");
+        lines.push_back(std::move(line));
+    }
+    if (dialog.Window()) {
+        DescribeDialogSoftKeys(DialogGeometry(*dialog.Window()), dialog.LeftCaption(), dialog.RightCaption(), lines);
+    }
+}
+
 }  // namespace
 
 std::wstring KeyCaption(const ButtonDef& button)
@@ -171,6 +188,7 @@ StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter
         [](PopupMenuWindow& menu, const std::wstring&, std::vector<StateLine>& lines) { DescribeMenu(menu, lines); });
     listing.Add<OptionsDialog>(DescribeOptions);
     listing.Add<AboutWindow>(DescribeAbout);
+    listing.Add<FileDialog>(DescribeFileDialog);
     listing.Add<GraphWindow>(
         [](GraphWindow& graph, const std::wstring&, std::vector<StateLine>& lines) { graph.DescribeState(lines); });
     return listing;

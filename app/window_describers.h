@@ -14,7 +14,7 @@ class PopupMenuWindow;
 
 // The listing of the desktop program's windows: the calculator (its
 // display read from the engine and formatter it shows), drawn menus, the
-// options dialog and the About window.
+// options dialog, the file dialog and the About window.
 StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter& formatter);
 
 // A key's caption with its raised part after it, as the listings write it.

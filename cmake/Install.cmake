@@ -6,6 +6,6 @@ if(TALLYX_BUILD_GUI)
 endif()
 install(FILES resources/desktop/tallyx.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/desktop/tallyx.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-# The defaults a new user's data folder is seeded from.
-install(DIRECTORY resources/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyx
-        PATTERN "CMakeLists.txt" EXCLUDE PATTERN "desktop" EXCLUDE)
+# Every other resource is compiled in; the user guide is the one file the
+# program looks for at run time, beside itself in ../share/tallyx/help.
+install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyx/help)

@@ -148,4 +148,15 @@ void CarLoan::Compute()
     totalInterest_ = totalCostOfCar_ - amountBorrowed_;
 }
 
+double CarLoan::PeriodInterest(double balance) const
+{
+    if (totalInterest_ == 0.0 || months_ < 1) {
+        return 0.0;
+    }
+    if (fullInterest_ != 0) {
+        return totalInterest_ / months_;
+    }
+    return balance * interestRate_ * kMonthlyRateOfPercent;
+}
+
 }  // namespace tallyx

@@ -41,6 +41,9 @@ public:
     double MonthlyPayment() const { return monthlyPayment_; }
     double TotalInterest() const { return totalInterest_; }
     double TotalRepaid() const { return totalCostOfCar_; }
+    // The interest of one month on the balance, as the computed totals charge
+    // it: none without interest, an equal share of it for add-on interest.
+    double PeriodInterest(double balance) const;
 
 private:
     void Exchange(StoredValues& values);

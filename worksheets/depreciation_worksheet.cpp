@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/services.h"
+#include "worksheets/depreciation_schedule.h"
 
 namespace tallyx {
 namespace {
@@ -71,6 +72,13 @@ void DepreciationWorksheet::Reset()
     model_.Reset(CurrentYear());
     WriteCells();
     HighlightFirstCell();
+}
+
+ScheduleTable DepreciationWorksheet::Schedule()
+{
+    // The schedule spans the whole life: the year and its results play no part.
+    CommitCell();
+    return DepreciationSchedule(model_);
 }
 
 }  // namespace tallyx

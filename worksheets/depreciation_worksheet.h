@@ -15,6 +15,7 @@ public:
 
     void Calculate() override;
     void Reset() override;
+    ScheduleTable Schedule() override;
 
 private:
     void Store(StoredValues::Direction direction);

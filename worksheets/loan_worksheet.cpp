@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "worksheets/amortization_schedule.h"
+
 namespace tallyx {
 namespace {
 
@@ -43,6 +45,12 @@ void LoanWorksheet::Reset()
     model_.Compute();
     WriteCells();
     HighlightFirstCell();
+}
+
+ScheduleTable LoanWorksheet::Schedule()
+{
+    RecomputeCells();
+    return LoanSchedule(model_);
 }
 
 }  // namespace tallyx

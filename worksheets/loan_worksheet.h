@@ -16,6 +16,7 @@ public:
 
     void Calculate() override;
     void Reset() override;
+    ScheduleTable Schedule() override;
 
 protected:
     void Recompute() override { model_.Compute(); }

@@ -140,21 +140,25 @@ double Mortgage::MonthlyPayment() const
     return fractionalInterest_ / (1.0 - std::pow(1.0 + fractionalInterest_, -months)) * loan;
 }
 
-void Mortgage::BuildTables(const PaymentSchedule& schedule)
+double Mortgage::PeriodInterest(double balance) const
 {
-    const auto periodInterest = [&](double balance) { return interestRate_ / schedule.periodsPerYear * balance; };
+    return interestRate_ / PaymentScheduleAt(paymentIndex_).periodsPerYear * balance;
+}
+
+void Mortgage::BuildTables()
+{
     principleRemaining_.assign(payments_, 0.0);
     principlePerMonth_.assign(payments_, 0.0);
     principleRemaining_[0] = principle_ - downPayment_;
     for (std::int32_t k = 1; k < payments_; ++k) {
-        const double balance = principleRemaining_[k - 1] - paymentAmount_ + periodInterest(principleRemaining_[k - 1]);
+        const double balance = principleRemaining_[k - 1] - paymentAmount_ + PeriodInterest(principleRemaining_[k - 1]);
         if (balance < 0.0) {
             break;  // paid off early: the remaining balances stay 0
         }
         principleRemaining_[k] = balance;
     }
     for (std::int32_t k = 0; k < payments_; ++k) {
-        const double interest = periodInterest(principleRemaining_[k]);
+        const double interest = PeriodInterest(principleRemaining_[k]);
         if (interest == 0.0) {
             break;
         }
@@ -162,7 +166,7 @@ void Mortgage::BuildTables(const PaymentSchedule& schedule)
     }
     totalInterest_ = 0.0;
     for (double balance : principleRemaining_) {
-        totalInterest_ += periodInterest(balance);
+        totalInterest_ += PeriodInterest(balance);
     }
 }
 
@@ -176,7 +180,7 @@ void Mortgage::Compute(int scheduleIndex)
     principlePerMonth_.clear();
     totalInterest_ = 0.0;
     if (payments_ >= 1) {
-        BuildTables(schedule);
+        BuildTables();
     }
     totalRepaid_ = totalInterest_ + principle_ + term_ * kMonthsPerYear * monthlyPropertyTaxes_ +
                    payments_ * mortgageInsurancePerMonth_ + payments_ * otherRecurringCostsPerMonth_;

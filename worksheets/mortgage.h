@@ -38,13 +38,15 @@ public:
     double PaymentAmount() const { return paymentAmount_; }
     double TotalInterest() const { return totalInterest_; }
     double TotalRepaid() const { return totalRepaid_; }
+    // The interest of one period of the schedule last computed on a balance.
+    double PeriodInterest(double balance) const;
     // Balance before each payment and the principal part of each payment.
     const std::vector<double>& Balances() const { return principleRemaining_; }
     const std::vector<double>& PrincipalParts() const { return principlePerMonth_; }
 
 private:
     double MonthlyPayment() const;
-    void BuildTables(const PaymentSchedule& schedule);
+    void BuildTables();
 
     std::int32_t usePoints_ = 0;
     double principle_ = 0.0;

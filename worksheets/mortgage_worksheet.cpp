@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "worksheets/amortization_schedule.h"
+
 namespace tallyx {
 namespace {
 
@@ -64,6 +66,12 @@ void MortgageWorksheet::Reset()
     Recompute();
     WriteCells();
     HighlightFirstCell();
+}
+
+ScheduleTable MortgageWorksheet::Schedule()
+{
+    RecomputeCells();
+    return MortgageSchedule(model_);
 }
 
 }  // namespace tallyx

@@ -19,6 +19,7 @@ public:
     void BuildCells() override;
     void Calculate() override;
     void Reset() override;
+    ScheduleTable Schedule() override;
 
 protected:
     void Recompute() override;

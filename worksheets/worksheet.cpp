@@ -230,6 +230,14 @@ void Worksheet::CalculateResults(int firstResultCell)
     host_->FlashHighlight();
 }
 
+void Worksheet::RecomputeCells()
+{
+    CommitCell();
+    Recompute();
+    WriteCells();
+    host_->InvalidateList();
+}
+
 void Worksheet::SetCellText(int cell, std::wstring_view text)
 {
     if (cell >= 0 && cell < static_cast<int>(cells_.size())) {

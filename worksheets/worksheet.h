@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/status.h"
+#include "worksheets/schedule_table.h"
 #include "worksheets/worksheet_cell.h"
 #include "worksheets/worksheet_host.h"
 #include "worksheets/worksheet_navigation.h"
@@ -82,6 +83,12 @@ public:
     // Lines a worksheet reports beside its cells (the results list of the
     // regressions); empty for the others.
     virtual std::vector<ResultRow> ResultRows() const { return {}; }
+    // The period-by-period schedule of the sheet's values, the entry in the
+    // highlighted cell included; no columns for a sheet that has none.
+    virtual ScheduleTable Schedule() { return {}; }
+    // A sheet that grows rows (pairs of values) adds them until it has one of
+    // this label; false when the label names no row it can grow.
+    virtual bool MakeRowFor(std::wstring_view) { return false; }
 
 protected:
     WorksheetHost& Host() { return *host_; }
@@ -103,6 +110,9 @@ protected:
     // in the display, and the highlight flashes.
     void CalculateResults(int firstResultCell);
     virtual void Recompute() {}
+    // The highlighted entry is committed and every result recomputed and
+    // rewritten, as a schedule of the sheet needs them.
+    void RecomputeCells();
     std::vector<WorksheetCell>& MutableCells() { return cells_; }
     WorksheetNavigation& MutableNavigation() { return navigation_; }
     void SetCellText(int cell, std::wstring_view text);

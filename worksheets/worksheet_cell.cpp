@@ -20,6 +20,13 @@ std::wstring TwoDecimals(std::wstring text)
     return text.substr(0, point + 3);
 }
 
+// The error words ("infinity", "imaginary") stand for no number: a format
+// would turn them into "infinity.00" or "imaginary%".
+bool IsWord(std::wstring_view text)
+{
+    return !text.empty() && text.find_first_of(L"0123456789") == std::wstring_view::npos;
+}
+
 }  // namespace
 
 WorksheetCell::WorksheetCell(std::wstring label, CellFormat format, bool readOnly, std::wstring_view text)
@@ -41,6 +48,9 @@ std::wstring WorksheetCell::ShownText() const
 std::wstring ApplyCellFormat(std::wstring_view text, CellFormat format)
 {
     std::wstring shown(text);
+    if (IsWord(shown)) {
+        return shown;
+    }
     const bool exponent = shown.find(L'e') != std::wstring::npos;
     switch (format) {
     case CellFormat::FormatInteger:

@@ -25,6 +25,7 @@ struct SheetRequest {
     std::optional<std::wstring> pairs;
     std::vector<std::pair<std::wstring, std::wstring>> optionSettings;  // name, value text
     bool persist = false;
+    bool schedule = false;
 };
 
 struct OptionSetter {
@@ -102,6 +103,8 @@ bool ParseRequest(const Arguments& arguments, SheetRequest& request, std::ostrea
         const std::string& argument = arguments[index];
         if (argument == "--persist") {
             request.persist = true;
+        } else if (argument == "--schedule") {
+            request.schedule = true;
         } else if (argument == "--calc" || argument == "--set" || argument == "--data" || argument == "--pairs") {
             const auto value = valueOf(index);
             if (!value) {
@@ -148,6 +151,16 @@ std::optional<int> FindRow(const Worksheet& sheet, const std::wstring& row)
         }
     }
     return std::nullopt;
+}
+
+// As FindRow, growing a sheet of pairs of rows to the pair named.
+std::optional<int> FindOrMakeRow(Worksheet& sheet, const std::wstring& row)
+{
+    const auto cell = FindRow(sheet, row);
+    if (cell || !sheet.MakeRowFor(TrimBlanks(row))) {
+        return cell;
+    }
+    return FindRow(sheet, row);
 }
 
 // Types a value into a cell as the keypad would, and leaves the cell.
@@ -204,7 +217,7 @@ bool Feed(Worksheet& sheet, const WorksheetEntry& entry, const SheetRequest& req
         return false;
     }
     for (const auto& [row, value] : request.entries) {
-        const auto cell = FindRow(sheet, row);
+        const auto cell = FindOrMakeRow(sheet, row);
         if (!cell) {
             error << "tallyx-cli sheet: '" << NarrowUtf8(entry.consoleName) << "' has no row '" << NarrowUtf8(row) << "'\n";
             return false;
@@ -214,7 +227,7 @@ bool Feed(Worksheet& sheet, const WorksheetEntry& entry, const SheetRequest& req
         }
     }
     if (request.calculatedRow) {
-        const auto cell = FindRow(sheet, *request.calculatedRow);
+        const auto cell = FindOrMakeRow(sheet, *request.calculatedRow);
         if (!cell) {
             error << "tallyx-cli sheet: '" << NarrowUtf8(entry.consoleName) << "' has no row '"
                   << NarrowUtf8(*request.calculatedRow) << "'\n";
@@ -234,6 +247,26 @@ void Print(const Worksheet& sheet, std::ostream& out)
     for (const ResultRow& row : sheet.ResultRows()) {
         out << NarrowUtf8(row.label) << '\t' << NarrowUtf8(row.value) << '\n';
     }
+}
+
+// The schedule as CSV, the text a sheet's "Save CSV" writes; false with a
+// message when the sheet has none or its values make none.
+bool PrintSchedule(Worksheet& sheet, const WorksheetEntry& entry, std::ostream& out, std::ostream& error)
+{
+    const ScheduleTable table = sheet.Schedule();
+    if (table.columns.empty()) {
+        error << "tallyx-cli sheet: '" << NarrowUtf8(entry.consoleName)
+              << "' has no schedule; loan, mortgage and depreciation have\n";
+        return false;
+    }
+    if (table.lines.empty()) {
+        error << "tallyx-cli sheet: these values of '" << NarrowUtf8(entry.consoleName)
+              << "' make no schedule (nothing to repay or depreciate, or more than " << kLongestSchedule
+              << " lines)\n";
+        return false;
+    }
+    out << ScheduleCsv(table);
+    return true;
 }
 
 void ListSheets(std::ostream& out)
@@ -279,6 +312,9 @@ int Run(const Arguments& arguments, std::ostream& out, std::ostream& error)
     if (!Feed(*sheet, *entry, request, error)) {
         return kExitUsage;
     }
+    if (request.schedule) {
+        return PrintSchedule(*sheet, *entry, out, error) ? kExitOk : kExitUsage;
+    }
     Print(*sheet, out);
     return kExitOk;
 }
@@ -288,6 +324,8 @@ int Run(const Arguments& arguments, std::ostream& out, std::ostream& error)
 const Command kSheetCommand = {
     "sheet",
     "sheet NAME [ROW=VALUE ...] [--calc ROW] [--set NAME=VALUE ...] [--persist]\n"
+    "       tallyx-cli sheet loan|mortgage|depreciation [ROW=VALUE ...] --schedule (the schedule as CSV)\n"
+    "       tallyx-cli sheet cashflow CF0=VALUE C01=VALUE F01=COUNT ... I=RATE [--calc NPV]\n"
     "       tallyx-cli sheet linreg|logreg|expreg|pwrreg [--data FILE | --pairs x1,y1,x2,y2,...] [--calc ROW]",
     Run};
 

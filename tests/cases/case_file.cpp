@@ -23,6 +23,7 @@ struct CaseCommand {
 constexpr std::array kCommands = {
     CaseCommand{"keys", false},
     CaseCommand{"eval", true},
+    CaseCommand{"sheet", false},
 };
 
 std::string_view Trimmed(std::string_view text)
@@ -106,7 +107,7 @@ CaseFile ReadCaseText(const std::string& text)
             const std::string_view name = Trimmed(line.substr(kCommandDirective.size()));
             context.command = FindCommand(name);
             if (!context.command) {
-                file.fault = Fault(number, "no command \"" + std::string(name) + "\"; keys or eval");
+                file.fault = Fault(number, "no command \"" + std::string(name) + "\"; keys, eval or sheet");
                 return file;
             }
             continue;

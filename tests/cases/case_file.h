@@ -22,9 +22,9 @@ struct CaseFile {
 };
 
 // Reads a case file. Blank lines and lines starting with # are left out;
-// "command: keys" or "command: eval" and "options: ..." hold for the cases
-// below them; a case is "INPUT => EXPECTED". The keys command takes the input
-// as separate key words, eval as one expression.
+// "command: keys", "command: eval" or "command: sheet" and "options: ..."
+// hold for the cases below them; a case is "INPUT => EXPECTED". The keys and
+// sheet commands take the input as separate words, eval as one expression.
 CaseFile ReadCaseFile(const std::filesystem::path& path);
 CaseFile ReadCaseText(const std::string& text);
 

@@ -50,7 +50,7 @@ TEST(CaseFileTest, FaultsNameTheirLine)
         {"command: keys\n1 Plus 1 = 2\n", "line 2: no \" => \" between the input and the expected text"},
         {"command: keys\n1 =>2\n", "line 2: no \" => \" between the input and the expected text"},
         {"command: keys\n => 2\n", "line 2: a case without input"},
-        {"command: sheet\n", "line 1: no command \"sheet\"; keys or eval"},
+        {"command: plot\n", "line 1: no command \"plot\"; keys, eval or sheet"},
         {"# nothing\n\ncommand: eval\n", "no cases"},
     };
     for (const auto& c : cases) {

@@ -57,7 +57,9 @@ TEST(ModePanels, FullWindowTypesShowTheSkinAndTheOthersLeaveTheKeypad)
         const std::unique_ptr<Image> image = host.Window()->CreateImage(240, 320);
         image->Paint().FillRect({0, 0, 240, 320}, kUntouched);
         const long drawn = panel->Draw(image->Paint(), {0, 0, 240, 320});
-        EXPECT_EQ(drawn != Panel::kNotHandled, item.coversKeypad);
+        if (item.coversKeypad) {
+            EXPECT_NE(drawn, Panel::kNotHandled);
+        }
         EXPECT_EQ(image->PixelAt({2, 2}), item.coversKeypad ? layouts.Colors().background : kUntouched);
     }
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "platform/file_registry.h"
 #include "platform/paths.h"
 #include "recording_host.h"
+#include "sheet_driver.h"
 #include "worksheets/regression_data_file.h"
 #include "worksheets/worksheet_catalog.h"
 
@@ -53,6 +55,7 @@ TEST(SheetCommandTest, BadRequestsAreRefusedWithAMessage)
         {"tvm", "--calc"},   {"tvm", "Payment=abc"},  {"loan", "Total repaid=5"}, {"tvm", "--set", "Colour=blue"},
         {"tvm", "--pairs", "1,2"}, {"tvm", "loose"}, {"linreg", "--pairs", "1,x"},
         {"pwrreg", "--data", "/no/such/file.csv"},
+        {"tvm", "--schedule"}, {"loan", "--schedule"}, {"cashflow", "C100=5"}, {"cashflow", "--calc", "F00"},
     };
     for (const auto& arguments : refused) {
         const auto result = RunSheet(arguments);
@@ -110,6 +113,33 @@ TEST(SheetCommandTest, ARegressionDataFileIsReadAsTheSheetWouldOpenIt)
     ASSERT_EQ(result.status, cli::kExitOk) << result.error;
     EXPECT_NE(result.out.find("Y(2):\t10\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("\na\t1\nb\t10\n"), std::string::npos) << result.out;
+}
+
+TEST(SheetCommandTest, CashFlowPairsAreGivenByNameAndGrowTheSheet)
+{
+    const auto result = RunSheet({"cashflow", "CF0=-1000", "C01=300", "c02=400", "C03=500", "I=10", "--calc", "NPV"});
+    ASSERT_EQ(result.status, cli::kExitOk) << result.error;
+    EXPECT_EQ(result.out,
+              "CF0\t-1000.00\nC01\t300.00\nF01\t1\nC02\t400.00\nF02\t1\nC03\t500.00\nF03\t1\nI\t10%\n"
+              "NPV\t-21.03\nNFV\t-28.00\nIRR\t8.896339469%\nMIRR\t9.223177108%\nPB\t2.6\nDPB\tnone\n");
+}
+
+// The console prints the very text the sheet's schedule saves.
+TEST(SheetCommandTest, ScheduleIsTheCsvOfTheSheetsSchedule)
+{
+    FreshRegistry fresh;
+    const WorksheetOptions options;
+    const auto sheet = FindWorksheet(L"mortgage")->create(options);
+    sheet->BuildCells();
+    TypeInto(*sheet, L"Principle", L"300000");
+    TypeInto(*sheet, L"Terms (years)", L"30");
+    TypeInto(*sheet, L"Interest Rate", L"6");
+    const std::string csv = ScheduleCsv(sheet->Schedule());
+    const auto result = RunSheet({"mortgage", "Principle=300000", "Terms (years)=30", "Interest Rate=6", "--schedule"});
+    ASSERT_EQ(result.status, cli::kExitOk) << result.error;
+    EXPECT_EQ(result.out, csv);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 360 + 1);
+    EXPECT_TRUE(csv.starts_with("Period,Payment,Interest,Principal,Balance\n1,1798.65,1500.00,298.65,"));
 }
 
 TEST(WorksheetCatalogTest, EveryEntryOpensATitledSheetFoundByNameAndKey)

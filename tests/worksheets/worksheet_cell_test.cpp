@@ -29,6 +29,10 @@ TEST(WorksheetCellTest, FormatDressesTheTextOnlyForShowing)
         {L"12.6825030132", CellFormat::FormatPercent, L"12.68250301%"},
         {L"", CellFormat::FormatPercent, L"%"},
         {L"anything 1.5", CellFormat::FormatPlain, L"anything 1.5"},
+        // The error words are no numbers to dress.
+        {L"infinity", CellFormat::FormatTwoDecimals, L"infinity"},
+        {L"imaginary", CellFormat::FormatPercent, L"imaginary"},
+        {L"-infinity", CellFormat::FormatInteger, L"-infinity"},
     };
     for (const auto& example : cases) {
         const WorksheetCell cell(L"label", example.format, false, example.text);
