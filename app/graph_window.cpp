@@ -284,9 +284,8 @@ long GraphWindow::OnPenUp(Point point)
     }
     if (!plot_.Dragging()) return 1;
     const PixelPoint lifted = InPlotArea(point);
-    const bool tracing = ShownTrace().has_value();
     const PlotView before = plot_.View();
-    std::optional<TracePoint> trace = tracing ? ShownTrace() : std::nullopt;
+    std::optional<TracePoint> trace = ShownTrace();
     plot_.PenUp(lifted);
     const PlotView& after = plot_.View();
     // A lift at an edge scrolls, which leaves the traced point behind.
