@@ -53,7 +53,8 @@ CalculatorWindow::CalculatorWindow(CalcEngine& engine, NumberFormatter& formatte
     : engine_(engine),
       formatter_(formatter),
       registry_(registry),
-      view_(engine, formatter, layouts_, settings_, *this)
+      view_(engine, formatter, layouts_, settings_, *this),
+      modePanels_(registry)
 {
     settings_ = ReadPanelSettings(registry_);
     engine_.SetTapeRecording(settings_.useTape);
@@ -192,7 +193,8 @@ void CalculatorWindow::FireKey(std::int32_t type, std::int32_t id)
         OpenWorksheet(id);
         return;
     }
-    if (type == ButtonTypeGraph && id == 0) return;
+    // The graph keys go to the function list as its own keys; nothing goes to the engine.
+    if (type == ButtonTypeGraph) return;
     if (type == ButtonTypeShift && id == ShiftKeyConstants) ShowConstantFavourites();
     engine_.PressButton(type, id);
     FollowReset(type, id);

@@ -120,7 +120,10 @@ void KeypadView::DrawLive(Canvas& canvas, const Rect& clip)
     if (KeypadShown()) {
         mainGrid_.Draw(canvas, clip);
         ShownAlternateGrid().Draw(canvas, clip);
-        if (!geometry_.display.Intersected(clip).IsEmpty() || !geometry_.indicators[0].Intersected(clip).IsEmpty()) {
+        // The graph panel's function list takes the display's place.
+        const bool showsDisplay = type_ != CalculatorGraphing;
+        if (showsDisplay &&
+            (!geometry_.display.Intersected(clip).IsEmpty() || !geometry_.indicators[0].Intersected(clip).IsEmpty())) {
             DisplayPainter(geometry_, layouts_.Colors(), engine_, formatter_, settings_.regional).Draw(canvas);
         }
     }

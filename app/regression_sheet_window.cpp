@@ -1,6 +1,7 @@
 #include "app/regression_sheet_window.h"
 
 #include "app/file_dialog.h"
+#include "app/graph_opener.h"
 
 namespace tallyx {
 
@@ -16,6 +17,11 @@ std::optional<std::filesystem::path> RegressionSheetWindow::ChooseDataFile(DataF
     const int chosen = dialog == DataFileDialog::Open ? ShowOpenDialog(request) : ShowSaveDialog(request);
     if (chosen == 0 || request.file.empty()) return std::nullopt;
     return std::filesystem::path(request.file);
+}
+
+void RegressionSheetWindow::ShowPlot(std::wstring_view equation, std::span<const DataPoint> points)
+{
+    if (Window()) RunFittedPlot(*Window(), Engine(), SkinIndex(), equation, points);
 }
 
 }  // namespace tallyx

@@ -11,7 +11,7 @@
 namespace tallyx {
 
 // The window of a regression sheet: Load and Save choose their data file
-// through the program's file dialog.
+// through the program's file dialog, and Graph opens the plotter.
 class RegressionSheetWindow : public WorksheetWindow, public RegressionSheetHost {
 public:
     using WorksheetWindow::WorksheetWindow;
@@ -19,8 +19,8 @@ public:
     // Starts in the folder given, listing the data file types; nothing when cancelled.
     std::optional<std::filesystem::path> ChooseDataFile(DataFileDialog dialog,
                                                         const std::filesystem::path& folder) override;
-    // The plotter has no window here yet: Graph draws nothing.
-    void ShowPlot(std::wstring_view, std::span<const DataPoint>) override {}
+    // The fitted curve over the data points.
+    void ShowPlot(std::wstring_view equation, std::span<const DataPoint> points) override;
 };
 
 }  // namespace tallyx

@@ -8,6 +8,7 @@
 #include "app/calculator_window.h"
 #include "app/display_indicators.h"
 #include "app/file_dialog.h"
+#include "app/graph_window.h"
 #include "app/keypad_geometry.h"
 #include "app/main_frame.h"
 #include "app/options_dialog.h"
@@ -52,7 +53,8 @@ std::wstring ShownValue(const DisplayText& value)
 
 bool ShowsDisplay(int type)
 {
-    return type != CalculatorUnits && type != CalculatorCurrencies && type != CalculatorDateTime;
+    return type != CalculatorGraphing && type != CalculatorUnits && type != CalculatorCurrencies &&
+           type != CalculatorDateTime;
 }
 
 void DescribeDisplay(const CalculatorWindow& calculator, const CalcEngine& engine, const NumberFormatter& formatter,
@@ -223,6 +225,8 @@ StateListing DesktopStateListing(const CalcEngine& engine, const NumberFormatter
     listing.Add<WorksheetWindow>(DescribeWorksheet);
     listing.Add<RegressionSheetWindow>(DescribeWorksheet);
     listing.Add<ResultsWindow>(DescribeResults);
+    listing.Add<GraphWindow>(
+        [](GraphWindow& graph, const std::wstring&, std::vector<StateLine>& lines) { graph.DescribeState(lines); });
     return listing;
 }
 

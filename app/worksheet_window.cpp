@@ -42,6 +42,11 @@ WorksheetWindow::~WorksheetWindow()
     sheet_.Attach(IdleHost());
 }
 
+std::int32_t WorksheetWindow::SkinIndex() const
+{
+    return layouts_.SkinIndex();
+}
+
 void WorksheetWindow::Run(WindowHost& parent)
 {
     RunModal(&parent, parent.ClientRect(), sheet_.Title());

@@ -52,6 +52,9 @@ public:
     void ShowResults(const std::vector<ResultRow>& rows) override;
 
 protected:
+    CalcEngine& Engine() { return engine_; }
+    std::int32_t SkinIndex() const;
+
     long OnCreate(std::uintptr_t first, std::intptr_t second) override;
     long OnSize(std::uintptr_t first, std::intptr_t second) override;
     long Draw(Canvas& canvas, const Rect& clip) override;

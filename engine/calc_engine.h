@@ -97,6 +97,8 @@ public:
     std::wstring SaveTape();
 
     ExpressionEngine& CurrentEngine() const { return *engines_[static_cast<std::size_t>(mode_)]; }
+    // The evaluator the engine computes with, which the plotter shares.
+    ExpressionEvaluator& Evaluator() const { return evaluator_; }
     RpnEngine& Rpn() { return rpn_; }
     const RpnEngine& Rpn() const { return rpn_; }
 

@@ -29,7 +29,7 @@ enum GraphCommand : int {
 };
 
 // Virtual key codes the plotter answers when released.
-enum GraphKey : int {
+enum GraphVirtualKey : int {
     GraphKeyEscape = 27,
     GraphKeyLeft = 37,
     GraphKeyUp = 38,

@@ -145,6 +145,22 @@ bool GraphPlot::FitToData()
     return true;
 }
 
+bool GraphPlot::ZoomAbout(PixelPoint point, bool zoomIn)
+{
+    const double width = view_.Width();
+    const double height = view_.Height();
+    const double fromLeft = point.x / width;
+    const double fromBottom = (height - point.y) / height;
+    const double x = fromLeft * view_.XSpan() - view_.XOffset();
+    const double y = fromBottom * view_.YSpan() - view_.YOffset();
+    if (!(zoomIn ? view_.ZoomIn(zoomMode_) : view_.ZoomOut(zoomMode_))) {
+        return false;
+    }
+    view_.SetOffsets(fromLeft * view_.XSpan() - x, fromBottom * view_.YSpan() - y);
+    ComputeSamples();
+    return true;
+}
+
 bool GraphPlot::CentreOnGraph()
 {
     if (currentFunction_ == kNoFunction) {

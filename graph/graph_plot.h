@@ -86,6 +86,8 @@ public:
     bool ZoomOut();
     void ResetView();
     bool FitToData();
+    // Zooms in or out keeping the world point under the pixel where it is (the mouse wheel).
+    bool ZoomAbout(PixelPoint point, bool zoomIn);
     // Glides the view vertically so the current function's value at the
     // middle x sits in the middle; nothing for an error result. The y
     // offsets of the glide's frames wait in TakeGlide for the window.

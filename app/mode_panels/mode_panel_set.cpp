@@ -19,11 +19,11 @@ std::optional<std::size_t> SlotOf(int type)
 
 }  // namespace
 
-ModePanelSet::ModePanelSet()
+ModePanelSet::ModePanelSet(Registry& registry)
 {
     auto currencies = std::make_unique<CurrencyPanel>();
     currencies_ = currencies.get();
-    panels_[*SlotOf(CalculatorGraphing)] = std::make_unique<GraphPanel>();
+    panels_[*SlotOf(CalculatorGraphing)] = std::make_unique<GraphPanel>(registry);
     panels_[*SlotOf(CalculatorUnits)] = std::make_unique<UnitPanel>();
     panels_[*SlotOf(CalculatorCurrencies)] = std::move(currencies);
     panels_[*SlotOf(CalculatorDateTime)] = std::make_unique<DatePanel>();

@@ -9,11 +9,14 @@
 
 namespace tallyx {
 
+class Registry;
+
 // The five mode panels of the calculator window, one per panel type:
 // Graphing, Unit Converter, World Currencies, Date and Time and Constants.
 class ModePanelSet {
 public:
-    ModePanelSet();
+    // The panels that keep values read them from registry and write them back when destroyed.
+    explicit ModePanelSet(Registry& registry);
 
     // The panel of a calculator type; none for the keypad types.
     Panel* For(int type) const;

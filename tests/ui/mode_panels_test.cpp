@@ -8,6 +8,7 @@
 #include "app/mode_panels/graph_panel.h"
 #include "app/mode_panels/unit_panel.h"
 #include "keypad/keypad_layouts.h"
+#include "platform/memory_registry.h"
 #include "ui/window_base.h"
 
 namespace tallyx {
@@ -27,6 +28,12 @@ std::unique_ptr<Panel> Make()
     return std::make_unique<PanelType>();
 }
 
+std::unique_ptr<Panel> MakeGraphPanel()
+{
+    static MemoryRegistry registry;
+    return std::make_unique<GraphPanel>(registry);
+}
+
 TEST(ModePanels, FullWindowTypesShowTheSkinAndTheOthersLeaveTheKeypad)
 {
     class Host : public WindowBase {};
@@ -37,7 +44,7 @@ TEST(ModePanels, FullWindowTypesShowTheSkinAndTheOthersLeaveTheKeypad)
     ASSERT_EQ(layouts.SetCurrentLayout(0), StatusOk);
     const PanelCase cases[] = {
         {"units", Make<UnitPanel>, true},       {"currencies", Make<CurrencyPanel>, true},
-        {"date", Make<DatePanel>, true},        {"graph", Make<GraphPanel>, false},
+        {"date", Make<DatePanel>, true},        {"graph", MakeGraphPanel, false},
         {"constants", Make<ConstantsPanel>, false},
     };
     for (const PanelCase& item : cases) {
