@@ -100,6 +100,10 @@ TEST(DriverProgram, ScriptsReachTheWindowOnTopAndTheListingShowsIt)
          "button Menu choose Statistics key LinReg type 1 key WSDown type 2 key WSDown type 2 key WSDown type 4 key WSCalc",
          {"window worksheet \"Linear Regression\"\n", "window results \"Linear Regression\"\n", "row \"Slope (b)\" \"2\"\n"},
          {}},
+        {"a regression's fitted curve over its data in the plotter",
+         "button Menu choose Statistics key LinReg type 1 key WSDown type 2 key WSDown type 2 key WSDown type 4 key Graph",
+         {"window worksheet \"Linear Regression\"\n", "window graph", "points 2\n"},
+         {}},
     };
     for (const ScriptCase& script : cases) {
         const ProgramRun run = RunProgram(Script(script.actions));
