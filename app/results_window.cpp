@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/csv_save.h"
 #include "app/keypad_geometry.h"
 #include "platform/window_messages.h"
 #include "ui/window_host.h"
@@ -12,13 +13,19 @@ namespace {
 
 constexpr long kClosed = 0;
 constexpr int kBold = 700;
+constexpr wchar_t kSaveCsvCaption[] = L"Save CSV";
 
 }  // namespace
 
 ResultsWindow::ResultsWindow(std::wstring title, std::vector<ResultRow> rows, const SkinColors& colors,
-                             std::int32_t skinIndex)
-    : title_(std::move(title)), rows_(std::move(rows)), colors_(colors), skinIndex_(skinIndex)
+                             std::int32_t skinIndex, std::string csv)
+    : title_(std::move(title)), rows_(std::move(rows)), csv_(std::move(csv)), colors_(colors), skinIndex_(skinIndex)
 {
+}
+
+std::wstring ResultsWindow::RightCaption() const
+{
+    return csv_.empty() ? L"" : kSaveCsvCaption;
 }
 
 void ResultsWindow::Run(WindowHost& parent)
@@ -29,7 +36,7 @@ void ResultsWindow::Run(WindowHost& parent)
 long ResultsWindow::OnCreate(std::uintptr_t, std::intptr_t)
 {
     softKeys_.SetWindow(Window());
-    softKeys_.SetCaptions(L"Back", L"");
+    softKeys_.SetCaptions(L"Back", RightCaption());
     Layout();
     return 1;
 }
@@ -127,7 +134,12 @@ long ResultsWindow::OnUserMessage(std::uint32_t message, std::uintptr_t, std::in
         message != SoftKeyBar::kRightMessage) {
         return kNotHandled;
     }
-    Close();
+    // The list stays open after a save, for another copy or another look.
+    if (message == SoftKeyBar::kRightMessage && !csv_.empty()) {
+        SaveCsv(*Window(), csv_, skinIndex_);
+    } else {
+        Close();
+    }
     return 1;
 }
 

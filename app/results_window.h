@@ -13,15 +13,20 @@ namespace tallyx {
 
 // A modal list of labelled values over the whole frame: the label left, the
 // value right, "Back" on the soft-key bar. Up, Down and the wheel scroll a
-// list longer than the window; Back, F1, Escape or any tap on the bar close it.
+// list longer than the window; Back, F1, Escape or any other tap on the bar
+// close it. A list given the CSV text of its table offers "Save CSV" on the
+// bar's right side, which saves that text through the file dialog.
 class ResultsWindow : public WindowBase {
 public:
-    ResultsWindow(std::wstring title, std::vector<ResultRow> rows, const SkinColors& colors, std::int32_t skinIndex);
+    ResultsWindow(std::wstring title, std::vector<ResultRow> rows, const SkinColors& colors, std::int32_t skinIndex,
+                  std::string csv = {});
 
     void Run(WindowHost& parent);
 
     const std::wstring& Title() const { return title_; }
     const std::vector<ResultRow>& Rows() const { return rows_; }
+    // "Save CSV" for a list with a CSV to save, empty otherwise.
+    std::wstring RightCaption() const;
     int FirstShownRow() const { return firstShown_; }
     // How many rows the window has room for.
     int RoomForRows() const;
@@ -47,6 +52,7 @@ private:
 
     std::wstring title_;
     std::vector<ResultRow> rows_;
+    std::string csv_;
     const SkinColors& colors_;
     std::int32_t skinIndex_;
     SoftKeyBar softKeys_;

@@ -182,7 +182,7 @@ void DescribeWorksheet(WorksheetWindow& window, const std::wstring& title, std::
     const WorksheetNavigation& navigation = sheet.Navigation();
     lines.push_back({"visible", {std::to_string(navigation.FirstVisibleRow()), std::to_string(navigation.VisibleRows())}});
     DescribeKeys(window.Keys(), lines);
-    DescribeDialogSoftKeys(window.Layout().bar, L"Back", L"", lines);
+    DescribeDialogSoftKeys(window.Layout().bar, L"Back", window.RightCaption(), lines);
 }
 
 void DescribeResults(ResultsWindow& window, const std::wstring&, std::vector<StateLine>& lines)
@@ -193,7 +193,9 @@ void DescribeResults(ResultsWindow& window, const std::wstring&, std::vector<Sta
         line.value = row.value;
         lines.push_back(std::move(line));
     }
-    if (window.Window()) DescribeDialogSoftKeys(DialogGeometry(*window.Window()), L"Back", L"", lines);
+    if (window.Window()) {
+        DescribeDialogSoftKeys(DialogGeometry(*window.Window()), L"Back", window.RightCaption(), lines);
+    }
 }
 
 }  // namespace

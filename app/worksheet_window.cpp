@@ -9,8 +9,10 @@
 #include "engine/calc_engine.h"
 #include "engine/key_ids.h"
 #include "keypad/keypad_layouts.h"
+#include "platform/services.h"
 #include "platform/window_messages.h"
 #include "ui/window_host.h"
+#include "worksheets/schedule_table.h"
 
 namespace tallyx {
 namespace {
@@ -20,6 +22,11 @@ constexpr long kClosed = 0;
 constexpr std::uintptr_t kOkCommand = 1;
 constexpr std::uintptr_t kCloseCommand = 20185;
 constexpr std::uintptr_t kCommandIdMask = 0xFFFF;
+constexpr wchar_t kScheduleCaption[] = L"Schedule";
+constexpr wchar_t kScheduleTitleSuffix[] = L" Schedule";
+constexpr wchar_t kMessageCaption[] = L"Tallyx";
+constexpr wchar_t kNoScheduleMessage[] =
+    L"No schedule for these values\r\nA schedule needs an amount to repay or to depreciate and a term it can list";
 
 // A sheet outlives its window; between openings it talks to nobody.
 WorksheetHost& IdleHost()
@@ -57,10 +64,15 @@ std::vector<Rect> WorksheetWindow::VisibleRows() const
     return WorksheetRows(layout_, static_cast<int>(sheet_.Cells().size()));
 }
 
+std::wstring WorksheetWindow::RightCaption() const
+{
+    return sheet_.HasSchedule() ? kScheduleCaption : L"";
+}
+
 long WorksheetWindow::OnCreate(std::uintptr_t, std::intptr_t)
 {
     softKeys_.SetWindow(Window());
-    softKeys_.SetCaptions(L"Back", L"");
+    softKeys_.SetCaptions(L"Back", RightCaption());
     sheet_.BuildCells();
     Window()->SetTitle(sheet_.Title());
     LayOut();
@@ -221,7 +233,9 @@ long WorksheetWindow::OnUserMessage(std::uint32_t message, std::uintptr_t first,
     case kKeyMessage: PressButton(static_cast<int>(first), static_cast<int>(second)); return 1;
     case SoftKeyBar::kLeftMessage:
     case SoftKeyBar::kMiddleMessage: Close(); return 1;
-    case SoftKeyBar::kRightMessage: return 1;
+    case SoftKeyBar::kRightMessage:
+        if (sheet_.HasSchedule()) ShowSchedule();
+        return 1;
     default: return kNotHandled;
     }
 }
@@ -275,6 +289,21 @@ void WorksheetWindow::LayOutAgain()
     if (!Window()) return;
     Window()->SetTitle(sheet_.Title());
     LayOut();
+}
+
+void WorksheetWindow::ShowSchedule()
+{
+    const ScheduleTable table = sheet_.Schedule();
+    // Making the table commits the entry and recomputes the sheet.
+    InvalidateList();
+    if (table.lines.empty()) {
+        Platform().notifier->ShowMessage(kNoScheduleMessage, kMessageCaption, NotifierIcon::Information,
+                                         NotifierButtons::Ok);
+        return;
+    }
+    ResultsWindow list(sheet_.Title() + kScheduleTitleSuffix, ScheduleResultRows(table), layouts_.Colors(),
+                       layouts_.SkinIndex(), ScheduleCsv(table));
+    list.Run(*Window());
 }
 
 void WorksheetWindow::ShowResults(const std::vector<ResultRow>& rows)

@@ -19,7 +19,8 @@ class KeypadLayouts;
 
 // The full-screen modal window of one worksheet: its list of cells above
 // (portrait) or beside (landscape) the worksheet keypad of the current
-// layout, and "Back" on the soft-key bar. Worksheet keys go to the sheet;
+// layout, "Back" on the soft-key bar and, on a sheet with a schedule,
+// "Schedule" on its right side. Worksheet keys go to the sheet;
 // entry keys go to the calculator engine while a writable cell is
 // highlighted, and the engine's display becomes that cell's text. Typed
 // characters work as their keys, Return as Calc.
@@ -43,6 +44,8 @@ public:
     std::vector<Rect> VisibleRows() const;
     const std::vector<KeyButton>& Keys() const { return keys_.Keys(); }
     bool HighlightShown() const { return highlightShown_; }
+    // "Schedule" on a sheet that has one, empty otherwise.
+    std::wstring RightCaption() const;
 
     // What the sheet asks of its window.
     void ShowInDisplay(std::wstring_view text) override;
@@ -74,6 +77,7 @@ private:
     void PressButton(int type, int id);
     void FollowReply(WorksheetReply reply);
     void TapList(Point point);
+    void ShowSchedule();
     void Close();
 
     Worksheet& sheet_;

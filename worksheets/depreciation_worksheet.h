@@ -16,6 +16,7 @@ public:
     void Calculate() override;
     void Reset() override;
     ScheduleTable Schedule() override;
+    bool HasSchedule() const override { return true; }
 
 private:
     void Store(StoredValues::Direction direction);

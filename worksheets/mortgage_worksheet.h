@@ -20,6 +20,7 @@ public:
     void Calculate() override;
     void Reset() override;
     ScheduleTable Schedule() override;
+    bool HasSchedule() const override { return true; }
 
 protected:
     void Recompute() override;

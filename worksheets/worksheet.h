@@ -86,6 +86,8 @@ public:
     // The period-by-period schedule of the sheet's values, the entry in the
     // highlighted cell included; no columns for a sheet that has none.
     virtual ScheduleTable Schedule() { return {}; }
+    // Whether Schedule makes a table: asked before there is one, so a window can offer it.
+    virtual bool HasSchedule() const { return false; }
     // A sheet that grows rows (pairs of values) adds them until it has one of
     // this label; false when the label names no row it can grow.
     virtual bool MakeRowFor(std::wstring_view) { return false; }

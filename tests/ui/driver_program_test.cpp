@@ -1,13 +1,17 @@
 // The built desktop program driven by scripted actions, as a test or a
 // person at a terminal drives it: actions in, the windows' state out.
+#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/cli/cli_command.h"
 #include "tests/ui/program_run.h"
 
 namespace tallyx {
@@ -89,7 +93,14 @@ TEST(DriverProgram, ScriptsReachTheWindowOnTopAndTheListingShowsIt)
          "button Menu choose Financial key TVM type 360 key WSDown type 5 key WSDown type 100000 key WSDown key WSCalc",
          {"window calculator 9", "window worksheet \"Time Value Money\"\n", "cell 0 \"Num. Terms\" \"360\"\n",
           "cell 3 \"Payment\" \"-534.59\" highlight\n", "visible 0 7\n", "button \"Back\" "},
+         {"button \"Schedule\""}},
+        {"a depreciation schedule, a year a line", "button Menu choose Financial key Depreciation button Schedule",
+         {"window worksheet \"Depreciation", "button \"Schedule\" ", "window results \"Depreciation",
+          "row \"Year\" \"Depreciation  Accumulated  Book value\"\n", "row \"Total\" ", "button \"Save CSV\" "},
          {}},
+        {"values that make no schedule leave the sheet as it was", "button Menu choose Financial key Loan button Schedule",
+         {"window worksheet \"Loan", "button \"Schedule\" "},
+         {"window results"}},
         {"Back to the calculator, whose typing starts afresh", "button Menu choose Financial key TVM type 360 button Back type 7",
          {"display \"7.\" "},
          {"window worksheet"}},
@@ -118,6 +129,69 @@ TEST(DriverProgram, ScriptsReachTheWindowOnTopAndTheListingShowsIt)
             EXPECT_FALSE(run.Lists(fact)) << script.name << ": " << fact << " in\n" << run.out;
         }
     }
+}
+
+// The quoted value of the first listed line that starts so.
+std::string ListedValue(const std::string& listing, const std::string& start)
+{
+    const std::regex line(start + R"( \S+ \S+ \S+ \S+ "([^"]*)\")");
+    const std::regex unplaced(start + R"( "([^"]*)\")");
+    std::smatch found;
+    if (std::regex_search(listing, found, line) || std::regex_search(listing, found, unplaced)) return found[1];
+    return "";
+}
+
+std::string FileText(const QString& path)
+{
+    std::ifstream file(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// A mortgage's schedule on screen, saved through the file dialog as the console prints it.
+TEST(DriverProgram, AMortgageScheduleIsListedAndSavedAsTheConsolePrintsIt)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+    const QString documents = home.filePath("Documents");
+    const std::vector<std::pair<QString, QString>> folders = {{"HOME", home.path()}, {"XDG_DOCUMENTS_DIR", documents}};
+    const QStringList script = {"--do", "button", "Menu", "choose", "Financial", "key", "Mort", "type", "200000",
+                                "key", "WSDown", "type", "30", "key", "WSDown", "type", "6", "button", "Schedule",
+                                "button", "Save CSV", "type", "plan", "button", "Save", "--dump-state"};
+
+    const ProgramRun run = RunProgram(script, folders);
+
+    ASSERT_EQ(run.status, kExitOk) << run.errors;
+    const std::vector<std::string> listed = {
+        "window worksheet \"Mortgage - Monthly\"\n", "button \"Schedule\" ",
+        "window results \"Mortgage - Monthly Schedule\"\n", "row \"Period\" \"Payment  Interest  Principal  Balance\"\n",
+        "row \"1\" \"1199.10  1000.00  199.10  199800.90\"\n", "row \"360\" ", "row \"Total\" ", "button \"Save CSV\" "};
+    std::size_t after = 0;
+    for (const std::string& fact : listed) {
+        const std::size_t at = run.out.find(fact, after);
+        ASSERT_NE(at, std::string::npos) << "no " << fact << " in\n" << run.out;
+        after = at;
+    }
+    EXPECT_FALSE(run.Lists("row \"361\"")) << run.out;
+    EXPECT_FALSE(run.Lists("window file")) << run.out;
+    // The totals line adds the interest up to the sheet's own total.
+    const std::string interest = ListedValue(run.out, "cell 6 \"Total interest\"");
+    ASSERT_FALSE(interest.empty()) << run.out;
+    const std::string totals = ListedValue(run.out, "row \"Total\"");
+    std::istringstream columns(totals);
+    std::string payment;
+    std::string totalInterest;
+    columns >> payment >> totalInterest;
+    EXPECT_EQ(totalInterest, interest) << totals;
+
+    std::ostringstream printed;
+    std::ostringstream errors;
+    ASSERT_EQ(cli::kSheetCommand.run({"mortgage", "Principle=200000", "Terms (years)=30", "Interest Rate=6",
+                                      "--schedule"},
+                                     printed, errors),
+              cli::kExitOk)
+        << errors.str();
+    EXPECT_EQ(FileText(QDir(documents).filePath("plan.csv")), printed.str());
 }
 
 // Reset from R.P.N. entry: the keypad, the options and the engine all say Algebraic.
