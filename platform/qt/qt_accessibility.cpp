@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -61,8 +62,11 @@ ChangeWatch* WatchOf(QWidget* widget)
                   : nullptr;
 }
 
-// One node, found by its place in the host's current nodes.
-class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// One node, found by its place in the host's current nodes. A text node's
+// value is its text, read-only and without selection.
+class NodeAccessible : public QAccessibleInterface,
+                       public QAccessibleActionInterface,
+                       public QAccessibleTextInterface {
 public:
     NodeAccessible(HostAccessible& host, int index) : host_(host), index_(index) {}
 
@@ -85,7 +89,27 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override { return static_cast<int>(Value().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
 private:
+    QString Value() const;
+
     const AccessibleNode* Node() const;
 
     HostAccessible& host_;
@@ -194,8 +218,12 @@ public:
         }
         for (std::size_t index = 0; index < nodes_.size(); ++index) {
             if (nodes_[index].role != AccessibleRole::Text || nodes_[index].value == before[index].value) continue;
-            QAccessibleValueChangeEvent change(Node(static_cast<int>(index)), ToQString(nodes_[index].value));
+            QAccessibleInterface* node = Node(static_cast<int>(index));
+            const QString value = ToQString(nodes_[index].value);
+            QAccessibleValueChangeEvent change(node, value);
             Tell(change);
+            QAccessibleTextUpdateEvent update(node, 0, ToQString(before[index].value), value);
+            Tell(update);
         }
     }
 
@@ -267,9 +295,23 @@ QString NodeAccessible::text(QAccessible::Text kind) const
     if (!node) return {};
     switch (kind) {
     case QAccessible::Name: return ToQString(node->name);
-    case QAccessible::Value: return ToQString(node->value);
+    case QAccessible::Value: return Value();
     default: return {};
     }
+}
+
+QString NodeAccessible::Value() const
+{
+    const AccessibleNode* node = Node();
+    return node ? ToQString(node->value) : QString();
+}
+
+QString NodeAccessible::text(int startOffset, int endOffset) const
+{
+    const QString value = Value();
+    startOffset = std::clamp(startOffset, 0, static_cast<int>(value.size()));
+    endOffset = std::clamp(endOffset, startOffset, static_cast<int>(value.size()));
+    return value.mid(startOffset, endOffset - startOffset);
 }
 
 QRect NodeAccessible::rect() const
@@ -298,6 +340,9 @@ void* NodeAccessible::interface_cast(QAccessible::InterfaceType type)
     const AccessibleNode* node = Node();
     if (type == QAccessible::ActionInterface && node && IsPressable(*node)) {
         return static_cast<QAccessibleActionInterface*>(this);
+    }
+    if (type == QAccessible::TextInterface && node && node->role == AccessibleRole::Text) {
+        return static_cast<QAccessibleTextInterface*>(this);
     }
     return nullptr;
 }

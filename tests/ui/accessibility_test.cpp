@@ -113,7 +113,12 @@ protected:
         FrameHarness::Settle();
     }
 
-    QString Display() { return Find(Tree(), QAccessible::StaticText, "Display")->text(QAccessible::Value); }
+    // The display's value as its text interface gives it, which screen readers read.
+    QString Display()
+    {
+        QAccessibleTextInterface* text = Find(Tree(), QAccessible::StaticText, "Display")->textInterface();
+        return text ? text->text(0, text->characterCount()) : QString();
+    }
 
     FrameHarness harness_;
     const StateListing listing_ = DesktopStateListing(harness_.Engine(), harness_.Formatter());
@@ -125,6 +130,7 @@ TEST_F(CalculatorAccessibility, PressedKeysCalculateAndTheDisplayReadsTheResult)
     for (const QString name : {"2", "Plus", "3", "Equals"}) Press(name);
     EXPECT_EQ(harness_.Shown(), L"5.");
     EXPECT_EQ(Display(), "5");
+    EXPECT_EQ(Find(Tree(), QAccessible::StaticText, "Display")->text(QAccessible::Value), "5");
 }
 
 TEST_F(CalculatorAccessibility, KeysAreNamedByWhatTheyDo)
@@ -154,6 +160,21 @@ TEST_F(CalculatorAccessibility, NodesLieOnTheKeysTheyPress)
     EXPECT_EQ(tree->child(tree->indexOfChild(seven)), seven);
     EXPECT_EQ(tree->childAt(seven->rect().center().x(), seven->rect().center().y()), seven);
     EXPECT_TRUE(tree->rect().contains(seven->rect()));
+}
+
+TEST_F(CalculatorAccessibility, DrawnMenusListTheirItemsToPress)
+{
+    Press("Menu");
+    ASSERT_TRUE(harness_.Calculator().Menu().IsOpen());
+    EXPECT_NE(Find(Tree(), QAccessible::Button, "Cancel"), nullptr);
+    QAccessibleInterface* scientific = Find(Tree(), QAccessible::ListItem, "Scientific");
+    ASSERT_NE(scientific, nullptr);
+    EXPECT_EQ(scientific->parent()->role(), QAccessible::List);
+    scientific->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    FrameHarness::Settle();
+    FrameHarness::Settle();
+    EXPECT_FALSE(harness_.Calculator().Menu().IsOpen());
+    EXPECT_NE(Find(Tree(), QAccessible::Button, "Sine"), nullptr);
 }
 
 TEST_F(CalculatorAccessibility, DisplayChangesAreAnnounced)
