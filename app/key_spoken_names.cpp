@@ -171,7 +171,8 @@ std::wstring Numbered(const SpokenName& entry, std::int32_t id)
     const std::wstring name = entry.name;
     switch (entry.numbering) {
     case Numbering::None: return name;
-    case Numbering::AfterFirst: return id == entry.firstId ? name : name + L" " + std::to_wstring(id - entry.firstId + 1);
+    case Numbering::AfterFirst:
+        return id == entry.firstId ? name : name + L" " + std::to_wstring(id - entry.firstId + 1);
     case Numbering::FromOne: return name + L" " + std::to_wstring(id - entry.firstId + 1);
     case Numbering::ById: return name + L" " + std::to_wstring(id);
     }

@@ -112,7 +112,9 @@ std::vector<AccessibleNode> AccessibleNodesOf(const std::vector<StateLine>& line
     }
     // A list spans its items.
     for (const AccessibleNode& item : nodes) {
-        if (item.parent != AccessibleNode::kTopLevel) nodes[item.parent].rect = nodes[item.parent].rect.United(item.rect);
+        if (item.parent == AccessibleNode::kTopLevel) continue;
+        Rect& list = nodes[static_cast<std::size_t>(item.parent)].rect;
+        list = list.United(item.rect);
     }
     return nodes;
 }

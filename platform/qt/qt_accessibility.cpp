@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/window_messages.h"
 #include "ui/accessible_node.h"
@@ -58,8 +57,8 @@ public:
 ChangeWatch* WatchOf(QWidget* widget)
 {
     // Only this file names an object so.
-    return widget ? static_cast<ChangeWatch*>(widget->findChild<QObject*>(ChangeWatch::kName, Qt::FindDirectChildrenOnly))
-                  : nullptr;
+    if (!widget) return nullptr;
+    return static_cast<ChangeWatch*>(widget->findChild<QObject*>(ChangeWatch::kName, Qt::FindDirectChildrenOnly));
 }
 
 // One node, found by its place in the host's current nodes. A text node's
