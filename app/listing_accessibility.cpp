@@ -1,5 +1,6 @@
 #include "app/listing_accessibility.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cwctype>
 #include <string_view>
@@ -88,6 +89,11 @@ std::wstring ValueOf(const KindOfLine& kind, const StateLine& line)
     return kind.number ? SpokenNumber(text) : text;
 }
 
+bool HasMark(const StateLine& line, std::string_view mark)
+{
+    return std::find(line.marks.begin(), line.marks.end(), mark) != line.marks.end();
+}
+
 }  // namespace
 
 std::vector<AccessibleNode> AccessibleNodesOf(const std::vector<StateLine>& lines, Point offset)
@@ -108,6 +114,8 @@ std::vector<AccessibleNode> AccessibleNodesOf(const std::vector<StateLine>& line
         }
         AccessibleNode node{kind->role, NameOf(*kind, line), ValueOf(*kind, line), {}, list};
         if (line.rect) node.rect = line.rect->Offset(-offset.x, -offset.y);
+        node.checked = HasMark(line, "checked");
+        node.disabled = HasMark(line, "disabled");
         nodes.push_back(std::move(node));
     }
     // A list spans its items.

@@ -19,7 +19,7 @@ void SetAccessibleDescriber(const AccessibleDescriber* describer)
 
 bool IsPressable(const AccessibleNode& node)
 {
-    return node.role == AccessibleRole::Button || node.role == AccessibleRole::ListItem;
+    return !node.disabled && (node.role == AccessibleRole::Button || node.role == AccessibleRole::ListItem);
 }
 
 }  // namespace tallyx

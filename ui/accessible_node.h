@@ -20,8 +20,10 @@ struct AccessibleNode {
     AccessibleRole role = AccessibleRole::Text;
     std::wstring name;
     std::wstring value;
-    Rect rect;    // in the window's client coordinates
+    Rect rect;               // in the window's client coordinates
     int parent = kTopLevel;  // index of the list holding it in the same sequence
+    bool checked = false;    // a menu item's tick
+    bool disabled = false;   // shown but refusing presses
 };
 
 // Reads what a window shows, afresh each time it is asked.

@@ -329,8 +329,14 @@ QAccessible::State NodeAccessible::state() const
 {
     QAccessible::State state;
     const AccessibleNode* node = Node();
-    if (!node) state.invalid = true;
-    if (node && node->role == AccessibleRole::Text) state.readOnly = true;
+    if (!node) {
+        state.invalid = true;
+        return state;
+    }
+    state.readOnly = node->role == AccessibleRole::Text;
+    state.checkable = node->checked;
+    state.checked = node->checked;
+    state.disabled = node->disabled;
     return state;
 }
 

@@ -51,6 +51,7 @@ TEST(ListingAccessibility, ReadsLinesIntoNodesInWindowCoordinates)
         {"key", {"2", "24"}, L" √‾ ", Rect::FromSize(0, 100, 40, 40)},
     };
     lines[2].value = L"Degrees";
+    lines[3].marks = {"checked", "disabled"};
     const std::vector<AccessibleNode> nodes = AccessibleNodesOf(lines, {10, 20});
 
     struct Expected {
@@ -76,6 +77,9 @@ TEST(ListingAccessibility, ReadsLinesIntoNodesInWindowCoordinates)
         EXPECT_EQ(nodes[index].rect, expected[index].rect);
         EXPECT_EQ(nodes[index].parent, expected[index].parent);
     }
+    EXPECT_TRUE(IsPressable(nodes[2]));
+    EXPECT_TRUE(nodes[3].checked);
+    EXPECT_FALSE(IsPressable(nodes[3]));
 }
 
 class CalculatorAccessibility : public ::testing::Test {
@@ -170,6 +174,9 @@ TEST_F(CalculatorAccessibility, DrawnMenusListTheirItemsToPress)
     QAccessibleInterface* scientific = Find(Tree(), QAccessible::ListItem, "Scientific");
     ASSERT_NE(scientific, nullptr);
     EXPECT_EQ(scientific->parent()->role(), QAccessible::List);
+    // The current type is ticked.
+    EXPECT_TRUE(Find(Tree(), QAccessible::ListItem, "Standard")->state().checked);
+    EXPECT_FALSE(scientific->state().checked);
     scientific->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     FrameHarness::Settle();
     FrameHarness::Settle();
