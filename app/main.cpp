@@ -7,13 +7,17 @@
 #include "app/application_fonts.h"
 #include "app/desktop_services.h"
 #include "app/headless_driver.h"
+#include "app/listing_accessibility.h"
 #include "app/main_frame.h"
 #include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/start_options.h"
+#include "app/state_listing.h"
+#include "app/window_describers.h"
 #include "engine/calc_engine.h"
 #include "engine/expression_evaluator.h"
 #include "engine/number_formatter.h"
+#include "platform/qt/qt_accessibility.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/services.h"
 #include "ui/window_host.h"
@@ -71,6 +75,10 @@ int main(int argc, char** argv)
     const auto evaluator = std::make_unique<tallyx::ExpressionEvaluator>();
     tallyx::NumberFormatter formatter;
     const auto calculator = std::make_unique<tallyx::CalcEngine>(*evaluator, formatter);
+    // Screen readers read the windows as the headless listing does.
+    const tallyx::StateListing listing = tallyx::DesktopStateListing(*calculator, formatter);
+    const tallyx::ScopedAccessibility accessibility(listing);
+    tallyx::InstallAccessibility();
     tallyx::MainFrame frame(*calculator, formatter, *tallyx::Platform().registry);
     const tallyx::Rect placement = tallyx::Rect::FromSize(0, 0, options.screen.width, options.screen.height);
     if (!frame.Create(tallyx::MainFrame::kTitle, nullptr, placement)) return 0;

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <array>
 
+#include "platform/qt/qt_accessibility.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_child_controls.h"
 #include "platform/window_messages.h"
@@ -105,6 +106,11 @@ HostWidget::HostWidget(QtWindowHost* host, QWidget* parent) : QWidget(parent), h
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+WindowBase* HostWidget::Owner() const
+{
+    return host_ && !host_->Destroyed() ? &host_->Owner() : nullptr;
 }
 
 long HostWidget::Send(std::uint32_t message, std::uintptr_t first, std::intptr_t second)
@@ -298,6 +304,7 @@ void QtWindowHost::Invalidate(const Rect& rect)
     invalidations_.push_back(rect);
     pendingRegion_ += ToQRect(rect);
     if (widget_) widget_->update(ToQRect(rect));
+    NoteAccessibleChange(widget_.data());
 }
 
 void QtWindowHost::InvalidateAll()

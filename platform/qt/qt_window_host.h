@@ -25,6 +25,8 @@ class HostWidget : public QWidget {
 public:
     HostWidget(QtWindowHost* host, QWidget* parent);
     void Detach() { host_ = nullptr; }
+    // The window object behind the widget, or nothing once it is gone.
+    WindowBase* Owner() const;
 
 protected:
     bool event(QEvent* event) override;
