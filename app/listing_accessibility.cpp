@@ -40,6 +40,8 @@ constexpr KindOfLine kKinds[] = {
     {"indicator", AccessibleRole::Text, Naming::FirstWord},
     {"menu", AccessibleRole::ListItem, Naming::Text},
     {"row", AccessibleRole::ListItem, Naming::Text},
+    {"cell", AccessibleRole::ListItem, Naming::Text},
+    {"entry", AccessibleRole::ListItem, Naming::Text},
 };
 
 const KindOfLine* KindOf(const StateLine& line)
@@ -102,7 +104,11 @@ std::vector<AccessibleNode> AccessibleNodesOf(const std::vector<StateLine>& line
     std::wstring title;
     int list = AccessibleNode::kTopLevel;
     for (const StateLine& line : lines) {
-        if (line.kind == "window") title = line.text.value_or(L"");
+        // A window's items never join the list of the window under it.
+        if (line.kind == "window") {
+            title = line.text.value_or(L"");
+            list = AccessibleNode::kTopLevel;
+        }
         const KindOfLine* kind = KindOf(line);
         if (!kind) continue;
         // Items in a row make one list, named after their window.

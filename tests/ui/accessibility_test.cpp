@@ -82,6 +82,33 @@ TEST(ListingAccessibility, ReadsLinesIntoNodesInWindowCoordinates)
     EXPECT_FALSE(IsPressable(nodes[3]));
 }
 
+// A worksheet's cells read as a list of label and value, a file list as its entries.
+TEST(ListingAccessibility, WorksheetCellsAndFileEntriesAreListItems)
+{
+    std::vector<StateLine> lines = {
+        {"window", {"worksheet"}, L"Time Value Money"},
+        {"cell", {"0"}, L"Num. Terms"},
+        {"cell", {"1"}, L"Interest Rate"},
+        {"window", {"file"}, L"Open File"},
+        {"entry", {}, L"data.txt"},
+    };
+    lines[1].value = L"360";
+    lines[2].value = L"5%";
+    const std::vector<AccessibleNode> nodes = AccessibleNodesOf(lines, {0, 0});
+
+    ASSERT_EQ(nodes.size(), 5U);
+    EXPECT_EQ(nodes[0].role, AccessibleRole::List);
+    EXPECT_EQ(nodes[0].name, L"Time Value Money");
+    EXPECT_EQ(nodes[1].name, L"Num. Terms");
+    EXPECT_EQ(nodes[1].value, L"360");
+    EXPECT_EQ(nodes[2].value, L"5%");
+    EXPECT_EQ(nodes[2].parent, 0);
+    EXPECT_EQ(nodes[3].role, AccessibleRole::List);
+    EXPECT_EQ(nodes[3].name, L"Open File");
+    EXPECT_EQ(nodes[4].name, L"data.txt");
+    EXPECT_EQ(nodes[4].parent, 3);
+}
+
 class CalculatorAccessibility : public ::testing::Test {
 protected:
     void SetUp() override
