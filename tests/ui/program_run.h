@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,9 @@ inline ProgramRun RunProgram(const QStringList& arguments,
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // A data folder of the run's own, so that runs leave the user's alone.
+    const QTemporaryDir data;
+    environment.insert("TALLYX_DATA_DIR", data.path());
     for (const auto& [name, value] : environmentAdded) environment.insert(name, value);
     QProcess program;
     program.setProcessEnvironment(environment);
