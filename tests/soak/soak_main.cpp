@@ -1,12 +1,14 @@
 // A seeded random walk over the desktop program's windows, run in-process on
 // the offscreen platform:
-//   tallyx_soak --seed N --actions COUNT
+//   tallyx_soak --seed N --actions COUNT [--trace]
 // It passes when no move fails or hangs and the settings store written at
 // the end gives back every value written to it.
 #include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
+#include <set>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -38,14 +40,19 @@ constexpr const char* kClosedRateSource = "http://127.0.0.1:1/eurofxref-daily.xm
 struct SoakOptions {
     unsigned seed = 1;
     int moves = kDefaultMoves;
+    bool trace = false;
 };
 
 std::optional<SoakOptions> ReadOptions(int argc, char** argv)
 {
     SoakOptions options;
-    for (int index = 1; index + 1 < argc; index += 2) {
+    for (int index = 1; index < argc; ++index) {
         const std::string name = argv[index];
-        const auto number = ParseWholeNumber(argv[index + 1]);
+        if (name == "--trace") {
+            options.trace = true;
+            continue;
+        }
+        const auto number = index + 1 < argc ? ParseWholeNumber(argv[++index]) : std::nullopt;
         if (!number || *number < 0) return std::nullopt;
         if (name == "--seed") {
             options.seed = static_cast<unsigned>(*number);
@@ -55,7 +62,17 @@ std::optional<SoakOptions> ReadOptions(int argc, char** argv)
             return std::nullopt;
         }
     }
-    return argc % 2 == 1 ? std::optional(options) : std::nullopt;
+    return options;
+}
+
+// Each of Qt's messages once: the offscreen platform repeats some for every
+// window, thousands of times in a long walk.
+void WriteEachMessageOnce(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    static std::mutex mutex;
+    static std::set<QString> written;
+    const std::lock_guard lock(mutex);
+    if (written.insert(text).second) std::cerr << text.toStdString() << std::endl;
 }
 
 // Every folder the program may write to, below one of the run's own.
@@ -86,7 +103,7 @@ RegistryData Walk(const SoakOptions& options, const std::filesystem::path& root)
     NumberFormatter formatter;
     CalcEngine engine(evaluator, formatter);
     const StateListing listing = DesktopStateListing(engine, formatter);
-    SoakWalk walk(options.seed, options.moves, listing);
+    SoakWalk walk(options.seed, options.moves, listing, options.trace);
     for (bool started = false; !walk.Finished(); started = true) {
         MainFrame frame(engine, formatter, registry);
         if (!frame.Create(MainFrame::kTitle, nullptr, Rect::FromSize(0, 0, kStartSize.width, kStartSize.height))) {
@@ -98,7 +115,8 @@ RegistryData Walk(const SoakOptions& options, const std::filesystem::path& root)
         QCoreApplication::exec();
     }
     std::cout << "soak: seed " << options.seed << ": " << walk.MovesPlayed() << " actions played, "
-              << notifier.messages.size() << " messages answered" << std::endl;
+              << notifier.messages.size() << " messages answered\nsoak: moves by window on top: "
+              << walk.WindowsVisited() << std::endl;
     return registry.Written();
 }
 
@@ -126,7 +144,7 @@ int main(int argc, char** argv)
     using namespace tallyx;
     const auto options = ReadOptions(argc, argv);
     if (!options) {
-        std::cerr << "usage: tallyx_soak [--seed N] [--actions COUNT]" << std::endl;
+        std::cerr << "usage: tallyx_soak [--seed N] [--actions COUNT] [--trace]" << std::endl;
         return 2;
     }
     const std::filesystem::path root =
@@ -135,6 +153,7 @@ int main(int argc, char** argv)
     KeepFilesIn(root);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
+    qInstallMessageHandler(WriteEachMessageOnce);
     QApplication application(argc, argv);
     QtWindowFactory factory;
     SetWindowFactory(&factory);

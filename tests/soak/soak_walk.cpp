@@ -39,8 +39,8 @@ std::vector<WindowBase*> WindowsInSight()
 
 }  // namespace
 
-SoakWalk::SoakWalk(unsigned seed, int moves, const StateListing& listing)
-    : seed_(seed), moves_(moves), listing_(listing), random_(seed), moveStarted_(std::chrono::steady_clock::now()),
+SoakWalk::SoakWalk(unsigned seed, int moves, const StateListing& listing, bool trace)
+    : seed_(seed), moves_(moves), trace_(trace), listing_(listing), random_(seed), moveStarted_(std::chrono::steady_clock::now()),
       watchdog_([this] { Watch(); })
 {
 }
@@ -75,12 +75,26 @@ WalkView SoakWalk::Look()
         std::vector<StateLine> lines = listing_.Describe(*window);
         view.lines.insert(view.lines.end(), lines.begin(), lines.end());
     }
+    // The window on top is described first, by its "window KIND" line.
+    if (!view.lines.empty() && view.lines.front().kind == "window" && !view.lines.front().words.empty()) {
+        view.topWindow = view.lines.front().words.front();
+    }
+    ++movesByWindow_[view.topWindow];
     const Rect client = frame_->Window()->ClientRect();
     view.screen = {client.Width(), client.Height()};
     view.atRest = top == frame_;
     view.movesOnTopWindow = movesOnTop_;
     view.leaving = played_ >= moves_;
     return view;
+}
+
+std::string SoakWalk::WindowsVisited() const
+{
+    std::string visited;
+    for (const auto& [kind, moves] : movesByWindow_) {
+        visited += (visited.empty() ? "" : " ") + kind + ' ' + std::to_string(moves);
+    }
+    return visited;
 }
 
 void SoakWalk::PlayNext()
@@ -97,12 +111,12 @@ void SoakWalk::PlayNext()
         ++played_;
     }
     if (!view.atRest && movesOnTop_ > kMostMovesOnOneWindow) Fail("the window on top could not be left");
-    Play(ChooseMove(random_, view));
+    Play(ChooseMove(random_, view), view);
 }
 
-void SoakWalk::Play(const WalkMove& move)
+void SoakWalk::Play(const WalkMove& move, const WalkView& view)
 {
-    Remember(move.Words());
+    Remember(move.Words(), view);
     std::vector<std::string> words = move.words;
     if (move.kind == WalkMove::SwitchType) frame_->Calculator().SwitchType(move.type);
     if (move.kind == WalkMove::Resize) frame_->Window()->Resize(move.size.width, move.size.height);
@@ -131,8 +145,9 @@ void SoakWalk::Retire(ActionPlayer* keep)
     std::erase_if(players_, [keep](const auto& player) { return player.get() != keep; });
 }
 
-void SoakWalk::Remember(const std::string& words)
+void SoakWalk::Remember(const std::string& words, const WalkView& view)
 {
+    if (trace_) std::cout << played_ << ' ' << view.topWindow << ": " << words << std::endl;
     const std::lock_guard lock(mutex_);
     lastMoves_.push_back(words);
     if (lastMoves_.size() > kMovesShownOnFailure) lastMoves_.pop_front();

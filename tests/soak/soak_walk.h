@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -26,7 +27,8 @@ class StateListing;
 // with the seed and the last moves, so that the run replays.
 class SoakWalk {
 public:
-    SoakWalk(unsigned seed, int moves, const StateListing& listing);
+    // A traced walk writes each move, and the window it was made on, as it goes.
+    SoakWalk(unsigned seed, int moves, const StateListing& listing, bool trace);
     ~SoakWalk();
 
     // The frame the walk drives; a new one after the program ended itself.
@@ -35,20 +37,23 @@ public:
     // Every move was played and the frame is at rest again.
     bool Finished() const { return finished_; }
     int MovesPlayed() const { return played_.load(); }
+    // How many moves each kind of window was on top for: "calculator 812 menu 140 ...".
+    std::string WindowsVisited() const;
 
     [[noreturn]] void Fail(const std::string& why);
 
 private:
     WalkView Look();
     void PlayNext();
-    void Play(const WalkMove& move);
+    void Play(const WalkMove& move, const WalkView& view);
     void Played(ActionPlayer* player, ActionPlayer::Outcome outcome);
     void Retire(ActionPlayer* keep);
-    void Remember(const std::string& words);
+    void Remember(const std::string& words, const WalkView& view);
     void Watch();
 
     unsigned seed_;
     int moves_;
+    bool trace_;
     const StateListing& listing_;
     std::mt19937 random_;
     MainFrame* frame_ = nullptr;
@@ -57,6 +62,7 @@ private:
     bool finished_ = false;
     const void* lastTop_ = nullptr;
     int movesOnTop_ = 0;
+    std::map<std::string, int> movesByWindow_;
     std::vector<std::unique_ptr<ActionPlayer>> players_;
 
     // Shared with the watchdog thread.

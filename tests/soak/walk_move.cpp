@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 
 #include "app/calculator_types.h"
@@ -100,12 +101,21 @@ WalkMove Drive(std::string action, std::string argument)
     return move;
 }
 
-// A tap somewhere in sight when nothing is listed to tap.
+// A listed thing of a kind picked first, so that a window's few buttons are
+// tapped as often as its many keys; somewhere in sight when nothing is listed.
 WalkMove TapOn(std::mt19937& random, const WalkView& view, const char* action)
 {
     const auto lines = LinesWhere(view, Tappable);
-    const Point point = lines.empty() ? PointOnScreen(random, view.screen) : PointIn(random, *PickFrom(random, lines)->rect);
-    return Drive(action, PointWords(point));
+    if (lines.empty()) return Drive(action, PointWords(PointOnScreen(random, view.screen)));
+    std::vector<std::string> kinds;
+    for (const StateLine* line : lines) {
+        if (!Holds(kinds, line->kind)) kinds.push_back(line->kind);
+    }
+    const std::string& kind = PickFrom(random, kinds);
+    std::vector<const StateLine*> ofKind;
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(ofKind),
+                 [&kind](const StateLine* line) { return line->kind == kind; });
+    return Drive(action, PointWords(PointIn(random, *PickFrom(random, ofKind)->rect)));
 }
 
 WalkMove WayOutOf(std::mt19937& random, const WalkView& view)

@@ -26,6 +26,7 @@ struct WalkMove {
 // What the walk sees before a move.
 struct WalkView {
     std::vector<StateLine> lines;  // of the windows in sight, in top-level coordinates
+    std::string topWindow;         // the kind its listing gives the window on top
     Size screen;
     bool atRest = false;         // nothing is open over the frame, so its type and size may change
     int movesOnTopWindow = 0;    // how long the window on top has been there
