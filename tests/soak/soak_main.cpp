@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <optional>
@@ -104,15 +105,18 @@ RegistryData Walk(const SoakOptions& options, const std::filesystem::path& root)
     CalcEngine engine(evaluator, formatter);
     const StateListing listing = DesktopStateListing(engine, formatter);
     SoakWalk walk(options.seed, options.moves, listing, options.trace);
-    for (bool started = false; !walk.Finished(); started = true) {
-        MainFrame frame(engine, formatter, registry);
-        if (!frame.Create(MainFrame::kTitle, nullptr, Rect::FromSize(0, 0, kStartSize.width, kStartSize.height))) {
+    while (!walk.Finished()) {
+        walk.Note("open the frame");
+        auto frame = std::make_unique<MainFrame>(engine, formatter, registry);
+        if (!frame->Create(MainFrame::kTitle, nullptr, Rect::FromSize(0, 0, kStartSize.width, kStartSize.height))) {
             walk.Fail("the frame could not be created");
         }
-        frame.Window()->Show();
-        walk.Attach(frame);
-        if (!started) walk.Start();
+        frame->Window()->Show();
+        walk.Start(*frame);
         QCoreApplication::exec();
+        walk.Stop();
+        walk.Note("close the frame");
+        frame.reset();
     }
     std::cout << "soak: seed " << options.seed << ": " << walk.MovesPlayed() << " actions played, "
               << notifier.messages.size() << " messages answered\nsoak: moves by window on top: "

@@ -1,8 +1,9 @@
 #include "soak_walk.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QThread>
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -37,11 +38,19 @@ std::vector<WindowBase*> WindowsInSight()
     return windows;
 }
 
+// Written while the mutex is held, by either thread.
+void Report(unsigned seed, int played, const std::deque<std::string>& lastMoves, const std::string& why)
+{
+    std::cerr << "soak: seed " << seed << " failed at move " << played << ": " << why << "\nsoak: the last moves:\n";
+    for (const std::string& move : lastMoves) std::cerr << "  " << move << '\n';
+    std::cerr << "soak: replay with --seed " << seed << std::endl;
+}
+
 }  // namespace
 
 SoakWalk::SoakWalk(unsigned seed, int moves, const StateListing& listing, bool trace)
-    : seed_(seed), moves_(moves), trace_(trace), listing_(listing), random_(seed), moveStarted_(std::chrono::steady_clock::now()),
-      watchdog_([this] { Watch(); })
+    : seed_(seed), moves_(moves), trace_(trace), listing_(listing), random_(seed),
+      moveStarted_(std::chrono::steady_clock::now()), watchdog_([this] { Watch(); })
 {
 }
 
@@ -55,14 +64,21 @@ SoakWalk::~SoakWalk()
     watchdog_.join();
 }
 
-void SoakWalk::Attach(MainFrame& frame)
+void SoakWalk::Start(MainFrame& frame)
 {
     frame_ = &frame;
+    stopped_ = false;
+    PlayNext();
 }
 
-void SoakWalk::Start()
+void SoakWalk::Stop()
 {
-    PlayNext();
+    stopped_ = true;
+    const auto playing = [](const auto& player) { return player->Result() == ActionPlayer::Outcome::Playing; };
+    while (std::any_of(players_.begin(), players_.end(), playing)) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    frame_ = nullptr;
 }
 
 WalkView SoakWalk::Look()
@@ -116,7 +132,7 @@ void SoakWalk::PlayNext()
 
 void SoakWalk::Play(const WalkMove& move, const WalkView& view)
 {
-    Remember(move.Words(), view);
+    Note(std::to_string(played_) + ' ' + view.topWindow + ": " + move.Words());
     std::vector<std::string> words = move.words;
     if (move.kind == WalkMove::SwitchType) frame_->Calculator().SwitchType(move.type);
     if (move.kind == WalkMove::Resize) frame_->Window()->Resize(move.size.width, move.size.height);
@@ -134,7 +150,7 @@ void SoakWalk::Played(ActionPlayer* player, ActionPlayer::Outcome outcome)
 {
     if (outcome == ActionPlayer::Outcome::Failed) Fail(player->Failure());
     Retire(player);
-    PlayNext();
+    if (!stopped_) PlayNext();
 }
 
 // Finished players are let go only from the outer loop: a player whose step
@@ -145,21 +161,13 @@ void SoakWalk::Retire(ActionPlayer* keep)
     std::erase_if(players_, [keep](const auto& player) { return player.get() != keep; });
 }
 
-void SoakWalk::Remember(const std::string& words, const WalkView& view)
+void SoakWalk::Note(const std::string& step)
 {
-    if (trace_) std::cout << played_ << ' ' << view.topWindow << ": " << words << std::endl;
+    if (trace_) std::cout << step << std::endl;
     const std::lock_guard lock(mutex_);
-    lastMoves_.push_back(words);
+    lastMoves_.push_back(step);
     if (lastMoves_.size() > kMovesShownOnFailure) lastMoves_.pop_front();
     moveStarted_ = std::chrono::steady_clock::now();
-}
-
-// Written while the mutex is held, by either thread.
-static void Report(unsigned seed, int played, const std::deque<std::string>& lastMoves, const std::string& why)
-{
-    std::cerr << "soak: seed " << seed << " failed at move " << played << ": " << why << "\nsoak: the last moves:\n";
-    for (const std::string& move : lastMoves) std::cerr << "  " << move << '\n';
-    std::cerr << "soak: replay with --seed " << seed << std::endl;
 }
 
 void SoakWalk::Fail(const std::string& why)

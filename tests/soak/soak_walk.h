@@ -31,15 +31,20 @@ public:
     SoakWalk(unsigned seed, int moves, const StateListing& listing, bool trace);
     ~SoakWalk();
 
-    // The frame the walk drives; a new one after the program ended itself.
-    void Attach(MainFrame& frame);
-    void Start();
+    // Starts or goes on with the walk over this frame: a new one after the
+    // program ended itself.
+    void Start(MainFrame& frame);
+    // Lets the move under way finish and starts no other, so that the frame
+    // can be closed with none of the walk's steps on their way to it.
+    void Stop();
     // Every move was played and the frame is at rest again.
     bool Finished() const { return finished_; }
     int MovesPlayed() const { return played_.load(); }
     // How many moves each kind of window was on top for: "calculator 812 menu 140 ...".
     std::string WindowsVisited() const;
 
+    // A step of the run, kept with the moves and timed as one: "close the frame".
+    void Note(const std::string& step);
     [[noreturn]] void Fail(const std::string& why);
 
 private:
@@ -48,7 +53,6 @@ private:
     void Play(const WalkMove& move, const WalkView& view);
     void Played(ActionPlayer* player, ActionPlayer::Outcome outcome);
     void Retire(ActionPlayer* keep);
-    void Remember(const std::string& words, const WalkView& view);
     void Watch();
 
     unsigned seed_;
@@ -60,6 +64,7 @@ private:
     std::atomic<int> played_ = 0;
     int movesLeaving_ = 0;
     bool finished_ = false;
+    bool stopped_ = false;
     const void* lastTop_ = nullptr;
     int movesOnTop_ = 0;
     std::map<std::string, int> movesByWindow_;
