@@ -1,7 +1,9 @@
 // "Save Bitmap" end to end: the plotter's menu command, the file dialog's
 // Name box and Type list, and the image on disk against the plot on screen.
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -20,6 +22,7 @@
 #include "platform/services.h"
 #include "platform/window_messages.h"
 #include "tests/ui/file_tree.h"
+#include "tests/ui/program_run.h"
 #include "tests/ui/scoped_home.h"
 #include "ui/open_windows.h"
 #include "ui/window_host.h"
@@ -47,7 +50,11 @@ void AnswerSaveDialog(const std::wstring& name, std::size_t typeRow, std::wstrin
         auto* dialog = dynamic_cast<FileDialog*>(TopWindow());
         ASSERT_NE(dialog, nullptr);
         DropDownList* types = TypeListOf(*dialog);
-        ASSERT_NE(types, nullptr);
+        if (!types) {
+            ADD_FAILURE() << "the dialog has no Type list";
+            dialog->WindowProcedure(WM_COMMAND, FileDialog::kCloseCommand, 0);
+            return;
+        }
         types->Select(typeRow);
         dialog->WindowProcedure(WM_CONTROL_SELECTED, static_cast<std::uintptr_t>(types->Identity().id), 0);
         typeShown = dialog->TypeText();
@@ -125,6 +132,32 @@ TEST(GraphSave, SaveBitmapWritesTheChosenTypeWithThePlotsPixels)
     }
     std::sort(written.begin(), written.end());
     EXPECT_EQ(written, (std::vector<std::string>{"curves.bmp", "curves.png"}));
+}
+
+// The same through the built program: Graph from the Graphing keypad, the
+// plotter's menu, the dialog's Name box and Save; the image is the top of
+// the screenshot taken afterwards, down to the soft keys.
+TEST(GraphSave, TheProgramSavesTheBitmapItShows)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString screenshot = home.filePath("screen.png");
+    const ProgramRun run = RunProgram({"--do", "button", "Menu", "choose", "Graphing", "key", "X", "key", "Times",
+                                       "key", "X", "key", "Graph", "button", "Graphing", "choose", "Save Bitmap",
+                                       "type", "parabola", "button", "Save", "--screenshot", screenshot,
+                                       "--dump-state"},
+                                      {{"HOME", home.path()}});
+
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(run.Lists("window graph \"Graphing\"\nview -5 5 -6.25 6.25\nfunction 0 \"X×X\"\n")) << run.out;
+    EXPECT_FALSE(run.Lists("window file")) << run.out;
+    const QImage saved(QDir(home.path()).filePath("parabola.bmp"));
+    const QImage shown(screenshot);
+    ASSERT_FALSE(saved.isNull());
+    ASSERT_EQ(saved.width(), shown.width());
+    ASSERT_LT(saved.height(), shown.height());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              shown.copy(0, 0, saved.width(), saved.height()).convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
