@@ -24,6 +24,9 @@ using Step = ActionPlayer::Step;
 // Longer than any window's hold time (the keypad's is 500 ms).
 constexpr int kHoldPause = 600;
 constexpr int kDragMoves = 4;
+// Long enough for a chosen row's window to act on what the choice posted,
+// such as a file dialog closing on a tapped file, before the next action.
+constexpr int kRowChoicePause = 50;
 // Rounds of the event loop let run after the last action, for what it posted.
 constexpr int kSettleRounds = 2;
 
@@ -111,16 +114,17 @@ std::optional<std::pair<ListView*, std::size_t>> ListRowOnTop(const std::wstring
 Step ListRowChoice(const std::wstring& text)
 {
     return {[text] {
-        const auto row = ListRowOnTop(text);
-        if (!row) return "no list row '" + NarrowUtf8(text) + "' on the window on top";
-        auto [list, index] = *row;
-        list->Select(index);
-        const auto id = static_cast<std::uintptr_t>(list->Identity().id);
-        WindowHost* window = TopWindow()->Window();
-        window->PostMessage(WM_CONTROL_SELECTED, id, 0);
-        window->PostMessage(WM_CONTROL_ACTIVATED, id, 0);
-        return std::string();
-    }};
+                const auto row = ListRowOnTop(text);
+                if (!row) return "no list row '" + NarrowUtf8(text) + "' on the window on top";
+                auto [list, index] = *row;
+                list->Select(index);
+                const auto id = static_cast<std::uintptr_t>(list->Identity().id);
+                WindowHost* window = TopWindow()->Window();
+                window->PostMessage(WM_CONTROL_SELECTED, id, 0);
+                window->PostMessage(WM_CONTROL_ACTIVATED, id, 0);
+                return std::string();
+            },
+            kRowChoicePause};
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "platform/services.h"
 #include "platform/window_messages.h"
 #include "tests/ui/file_tree.h"
+#include "tests/ui/scoped_home.h"
 #include "ui/open_windows.h"
 #include "ui/window_host.h"
 
@@ -29,29 +30,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Script = std::function<void(FileDialog&)>;
-
-// The home folder for the test's time.
-class ScopedHome {
-public:
-    explicit ScopedHome(const fs::path& home)
-    {
-        if (const char* old = std::getenv("HOME")) saved_ = old;
-        setenv("HOME", home.c_str(), 1);
-    }
-    ~ScopedHome()
-    {
-        if (saved_) {
-            setenv("HOME", saved_->c_str(), 1);
-        } else {
-            unsetenv("HOME");
-        }
-    }
-    ScopedHome(const ScopedHome&) = delete;
-    ScopedHome& operator=(const ScopedHome&) = delete;
-
-private:
-    std::optional<std::string> saved_;
-};
 
 void Settle()
 {
