@@ -16,6 +16,7 @@ constexpr wchar_t kNewCellText[] = L"0";
 constexpr wchar_t kMessageCaption[] = L"Tallyx";
 constexpr wchar_t kOutOfMemoryMessage[] = L"Error creating memory\r\nUnable to open file";
 constexpr wchar_t kWriteFailedMessage[] = L"Error writing file\r\nUnable to save file";
+constexpr wchar_t kReadFailedMessage[] = L"Error reading file\r\nUnable to open file";
 // The exponential curve's coefficients go to the graph with six decimals
 // where those keep their digits; smaller or huge ones would read as 0 or as
 // hundreds of digits, so they are written with significant digits instead.
@@ -233,9 +234,11 @@ void RegressionWorksheet::OpenData()
         return;
     }
     dataFolder_ = path->parent_path();
-    if (ReadDataFile(*path) == StatusOutOfMemory) {
-        Platform().notifier->ShowMessage(kOutOfMemoryMessage, kMessageCaption, NotifierIcon::Warning,
-                                         NotifierButtons::Ok);
+    // A file that cannot be read says so rather than leaving the cells as if nothing was asked.
+    const Status status = ReadDataFile(*path);
+    if (status != StatusOk) {
+        Platform().notifier->ShowMessage(status == StatusOutOfMemory ? kOutOfMemoryMessage : kReadFailedMessage,
+                                         kMessageCaption, NotifierIcon::Warning, NotifierButtons::Ok);
     }
 }
 
