@@ -1,5 +1,6 @@
 #include "convert/rate_time_text.h"
 
+#include <chrono>
 #include <ctime>
 #include <iomanip>
 #include <locale>
@@ -40,6 +41,19 @@ std::wstring RateAgeText(std::int64_t utc, std::int64_t now)
     const std::int64_t days = now > utc ? (now - utc) / kSecondsPerDay : 0;
     if (days == 0) return L"today";
     return std::to_wstring(days) + (days == 1 ? L" day old" : L" days old");
+}
+
+std::wstring RatesOfText(std::wstring_view when, std::int64_t utc, std::int64_t now)
+{
+    std::wstring text = L"Rates of " + std::wstring(when);
+    if (utc != 0) text += L" (" + RateAgeText(utc, now) + L")";
+    return text;
+}
+
+std::int64_t UtcNow()
+{
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 RateTimeText FormatRateTime(std::int64_t utc, const std::string& localeName)

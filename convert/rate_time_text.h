@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tallyx {
 
@@ -22,5 +23,13 @@ RateTimeText FormatRateTime(std::int64_t utc, const std::string& localeName = ""
 // days: "today", "1 day old", "12 days old". Rates stamped later than now
 // (a clock set wrong) count as today's.
 std::wstring RateAgeText(std::int64_t utc, std::int64_t now);
+
+// "Rates of 12/04/26 10:00 AM (3 days old)": when, as FormatRateTime wrote
+// it, then the age of rates of utc at now; rates without a stamp (utc 0)
+// have no age to tell.
+std::wstring RatesOfText(std::wstring_view when, std::int64_t utc, std::int64_t now);
+
+// Seconds since 1970 UTC by the system clock.
+std::int64_t UtcNow();
 
 }  // namespace tallyx

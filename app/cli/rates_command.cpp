@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -113,13 +112,7 @@ std::vector<CurrencyEntry> Entries(const CurrencyList& list)
 
 void PrintUpdated(const CurrencyList& list, std::ostream& out)
 {
-    out << "Rates of " << list.UpdatedDateText() << list.UpdatedTimeText();
-    if (list.UpdatedUtc() != 0) {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        out << " (" << RateAgeText(list.UpdatedUtc(), std::chrono::duration_cast<std::chrono::seconds>(now).count())
-            << ')';
-    }
-    out << '\n';
+    out << RatesOfText(list.UpdatedDateText() + list.UpdatedTimeText(), list.UpdatedUtc(), UtcNow()) << '\n';
 }
 
 int RunList(const Arguments& arguments, std::ostream& out, std::ostream& error)

@@ -117,7 +117,7 @@ long ConverterPanel::KeyUp(std::uint32_t virtualKey)
 long ConverterPanel::PenDown(Point point)
 {
     if (buttons_.PenDown(point) || keys_.PenDown(point)) {
-        keySound_.Play(Context().settings ? Context().settings->playSounds : SoundOff);
+        keySound_.Play(Context());
         return 1;
     }
     for (std::size_t row = 0; row < layout_.rows.size(); ++row) {

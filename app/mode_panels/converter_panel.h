@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/key_sound.h"
 #include "app/mode_panels/converter_layout.h"
+#include "app/mode_panels/panel_key_sound.h"
 #include "app/panel.h"
 #include "engine/number_formatter.h"
 #include "ui/face_cache.h"
@@ -77,7 +77,7 @@ private:
     FaceCache faces_;
     KeypadGrid buttons_;
     KeypadGrid keys_;
-    KeySound keySound_;
+    PanelKeySound keySound_;
     int focus_ = 0;
     std::optional<std::size_t> pressedRow_;
 };

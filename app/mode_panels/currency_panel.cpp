@@ -1,10 +1,12 @@
 #include "app/mode_panels/currency_panel.h"
 
 #include <cwctype>
+#include <utility>
 
 #include "app/mode_panels/conversion_row.h"
 #include "app/mode_panels/currency_selection_list.h"
 #include "app/state_listing.h"
+#include "convert/rate_file_store.h"
 #include "convert/rate_source.h"
 #include "engine/calc_engine.h"
 #include "keypad/keypad_layouts.h"
@@ -17,6 +19,7 @@ namespace {
 enum Button : int { ButtonFrom, ButtonTo, ButtonUpdate };
 enum Row : std::size_t { RowFrom, RowTo, RowBidAsk, RowStatus, RowStatusDetail };
 
+constexpr const wchar_t* kNeverUpdated = L"As shipped, never updated";
 constexpr int kAmountWeight = 3;
 constexpr int kLineWeight = 2;
 // The commands of one selection list.
@@ -52,9 +55,10 @@ std::wstring JoinedLines(const std::pair<std::wstring, std::wstring>& lines)
 
 }  // namespace
 
-CurrencyPanel::CurrencyPanel()
+CurrencyPanel::CurrencyPanel(UtcSource now)
     : ConverterPanel(CalculatorCurrencies, {L"From", L"To", L"Update"},
-                     {kAmountWeight, kAmountWeight, kLineWeight, kLineWeight, kLineWeight})
+                     {kAmountWeight, kAmountWeight, kLineWeight, kLineWeight, kLineWeight}),
+      now_(std::move(now))
 {
 }
 
@@ -88,15 +92,24 @@ std::pair<std::wstring, std::wstring> CurrencyPanel::StatusLines() const
     case RateUpdateStatus::Idle: break;
     }
     if (rates_.UpdatedTimeText().empty()) return {};
+    // The time of the shipped rates tells nothing; that they are old does.
+    const std::wstring age = RatesOfText(rates_.UpdatedDateText(), rates_.UpdatedUtc(), now_());
+    if (shipped_) return {age, kNeverUpdated};
     // The time text comes with a leading blank for running on after the date.
-    return {rates_.UpdatedDateText(), L"Updated: " + std::wstring(TrimBlanks(rates_.UpdatedTimeText()))};
+    return {age, L"Updated: " + std::wstring(TrimBlanks(rates_.UpdatedTimeText()))};
+}
+
+void CurrencyPanel::ReadRates()
+{
+    rates_.LoadRateFile();
+    shipped_ = ShippedRatesInstalled();
 }
 
 long CurrencyPanel::Attach(const PanelContext& context)
 {
     ConverterPanel::Attach(context);
     if (!ratesRead_) {
-        rates_.LoadRateFile();
+        ReadRates();
         rates_.RestoreSelection();
         ratesRead_ = true;
     }
@@ -197,7 +210,7 @@ long CurrencyPanel::UserMessage(std::uint32_t message, std::uintptr_t first, std
 {
     if (message != kRateUpdateMessage) return kNotHandled;
     const bool ended = updater_.Transfer(static_cast<std::uint32_t>(first));
-    if (first == TransferComplete) rates_.LoadRateFile();
+    if (first == TransferComplete) ReadRates();
     if (ended && Window()) {
         Window()->SetTimer(RateUpdater::kStatusTimer, RateUpdater::kStatusMilliseconds);
         Repaint();
@@ -243,6 +256,11 @@ void CurrencyPanel::DescribeState(std::vector<StateLine>& lines) const
                      rows[RowTo]});
     lines.push_back({"bidask", {}, shown.bidAsk});
     lines.push_back({"rates", {}, std::wstring(TrimBlanks(rates_.UpdatedDateText() + rates_.UpdatedTimeText()))});
+    if (rates_.UpdatedUtc() != 0) {
+        std::vector<std::string> age = {QuotedStateText(RateAgeText(rates_.UpdatedUtc(), now_()))};
+        if (shipped_) age.push_back(QuotedStateText(kNeverUpdated));
+        lines.push_back({"age", age});
+    }
     if (updater_.Status() != RateUpdateStatus::Idle) lines.push_back({"status", {}, JoinedLines(StatusLines())});
     DescribeControls(lines);
 }

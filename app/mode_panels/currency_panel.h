@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -8,6 +10,7 @@
 #include "app/calculator_types.h"
 #include "app/mode_panels/converter_panel.h"
 #include "convert/currency_list.h"
+#include "convert/rate_time_text.h"
 #include "convert/rate_updater.h"
 #include "ui/window_message_sink.h"
 
@@ -25,7 +28,10 @@ public:
     static constexpr std::uint32_t kFromCommand = 2000;
     static constexpr std::uint32_t kToCommand = 2200;
 
-    CurrencyPanel();
+    // Seconds since 1970 UTC, for how old the rates are.
+    using UtcSource = std::function<std::int64_t()>;
+
+    explicit CurrencyPanel(UtcSource now = UtcNow);
     ~CurrencyPanel() override;
     CurrencyPanel(const CurrencyPanel&) = delete;
     CurrencyPanel& operator=(const CurrencyPanel&) = delete;
@@ -33,7 +39,8 @@ public:
     // The Update button and the File menu's "Update Currencies".
     void StartUpdate();
     RateUpdateStatus UpdateStatus() const { return updater_.Status(); }
-    // The two lines of the status: what is happening, or when the rates are from.
+    // The two lines of the status: what is happening, or when the rates are
+    // from, how old they are and whether they were ever updated.
     std::pair<std::wstring, std::wstring> StatusLines() const;
     const CurrencyList& Rates() const { return rates_; }
 
@@ -63,8 +70,12 @@ private:
     void ShowSelection(int button, std::uint32_t commandBase, int chosen);
     // Written only once the selection has been read: an unread one would overwrite the stored.
     void SaveSelection() const;
+    void ReadRates();
 
+    UtcSource now_;
     CurrencyList rates_;
+    // Still the rates that came with the program; known once they are read.
+    bool shipped_ = false;
     bool ratesRead_ = false;
     // An update may bring another list: the stored codes find their currencies again.
     bool restoreAtNextList_ = false;

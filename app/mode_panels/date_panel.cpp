@@ -213,10 +213,14 @@ long DatePanel::PenDown(Point point)
 {
     pressedCompute_ = ComputeButtonAt(point);
     if (pressedCompute_) {
+        keySound_.Play(Context());
         Window()->Invalidate(layout_.computeButtons[*pressedCompute_]);
         return 1;
     }
-    if (keypad_.PenDown(point)) return 1;
+    if (keypad_.PenDown(point)) {
+        keySound_.Play(Context());
+        return 1;
+    }
     // A tap on a control gives it the focus, also where the pen is only a test's.
     for (ChildControl* control : Controls()) {
         if (control->Placement().Contains(point)) {

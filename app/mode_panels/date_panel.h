@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/mode_panels/date_panel_layout.h"
+#include "app/mode_panels/panel_key_sound.h"
 #include "app/panel.h"
 #include "platform/clock.h"
 #include "ui/child_control.h"
@@ -80,6 +81,7 @@ private:
     DatePanelLayout layout_;
     FaceCache faces_;
     KeypadGrid keypad_;
+    PanelKeySound keySound_;
     std::optional<DateGroup> pressedCompute_;
     // The group whose result was out of range, until the next computation or Reset.
     std::optional<DateGroup> refused_;

@@ -184,5 +184,21 @@ TEST(RateAgeTextTest, CountsWholeDays)
     }
 }
 
+TEST(RatesOfTextTest, TellsTheAgeOnlyOfStampedRates)
+{
+    constexpr std::int64_t kDay = 24 * 60 * 60;
+    const struct {
+        std::int64_t utc;
+        const wchar_t* text;
+    } cases[] = {
+        {kFeedTime, L"Rates of 12/04/26 13:15 (3 days old)"},
+        {kFeedTime + 3 * kDay, L"Rates of 12/04/26 13:15 (today)"},
+        {0, L"Rates of 12/04/26 13:15"},  // a rate file without a stamp
+    };
+    for (const auto& rates : cases) {
+        EXPECT_EQ(RatesOfText(L"12/04/26 13:15", rates.utc, kFeedTime + 3 * kDay), rates.text) << rates.utc;
+    }
+}
+
 }  // namespace
 }  // namespace tallyx

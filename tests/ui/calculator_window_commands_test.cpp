@@ -151,10 +151,10 @@ TEST_F(CalculatorWindowCommandsTest, UpdateCurrenciesShowsItsProgressOnTheCurren
     EXPECT_EQ(currencies.StatusLines(), std::make_pair(std::wstring(L"Error"), std::wstring(L"Unable to connect")));
     harness.Frame().WindowProcedure(WM_TIMER, RateUpdater::kStatusTimer, 0);
     EXPECT_EQ(currencies.UpdateStatus(), RateUpdateStatus::Idle);
-    // Back to when the shipped rates are from.
-    EXPECT_FALSE(currencies.StatusLines().first.empty());
-    EXPECT_EQ(currencies.StatusLines().second.rfind(L"Updated: ", 0), 0u);
-    EXPECT_EQ(currencies.StatusLines().second.find(L"  "), std::wstring::npos);
+    // Back to when the shipped rates are from, and that they were never updated.
+    EXPECT_EQ(currencies.StatusLines().first.rfind(L"Rates of ", 0), 0u);
+    EXPECT_EQ(currencies.StatusLines().first.find(L"  "), std::wstring::npos);
+    EXPECT_EQ(currencies.StatusLines().second, L"As shipped, never updated");
 }
 
 }  // namespace

@@ -7,12 +7,17 @@
 #include "app/calculator_types.h"
 #include "app/mode_panels/conversion_row.h"
 #include "app/mode_panels/converter_panel.h"
+#include "app/mode_panels/currency_panel.h"
+#include "convert/rate_file_store.h"
 #include "converter_test_support.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/wide_text.h"
+#include "tests/convert/temporary_program_folder.h"
 
 namespace tallyx {
 namespace {
+
+using testing::TemporaryProgramFolder;
 
 // Smaller than this a number on a row no longer reads well.
 constexpr int kSmallestReadableFont = 8;
@@ -37,6 +42,20 @@ bool Overlap(const Rect& first, const Rect& second)
     return !first.Intersected(second).IsEmpty();
 }
 
+// The two status lines under the currency rows, at a size that reads.
+void ExpectStatusFits(const CurrencyPanel& panel, Canvas& canvas, const std::string& name)
+{
+    const auto [status, detail] = panel.StatusLines();
+    EXPECT_FALSE(status.empty()) << name;
+    const std::vector<Rect>& rows = panel.Layout().rows;
+    const std::pair<const std::wstring*, Rect> lines[] = {{&status, rows[rows.size() - 2]}, {&detail, rows.back()}};
+    for (const auto& [text, row] : lines) {
+        const FontSpec font = FittedFont(canvas, *text, row.Width(), FontSpec{kFontFamily, row.Height()});
+        EXPECT_LE(canvas.MeasureText(*text, font).width, row.Width()) << name << " status clipped: " << NarrowUtf8(*text);
+        EXPECT_GE(font.pixelHeight, kSmallestReadableFont) << name << ' ' << NarrowUtf8(*text);
+    }
+}
+
 // Both converters in every built-in skin, with a long number typed: the
 // pictures are for people to look at; the checks catch what is cut off.
 class ConverterPanelsScreenshotTest : public ::testing::TestWithParam<Size> {};
@@ -45,6 +64,9 @@ TEST_P(ConverterPanelsScreenshotTest, EveryPartShowsWholeInEverySkin)
 {
     const Size& screen = GetParam();
     QtImage measuring(1, 1);
+    // The shipped rates, never updated: the longest status the currencies show.
+    TemporaryProgramFolder folder;
+    ASSERT_EQ(SeedRateFile(), StatusOk);
     for (const int type : {CalculatorUnits, CalculatorCurrencies}) {
         for (int skin = 0; skin < 5; ++skin) {
             FrameHarness harness;
@@ -82,6 +104,9 @@ TEST_P(ConverterPanelsScreenshotTest, EveryPartShowsWholeInEverySkin)
                         << where << " number clipped";
                     EXPECT_GE(place.font.pixelHeight, kSmallestReadableFont) << where;
                 }
+            }
+            if (const auto* currencies = dynamic_cast<const CurrencyPanel*>(&panel)) {
+                ExpectStatusFits(*currencies, measuring.Paint(), name);
             }
         }
     }

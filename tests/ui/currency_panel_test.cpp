@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <memory>
 
 #include <gtest/gtest.h>
 
 #include "app/calculator_types.h"
 #include "app/mode_panels/currency_panel.h"
 #include "convert/rate_file_store.h"
+#include "platform/wide_text.h"
 #include "converter_test_support.h"
 #include "tests/convert/local_http_server.h"
 #include "tests/convert/temporary_program_folder.h"
@@ -54,7 +56,16 @@ protected:
         const auto full = std::find(items.begin(), items.end(), L"# Full list");
         return {items.begin() + 1, full};
     }
+    // Puts in a panel whose clock reads clockUtc, which outlives it.
+    const CurrencyPanel& PanelOnTestClock()
+    {
+        auto panel = std::make_unique<CurrencyPanel>([this] { return clockUtc; });
+        const CurrencyPanel& placed = *panel;
+        harness.Calculator().ReplaceModePanel(CalculatorCurrencies, std::move(panel));
+        return placed;
+    }
     TemporaryProgramFolder folder;
+    std::int64_t clockUtc = 0;
     FrameHarness harness;
     ConverterProbe probe{harness};
 };
@@ -149,6 +160,7 @@ TEST_F(CurrencyPanelTest, AnUpdateFromAGoodServerShowsTheNewRatesAndTheirDate)
     Select(USD, EUR);
     harness.Type(L"100");
     const std::string shippedDate = probe.Line("rates");
+    EXPECT_NE(probe.Line("age").find("never updated"), std::string::npos) << probe.Line("age");
     LocalHttpServer server({.body = folder.PackedRates(kNewRates)});
     harness.registry.WriteString(kTallyxKey, L"RateURL", server.Url());
     ASSERT_TRUE(probe.Tap("button", L"Update"));
@@ -157,11 +169,44 @@ TEST_F(CurrencyPanelTest, AnUpdateFromAGoodServerShowsTheNewRatesAndTheirDate)
     harness.Frame().WindowProcedure(WM_TIMER, RateUpdater::kStatusTimer, 0);
     EXPECT_EQ(probe.Line("status"), "");
     EXPECT_NE(probe.Line("rates"), shippedDate);
+    EXPECT_EQ(probe.Line("age").find("never updated"), std::string::npos) << probe.Line("age");
     EXPECT_EQ(probe.Line("to"), R"(to "EUR" "EUR 90.")");
     EXPECT_EQ(probe.Line("bidask"), R"(bidask "bid:89 ask:91")");
     // The next list reads the stored choice again, now over the new list.
     ASSERT_TRUE(probe.Tap("button", L"From"));
     EXPECT_EQ(RecentItems(), (std::vector<std::wstring>{L"(EUR) Euro", L"*(USD) US Dollar"}));
+}
+
+TEST_F(CurrencyPanelTest, TheStatusSaysHowOldTheRatesAreAndWhetherTheyWereEverUpdated)
+{
+    constexpr std::int64_t kDay = 24 * 60 * 60;
+    constexpr std::int64_t kNewUtc = 1754000000;
+    const std::string shipped = TemporaryProgramFolder::Read(RateFilePath());
+    const std::int64_t shippedUtc = Currencies().Rates().UpdatedUtc();
+    ASSERT_NE(shippedUtc, 0);
+    const struct {
+        std::string rateFile;
+        std::int64_t now;
+        std::string ageLine;
+        const wchar_t* told;
+        std::wstring detailStart;
+    } cases[] = {
+        {shipped, shippedUtc + 400 * kDay, R"(age "400 days old" "As shipped, never updated")", L" (400 days old)",
+         L"As shipped, never updated"},
+        {folder.PackedRates(kNewRates), kNewUtc + kDay + 60, R"(age "1 day old")", L" (1 day old)", L"Updated: "},
+        // A clock set wrong does not make the rates come from the future.
+        {folder.PackedRates(kNewRates), kNewUtc - kDay, R"(age "today")", L" (today)", L"Updated: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ageLine);
+        TemporaryProgramFolder::Write(RateFilePath(), c.rateFile);
+        clockUtc = c.now;
+        const CurrencyPanel& panel = PanelOnTestClock();
+        EXPECT_EQ(probe.Line("age"), c.ageLine);
+        const auto [status, detail] = panel.StatusLines();
+        EXPECT_EQ(status, L"Rates of " + panel.Rates().UpdatedDateText() + c.told);
+        EXPECT_TRUE(detail.starts_with(c.detailStart)) << NarrowUtf8(detail);
+    }
 }
 
 TEST_F(CurrencyPanelTest, AFailingServerShowsUnableToConnectAndKeepsTheRates)
