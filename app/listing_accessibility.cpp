@@ -19,6 +19,7 @@ enum class Naming {
     KeyWords,  // the words are the key's type and id; the text is its caption
     Fixed,     // the kind's own name
     FirstWord, // the first word, after the kind's name
+    Words,     // the kind's name, then the words, which are quoted texts
 };
 
 struct KindOfLine {
@@ -42,6 +43,9 @@ constexpr KindOfLine kKinds[] = {
     {"row", AccessibleRole::ListItem, Naming::Text},
     {"cell", AccessibleRole::ListItem, Naming::Text},
     {"entry", AccessibleRole::ListItem, Naming::Text},
+    // A panel's conversion row: a tap enters its value.
+    {"from", AccessibleRole::Button, Naming::Words, L"From:"},
+    {"to", AccessibleRole::Button, Naming::Words, L"To:"},
 };
 
 const KindOfLine* KindOf(const StateLine& line)
@@ -59,6 +63,18 @@ std::int32_t Number(const std::string& word)
     return number;
 }
 
+// A word as QuotedStateText wrote it, back to its text.
+std::wstring Unquoted(std::string_view word)
+{
+    if (word.size() >= 2 && word.front() == '"' && word.back() == '"') word = word.substr(1, word.size() - 2);
+    std::string text;
+    for (std::size_t index = 0; index < word.size(); ++index) {
+        if (word[index] == '\\' && index + 1 < word.size()) ++index;
+        text += word[index];
+    }
+    return WidenUtf8(text);
+}
+
 std::wstring NameOf(const KindOfLine& kind, const StateLine& line)
 {
     const std::wstring text = line.text.value_or(L"");
@@ -69,6 +85,11 @@ std::wstring NameOf(const KindOfLine& kind, const StateLine& line)
         return SpokenKeyName({Number(line.words[0]), Number(line.words[1])}, text);
     case Naming::Fixed: return kind.name;
     case Naming::FirstWord: return kind.name + (line.words.empty() ? std::wstring() : WidenUtf8(line.words.front()));
+    case Naming::Words: {
+        std::wstring name = kind.name;
+        for (const std::string& word : line.words) name += L' ' + Unquoted(word);
+        return name;
+    }
     }
     return text;
 }

@@ -109,6 +109,22 @@ TEST(ListingAccessibility, WorksheetCellsAndFileEntriesAreListItems)
     EXPECT_EQ(nodes[4].parent, 3);
 }
 
+// A conversion row is a button that says what it shows.
+TEST(ListingAccessibility, PanelRowsAreButtonsNamedByWhatTheyShow)
+{
+    const std::vector<StateLine> lines = {
+        {"from", {"\"Feet\"", "\"ft\"", "\"12.\""}, std::nullopt, Rect::FromSize(6, 60, 200, 40)},
+        {"to", {"\"EUR\"", "\"\\\"x\\\" 1.\""}, std::nullopt, Rect::FromSize(6, 100, 200, 40)},
+    };
+    const std::vector<AccessibleNode> nodes = AccessibleNodesOf(lines, {0, 0});
+
+    ASSERT_EQ(nodes.size(), 2U);
+    EXPECT_EQ(nodes[0].role, AccessibleRole::Button);
+    EXPECT_EQ(nodes[0].name, L"From: Feet ft 12.");
+    EXPECT_EQ(nodes[1].name, L"To: EUR \"x\" 1.");
+    EXPECT_TRUE(IsPressable(nodes[1]));
+}
+
 class CalculatorAccessibility : public ::testing::Test {
 protected:
     void SetUp() override
