@@ -100,18 +100,6 @@ protected:
     FileTree tree;
 };
 
-TEST_F(FileListTest, TheRootReadsMyDeviceAndOffersNoWayUp)
-{
-    FileList list(tree.Root());
-    list.SetPattern(L"*.csv");
-    EXPECT_TRUE(list.AtRoot());
-    EXPECT_EQ(list.Caption(), L"My Device");
-    EXPECT_EQ(Names(list), (std::vector<std::wstring>{L"alpha", L"Data", L"Zeta", L"A.CSV", L"b.csv"}));
-
-    list.SetPattern(L"*.*");
-    EXPECT_EQ(Names(list), (std::vector<std::wstring>{L"alpha", L"Data", L"Zeta", L"A.CSV", L"b.csv", L"notes.txt"}));
-}
-
 TEST_F(FileListTest, FoldersAreEnteredAndLeftButNeverAboveTheRoot)
 {
     FileList list(tree.Root());

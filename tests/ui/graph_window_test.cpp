@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -314,33 +313,6 @@ TEST(GraphWindow, WheelZoomsAboutThePointer)
         EXPECT_NEAR(view.XSpan() * 0.5 - view.XOffset(), 0.0, 1e-9);
         TurnWheel(window, -1);
         EXPECT_DOUBLE_EQ(view.XSpan(), 10.0);
-    });
-}
-
-TEST(GraphWindow, SavesThePlotAreaAsShownInEitherFormat)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    PlotterHarness harness(240, 320);
-    harness.Run(SetUpLine, [&](GraphWindow& window) {
-        const Rect area = window.PlotArea();
-        const std::unique_ptr<Image> shot = window.Window()->Grab();
-        for (const char* name : {"plot.bmp", "plot.png"}) {
-            SCOPED_TRACE(name);
-            const QString path = folder.filePath(name);
-            ASSERT_TRUE(window.SaveImage(path.toStdString()));
-            const QImage saved(path);
-            ASSERT_EQ(saved.width(), area.Width());
-            ASSERT_EQ(saved.height(), area.Height());
-            int differing = 0;
-            for (int y = 0; y < area.Height(); ++y) {
-                for (int x = 0; x < area.Width(); ++x) {
-                    const QRgb pixel = saved.pixel(x, y);
-                    differing += MakeColor(qRed(pixel), qGreen(pixel), qBlue(pixel)) != shot->PixelAt({x, y});
-                }
-            }
-            EXPECT_EQ(differing, 0);
-        }
     });
 }
 
